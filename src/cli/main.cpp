@@ -1,0 +1,7 @@
+#include <iostream>
+
+int main()
+{
+    std::cerr << "uso: tavolim-tool --dados PASTA COMANDO\n";
+    return 2;
+}

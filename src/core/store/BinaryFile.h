@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace tavolim::core {
+
+// Byte-level file access for the record files. Every call opens, works and closes, so the
+// file is complete on disk when it returns. Failures are returned, never thrown.
+namespace binaryfile {
+
+// Length in bytes; 0 for a missing file.
+std::uint64_t size(const std::filesystem::path& path);
+
+// Reads `length` bytes at `offset`; bytes past the end of the file (or of a missing file)
+// read as 0. `got`, when given, receives how many bytes came from the file.
+std::vector<std::uint8_t> readAt(const std::filesystem::path& path, std::uint64_t offset,
+                                 std::size_t length, std::size_t* got = nullptr);
+
+// Writes at `offset`, creating the file when missing; a gap before offset fills with zeros.
+bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
+             std::span<const std::uint8_t> bytes);
+
+std::vector<std::uint8_t> readAll(const std::filesystem::path& path);
+// Writes the whole file through a temporary beside it, renamed over the target only when
+// complete, so a crash leaves either the old file or the new one.
+bool writeAllAtomic(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Replaces `target` by `source` (rename); the target is removed first where needed.
+bool replace(const std::filesystem::path& source, const std::filesystem::path& target);
+
+} // namespace binaryfile
+} // namespace tavolim::core

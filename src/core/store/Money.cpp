@@ -1,0 +1,28 @@
+#include "core/store/Money.h"
+
+#include <cmath>
+
+namespace tavolim::core {
+
+Money Money::fromReais(double reais)
+{
+    if (!std::isfinite(reais)) {
+        return Money();
+    }
+    // A damaged Single can hold anything; keep far inside the int64 range.
+    constexpr double limit = 1e15;
+    if (reais > limit) {
+        reais = limit;
+    } else if (reais < -limit) {
+        reais = -limit;
+    }
+    return Money(std::llround(reais * 1000.0));
+}
+
+std::int64_t Money::roundedCents() const
+{
+    const std::int64_t t = m_thousandths;
+    return t >= 0 ? (t + 5) / 10 : -((-t + 5) / 10);
+}
+
+} // namespace tavolim::core
