@@ -1,0 +1,297 @@
+#include "core/shell/Options.h"
+
+#include "core/store/BinaryFile.h"
+#include "core/store/ConfigFile.h"
+#include "support/Fakes.h"
+#include "support/TempDataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+class OptionsTest : public ::testing::Test {
+protected:
+    void putRegistry(const std::string& key, const std::string& value)
+    {
+        settings.write("Tavolim", "Opções", key, value);
+    }
+
+    std::set<std::string> configKeysOnDisk() const
+    {
+        const auto bytes = binaryfile::readAll(config.path());
+        std::set<std::string> keys;
+        for (std::size_t at = 0; at + 32 <= bytes.size(); at += 32) {
+            std::string key(bytes.begin() + at, bytes.begin() + at + 16);
+            keys.insert(key.substr(0, key.find(' ')));
+        }
+        return keys;
+    }
+
+    test::TempDataFolder folder;
+    test::MemorySettings settings;
+    ConfigFile config{folder.path()};
+};
+
+Options everythingChanged()
+{
+    Options o;
+    o.ImpNotaLoc = 1;
+    o.ImpNotaDev = 1;
+    o.ImpNotaPag = 1;
+    o.ImpNotaCred = 1;
+    o.ImpNotaDeb = 1;
+    o.ImpNotaVda = 1;
+    o.ImpNotaVdaCli = 1;
+    o.Cabecalho = "Locadora Estrela\r\nRua das Flores, 10";
+    o.ObsLoc = "Rebobine a fita";
+    o.ObsDev = "Obrigado";
+    o.ObsPag = "Volte sempre";
+    o.ObsCred = "Crédito lançado";
+    o.NCol = 45;
+    o.FonteImp = "Courier New";
+    o.CmdImpAntes = ",27,64,";
+    o.CmdImpDepois = "12";
+    o.cmdBytesAntes = {27, 64};
+    o.cmdBytesDepois = {12};
+    o.Imagem = "/home/loja/fundo.bmp";
+    o.Tipo = "LadoALado";
+    o.IsDebugging = true;
+    o.CabAuto = true;
+    o.TamFonte = 10;
+    o.ImpDireto = true;
+    o.Desacent = true;
+    o.NumViasRec = 2;
+    o.MostraHorasRec = true;
+    o.GravHistFita = true;
+    o.VerifHist = true;
+    o.GravHistProd = true;
+    o.VerifNomeECod = true;
+    o.TipoPrazo = 2;
+    o.UnicaConta = true;
+    o.ProcEsp = true;
+    o.CodPrim = true;
+    o.CodPrimProc = true;
+    o.ConfirmOp = true;
+    o.MostraUltReg = true;
+    o.AcaoQdoSaiForm = 2;
+    o.AskForBackUp = true;
+    o.FlagsAskBak = 38;
+    o.UltDiaFezBak = "05/12/2026";
+    o.TipoCobraAtraso = 1;
+    o.CobrarMulta = true;
+    o.BrindeAuto = true;
+    o.ContaBrindeDiaria = true;
+    o.ContaBrindePrazo = true;
+    o.ContaBrindeMsg = true;
+    o.CorFundoPrinc = 0xFF8080;
+    o.MostrarLeg = true;
+    o.CorFundo = 0xC0C0C0;
+    o.CorJan = static_cast<std::int32_t>(0x8000000F);
+    o.CorBot = 0xFFFF;
+    return o;
+}
+
+TEST_F(OptionsTest, EmptyStoresGiveTheDefaults)
+{
+    const Options o = loadOptions(settings, config);
+
+    EXPECT_EQ(o, Options{});
+    EXPECT_EQ(o.NCol, 40);
+    EXPECT_FALSE(o.CorFundo.has_value());
+    EXPECT_FALSE(std::filesystem::exists(config.path()));
+}
+
+TEST_F(OptionsTest, EverySettingSurvivesSaveAndLoad)
+{
+    const Options saved = everythingChanged();
+
+    saveRegistryOptions(saved, settings);
+    saveConfigOptions(saved, config);
+    const Options loaded = loadOptions(settings, config);
+
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST_F(OptionsTest, StoresHoldTheKnownKeyNames)
+{
+    saveRegistryOptions(everythingChanged(), settings);
+    saveConfigOptions(everythingChanged(), config);
+
+    std::set<std::string> registryKeys;
+    for (const auto& [where, value] : settings.values) {
+        EXPECT_EQ(std::get<0>(where), "Tavolim");
+        EXPECT_EQ(std::get<1>(where), "Opções");
+        registryKeys.insert(std::get<2>(where));
+    }
+    const std::set<std::string> expectedRegistry = {
+        "ImpNotaLoc", "ImpNotaDev",  "ImpNotaPag",  "ImpNotaCred",  "ImpNotaDeb",
+        "ImpNotaVda", "ImpNotaVdaCli", "Cabeçalho", "ObsLoc",       "ObsDev",
+        "ObsPag",     "ObsCred",     "NCol",        "FonteImp",     "CmdImpAntes",
+        "CmdImpDepois", "Imagem",    "Tipo",
+    };
+    EXPECT_EQ(registryKeys, expectedRegistry);
+    // Keys longer than 16 characters are stored cut.
+    const std::set<std::string> expectedConfig = {
+        "IsDebugging", "CabAuto",      "TamFonte",     "ImpDireto",     "Desacent",
+        "NumViasRec",  "MostraHorasRec", "GravHistFita", "VerifHist",   "GravHistProd",
+        "VerifNomeECod", "TipoPrazo",  "UnicaConta",   "ProcEsp",       "CodPrim",
+        "CodPrimProc", "ConfirmOp",    "MostraUltReg", "AcaoQdoSaiForm", "AskForBackUp",
+        "FlagsAskBak", "UltDiaFezBak", "TipoCobraAtraso", "CobrarMulta", "BrindeAuto",
+        "ContaBrindeDiari", "ContaBrindePrazo", "ContaBrindeMsg", "CorFundoPrinc",
+        "MostrarLeg",  "CorFundo",     "CorJan",       "CorBot",
+    };
+    EXPECT_EQ(configKeysOnDisk(), expectedConfig);
+}
+
+TEST_F(OptionsTest, StoredTextsConvertOrKeepTheDefault)
+{
+    struct Case {
+        const char* what;
+        bool registry;
+        const char* key;
+        const char* stored;
+        std::function<bool(const Options&)> check;
+    };
+    const std::vector<Case> cases = {
+        {"NCol 45 kept", true, "NCol", "45", [](auto& o) { return o.NCol == 45; }},
+        {"NCol 44 is 40", true, "NCol", "44", [](auto& o) { return o.NCol == 40; }},
+        {"NCol text is 40", true, "NCol", "largo", [](auto& o) { return o.NCol == 40; }},
+        {"ImpNota number", true, "ImpNotaVdaCli", " 1 ",
+         [](auto& o) { return o.ImpNotaVdaCli == 1; }},
+        {"ImpNota text", true, "ImpNotaLoc", "sim", [](auto& o) { return o.ImpNotaLoc == 0; }},
+        {"ImpNota past 16 bits", true, "ImpNotaDev", "70000",
+         [](auto& o) { return o.ImpNotaDev == 0; }},
+        {"accented key", true, "Cabeçalho", "Loja",
+         [](auto& o) { return o.Cabecalho == "Loja"; }},
+        {"bytes parsed", true, "CmdImpDepois", "27,109",
+         [](auto& o) { return o.cmdBytesDepois == std::vector<std::uint8_t>{27, 109}; }},
+        {"bool any case", false, "CabAuto", "tRUE", [](auto& o) { return o.CabAuto; }},
+        {"bool Portuguese", false, "ProcEsp", "Verdadeiro", [](auto& o) { return o.ProcEsp; }},
+        {"bool number", false, "ConfirmOp", "-1", [](auto& o) { return o.ConfirmOp; }},
+        {"bool text", false, "Desacent", "talvez", [](auto& o) { return !o.Desacent; }},
+        {"int", false, "NumViasRec", "3", [](auto& o) { return o.NumViasRec == 3; }},
+        {"int negative", false, "TamFonte", "-2", [](auto& o) { return o.TamFonte == -2; }},
+        {"int text", false, "TamFonte", "doze", [](auto& o) { return o.TamFonte == 0; }},
+        {"int decimal point", false, "TipoPrazo", "1.5",
+         [](auto& o) { return o.TipoPrazo == 0; }},
+        {"int past 16 bits", false, "FlagsAskBak", "32768",
+         [](auto& o) { return o.FlagsAskBak == 0; }},
+        {"colour hex", false, "CorFundoPrinc", "&HFF8080",
+         [](auto& o) { return o.CorFundoPrinc == 0xFF8080; }},
+        {"colour short hex is unsigned", false, "CorFundoPrinc", "&hffff&",
+         [](auto& o) { return o.CorFundoPrinc == 0xFFFF; }},
+        {"colour decimal", false, "CorFundoPrinc", "12632256",
+         [](auto& o) { return o.CorFundoPrinc == 12632256; }},
+        {"colour system", false, "CorJan", "&H8000000F",
+         [](auto& o) { return o.CorJan == static_cast<std::int32_t>(0x8000000F); }},
+        {"colour bad hex", false, "CorFundoPrinc", "&HXYZ",
+         [](auto& o) { return o.CorFundoPrinc == 0; }},
+        {"scheme colour bad", false, "CorBot", "azul",
+         [](auto& o) { return !o.CorBot.has_value(); }},
+    };
+
+    for (const auto& c : cases) {
+        test::TempDataFolder own;
+        test::MemorySettings store;
+        ConfigFile file(own.path());
+        if (c.registry) {
+            store.write("Tavolim", "Opções", c.key, c.stored);
+        } else {
+            file.writeConfig(c.key, c.stored);
+        }
+
+        const Options o = loadOptions(store, file);
+
+        EXPECT_TRUE(c.check(o)) << c.what;
+    }
+}
+
+TEST_F(OptionsTest, HistoryCheckIsSavedOffWithoutHistory)
+{
+    Options o;
+    o.GravHistFita = false;
+    o.VerifHist = true;
+
+    saveConfigOptions(o, config);
+
+    EXPECT_EQ(config.readConfig("VerifHist", ""), "False");
+    EXPECT_EQ(config.readConfig("GravHistFita", ""), "False");
+    EXPECT_FALSE(loadOptions(settings, config).VerifHist);
+}
+
+TEST_F(OptionsTest, BooleansAndColoursAreWrittenAsTheFileExpects)
+{
+    Options o;
+    o.CodPrim = true;
+    o.CorFundoPrinc = 0x00C0FF;
+
+    saveConfigOptions(o, config);
+
+    const auto bytes = binaryfile::readAll(config.path());
+    const std::string all(bytes.begin(), bytes.end());
+    EXPECT_NE(all.find("CodPrim         True            "), std::string::npos);
+    EXPECT_NE(all.find("CodPrimProc     False           "), std::string::npos);
+    EXPECT_NE(all.find("CorFundoPrinc   &HC0FF          "), std::string::npos);
+    EXPECT_EQ(config.readConfig("CorFundo", "none"), "none");
+}
+
+TEST(OptionsText, CommandBytes)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::uint8_t> expected;
+    };
+    const std::vector<Case> cases = {
+        {",27,64,", {27, 64}},
+        {"", {}},
+        {"   ", {}},
+        {",,,", {}},
+        {" , 27 , 13 , ", {27, 13}},
+        {"27,,64", {27, 64}},
+        {"0,255", {0, 255}},
+        {"27,256,64", {27}},
+        {"27,x,64", {27}},
+        {"27,-1", {27}},
+        {"1b,27", {}},
+        {"27;64", {}},
+    };
+
+    for (const auto& c : cases) {
+        EXPECT_EQ(parseCommandBytes(c.text), c.expected) << '"' << c.text << '"';
+    }
+}
+
+TEST(OptionsBackup, FlagsEncodeAndDecode)
+{
+    EXPECT_EQ(backupFlagsEveryNDays(3), 19);
+    EXPECT_EQ(backupFlagsWeekday(6), 38); // Friday
+    EXPECT_EQ(backupFlagsEveryNDays(15), 31);
+    EXPECT_EQ(backupFlagsWeekday(1), 33);
+
+    struct Case {
+        int flags;
+        BackupSchedule schedule;
+        int value;
+    };
+    const std::vector<Case> cases = {
+        {0, BackupSchedule::EveryDay, 0},    {19, BackupSchedule::EveryNDays, 3},
+        {17, BackupSchedule::EveryNDays, 1}, {31, BackupSchedule::EveryNDays, 15},
+        {38, BackupSchedule::Weekday, 6},    {39, BackupSchedule::Weekday, 7},
+        {16, BackupSchedule::EveryDay, 0},   {32, BackupSchedule::EveryDay, 0},
+        {40, BackupSchedule::EveryDay, 0},   {-5, BackupSchedule::EveryDay, 0},
+    };
+    for (const auto& c : cases) {
+        const BackupFlags decoded = decodeBackupFlags(c.flags);
+        EXPECT_EQ(decoded.schedule, c.schedule) << c.flags;
+        EXPECT_EQ(decoded.value, c.value) << c.flags;
+    }
+}
+
+} // namespace
+} // namespace tavolim::core
