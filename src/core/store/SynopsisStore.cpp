@@ -1,0 +1,214 @@
+#include "core/store/SynopsisStore.h"
+
+#include "core/ports/Progress.h"
+#include "core/store/BinaryFile.h"
+#include "core/store/Cp1252.h"
+#include "core/store/RecordCodec.h"
+#include "core/store/TextHelpers.h"
+
+#include <fstream>
+#include <limits>
+#include <span>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+constexpr const char* HeapFile = "Sinopses.tvl";
+constexpr const char* HeapTemp = "Sinopses.tmp";
+constexpr const char* TapeFile = "DadosFit.tvl";
+constexpr const char* TapeTemp = "DadosFit.tmp";
+
+// Where the tape record keeps its synopsis fields.
+constexpr std::size_t TapeRecordSize = 228;
+constexpr std::size_t SinopseOffset = 102;
+constexpr std::size_t TamSinopseOffset = 106;
+
+constexpr std::uint64_t MaxPosition = std::numeric_limits<std::int32_t>::max();
+
+// True when the whole block lies inside a file of `heapSize` bytes.
+bool holdsText(std::int32_t sinopse, std::int16_t tamSinopse, std::uint64_t heapSize)
+{
+    return sinopse >= 1 && tamSinopse >= 1 &&
+           static_cast<std::uint64_t>(sinopse) - 1 + static_cast<std::uint64_t>(tamSinopse) <=
+               heapSize;
+}
+
+bool writeNewFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    if (bytes.empty()) {
+        return static_cast<bool>(std::ofstream(path, std::ios::binary));
+    }
+    return binaryfile::writeAt(path, 0, bytes);
+}
+
+bool fileExists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+void removeFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+}
+
+class WaitWindow {
+public:
+    WaitWindow(Progress* progress, const std::string& caption) : m_progress(progress)
+    {
+        if (m_progress) {
+            m_progress->showWait(caption);
+        }
+    }
+    ~WaitWindow()
+    {
+        if (m_progress) {
+            m_progress->hideWait();
+        }
+    }
+    WaitWindow(const WaitWindow&) = delete;
+    WaitWindow& operator=(const WaitWindow&) = delete;
+
+private:
+    Progress* m_progress;
+};
+
+} // namespace
+
+SynopsisStore::SynopsisStore(std::filesystem::path dataFolder, std::int16_t& sinopsesDesperdicio)
+    : m_folder(std::move(dataFolder)), m_desperdicio(sinopsesDesperdicio)
+{
+}
+
+// Compaction writes DadosFit.tmp, then Sinopses.tmp, then renames the tape file (the commit)
+// and then the synopsis file. Committing on the tape file means finishing a crashed compaction
+// only ever touches our own file, never tape records written since. A Sinopses.tmp with no
+// DadosFit.tmp beside it is a committed compaction whose last rename did not happen.
+void SynopsisStore::finishInterruptedCompaction() const
+{
+    if (fileExists(file(HeapTemp)) && !fileExists(file(TapeTemp))) {
+        binaryfile::replace(file(HeapTemp), file(HeapFile));
+    }
+}
+
+void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse,
+                                  std::string text)
+{
+    finishInterruptedCompaction();
+    // Trimmed first, so a text of spaces clears the synopsis instead of keeping an empty block.
+    std::string bytes = toCp1252(trim(text));
+    if (bytes.size() > MaxLength) {
+        bytes.resize(MaxLength);
+    }
+    if (bytes.empty()) {
+        if (sinopse >= 1 || tamSinopse >= 1) {
+            if (m_desperdicio < std::numeric_limits<std::int16_t>::max()) {
+                ++m_desperdicio;
+            }
+        }
+        sinopse = 0;
+        tamSinopse = 0;
+        return;
+    }
+
+    const auto heapPath = file(HeapFile);
+    const std::uint64_t heapSize = binaryfile::size(heapPath);
+    const auto length = static_cast<std::int16_t>(bytes.size());
+    std::uint64_t position = heapSize + 1;
+    const bool appends = length > tamSinopse;
+    if (!appends && holdsText(sinopse, tamSinopse, heapSize)) {
+        position = static_cast<std::uint64_t>(sinopse);
+    }
+    if (position - 1 + bytes.size() > MaxPosition) {
+        return; // Sinopse could not address it
+    }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    if (!binaryfile::writeAt(heapPath, position - 1, std::span(data, bytes.size()))) {
+        return;
+    }
+    if (appends && m_desperdicio < std::numeric_limits<std::int16_t>::max()) {
+        ++m_desperdicio;
+    }
+    sinopse = static_cast<std::int32_t>(position);
+    tamSinopse = length;
+}
+
+std::string SynopsisStore::readSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse) const
+{
+    finishInterruptedCompaction();
+    if (sinopse <= 0 || tamSinopse <= 0) {
+        sinopse = 0;
+        tamSinopse = 0;
+        return {};
+    }
+    const auto heapPath = file(HeapFile);
+    if (!holdsText(sinopse, tamSinopse, binaryfile::size(heapPath))) {
+        return {};
+    }
+    std::size_t got = 0;
+    const auto bytes = binaryfile::readAt(heapPath, static_cast<std::uint64_t>(sinopse) - 1,
+                                          static_cast<std::size_t>(tamSinopse), &got);
+    if (got != bytes.size()) {
+        return {};
+    }
+    return fromCp1252(std::string(bytes.begin(), bytes.end()));
+}
+
+bool SynopsisStore::compact(Progress* progress)
+{
+    WaitWindow wait(progress, "Rearranjando Arquivo de Sinopses...");
+    finishInterruptedCompaction();
+    // Leftovers of a compaction that never committed; ours first, as a lone Sinopses.tmp would
+    // read as a committed one.
+    removeFile(file(HeapTemp));
+    removeFile(file(TapeTemp));
+
+    // One pass over the whole tape file in memory rather than a seek per record.
+    auto tapes = binaryfile::readAll(file(TapeFile));
+    const auto heap = binaryfile::readAll(file(HeapFile));
+    std::vector<std::uint8_t> packed;
+    packed.reserve(heap.size());
+    const std::size_t count = tapes.size() / TapeRecordSize;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::span<std::uint8_t> record(tapes.data() + i * TapeRecordSize, TapeRecordSize);
+        std::int32_t sinopse = 0;
+        std::int16_t tamSinopse = 0;
+        RecordDecoder(record).field("Sinopse", SinopseOffset, sinopse);
+        RecordDecoder(record).field("TamSinopse", TamSinopseOffset, tamSinopse);
+        if (holdsText(sinopse, tamSinopse, heap.size())) {
+            const auto from = heap.begin() + (sinopse - 1);
+            sinopse = static_cast<std::int32_t>(packed.size() + 1);
+            packed.insert(packed.end(), from, from + tamSinopse);
+        } else {
+            sinopse = 0; // a block outside the file holds nothing worth keeping
+            tamSinopse = 0;
+        }
+        RecordEncoder enc(record);
+        enc.field("Sinopse", SinopseOffset, sinopse);
+        enc.field("TamSinopse", TamSinopseOffset, tamSinopse);
+    }
+
+    // Both new files are complete before anything is renamed, and the tape file's rename is
+    // the commit (see finishInterruptedCompaction).
+    if (!writeNewFile(file(TapeTemp), tapes) || !writeNewFile(file(HeapTemp), packed) ||
+        !binaryfile::replace(file(TapeTemp), file(TapeFile))) {
+        if (fileExists(file(TapeFile))) { // a failed rename may have removed it already
+            removeFile(file(HeapTemp));
+            removeFile(file(TapeTemp));
+        }
+        return false;
+    }
+    if (!binaryfile::replace(file(HeapTemp), file(HeapFile))) {
+        return false; // the next operation finishes it
+    }
+    m_desperdicio = 0;
+    return true;
+}
+
+} // namespace tavolim::core

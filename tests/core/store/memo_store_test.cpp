@@ -1,0 +1,341 @@
+#include "core/store/MemoStore.h"
+
+#include "core/store/BinaryFile.h"
+#include "support/Fakes.h"
+#include "support/TempDataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using Entry = std::pair<std::int32_t, std::int32_t>;
+
+std::vector<std::uint8_t> le32(std::int32_t value)
+{
+    const auto u = static_cast<std::uint32_t>(value);
+    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+}
+
+class MemoStoreTest : public ::testing::Test {
+protected:
+    std::filesystem::path directory() const { return folder.file("RegMemos.tvl"); }
+    std::filesystem::path heap() const { return folder.file("Memos.tvl"); }
+
+    Entry entry(std::int32_t memoNumber) const
+    {
+        const auto b = binaryfile::readAt(directory(), (memoNumber - 1) * 8u, 8);
+        auto at = [&](int i) {
+            return static_cast<std::int32_t>(b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) |
+                                             (static_cast<std::uint32_t>(b[i + 3]) << 24));
+        };
+        return {at(0), at(4)};
+    }
+
+    void putEntry(std::int32_t memoNumber, Entry e) const
+    {
+        auto bytes = le32(e.first);
+        const auto len = le32(e.second);
+        bytes.insert(bytes.end(), len.begin(), len.end());
+        binaryfile::writeAt(directory(), (memoNumber - 1) * 8u, bytes);
+    }
+
+    void putFile(const char* name, const std::string& bytes) const
+    {
+        binaryfile::writeAt(folder.file(name), 0,
+                            std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                      bytes.size()));
+    }
+
+    std::string heapBytes() const
+    {
+        const auto b = binaryfile::readAll(heap());
+        return {b.begin(), b.end()};
+    }
+
+    std::int32_t write(std::int32_t memoNumber, std::string text)
+    {
+        store.writeMemo(memoNumber, text);
+        return memoNumber;
+    }
+
+    test::TempDataFolder folder;
+    std::int32_t livres = 0;
+    std::int16_t desperdicio = 0;
+    MemoStore store{folder.path(), {livres, desperdicio}};
+};
+
+TEST_F(MemoStoreTest, RewritesInPlaceWhenNotGrowingAndAppendsOtherwise)
+{
+    struct Step {
+        const char* text;
+        Entry entry;
+        std::int16_t waste;
+    };
+    const Step steps[] = {
+        {"abc", {1, 3}, 0},    // new memo at the start of the empty heap
+        {"xy", {1, 2}, 1},     // shorter: same place, the tail is dead space
+        {"abcdef", {4, 6}, 2}, // longer: heap length + 1
+        {"ghijkl", {4, 6}, 2}, // same length: in place, nothing wasted
+        {"  ", {0, 0}, 3},     // emptied: no text, the number stays with the record
+        {"z", {10, 1}, 3},     // text again after empty: appended, nothing to waste
+    };
+    std::int32_t number = 0;
+
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.text);
+        number = write(number, s.text);
+
+        EXPECT_EQ(number, 1);
+        EXPECT_EQ(entry(1), s.entry);
+        EXPECT_EQ(desperdicio, s.waste);
+    }
+    EXPECT_EQ(heapBytes(), "xycghijklz");
+    EXPECT_EQ(binaryfile::size(directory()), 8u);
+    EXPECT_EQ(store.readMemo(1), "z");
+}
+
+TEST_F(MemoStoreTest, TrimsTheTextInPlaceAndIgnoresBlankTextForNoMemo)
+{
+    std::string blank = "   ";
+    std::int32_t none = 0;
+    std::string padded = "  nota  ";
+    std::int32_t number = 0;
+
+    store.writeMemo(none, blank);
+    const bool filesAfterBlank = std::filesystem::exists(directory()) ||
+                                 std::filesystem::exists(heap());
+    store.writeMemo(number, padded);
+
+    EXPECT_EQ(none, 0);
+    EXPECT_FALSE(filesAfterBlank);
+    EXPECT_EQ(padded, "nota");
+    EXPECT_EQ(entry(number), (Entry{1, 4}));
+    EXPECT_EQ(livres, 0);
+    EXPECT_EQ(desperdicio, 0);
+}
+
+TEST_F(MemoStoreTest, FreedNumbersAreReusedLowestFirst)
+{
+    for (const char* text : {"um", "dois", "tres"}) {
+        write(0, text);
+    }
+
+    store.freeMemo(3);
+    store.freeMemo(2);
+    store.freeMemo(2); // twice must not count twice
+    const Entry freed = entry(2);
+    const std::int32_t livresAfterFree = livres;
+    const std::int16_t wasteAfterFree = desperdicio;
+    const std::int32_t first = write(0, "novo");
+    const std::int32_t second = write(0, "outro");
+    const std::int32_t third = write(0, "mais");
+
+    EXPECT_EQ(freed, (Entry{-1, 0}));
+    EXPECT_EQ(livresAfterFree, 2);
+    EXPECT_EQ(wasteAfterFree, 2);
+    EXPECT_EQ(first, 2);
+    EXPECT_EQ(second, 3);
+    EXPECT_EQ(third, 4);
+    EXPECT_EQ(livres, 0);
+    EXPECT_EQ(store.readMemo(1), "um");
+    EXPECT_EQ(store.readMemo(2), "novo");
+    EXPECT_EQ(store.readMemo(3), "outro");
+}
+
+TEST_F(MemoStoreTest, StaleFreeCountFallsBackToANewNumber)
+{
+    write(0, "um");
+    livres = 5; // the record says free numbers exist, the directory has none
+
+    const std::int32_t number = store.newMemoNumber();
+
+    EXPECT_EQ(number, 2);
+    EXPECT_EQ(livres, 0);
+}
+
+TEST_F(MemoStoreTest, StoresTextInTheWesternCodePage)
+{
+    struct Case {
+        const char* text;
+        std::int32_t bytes;
+        const char* readBack;
+    };
+    const Case cases[] = {
+        {"Observação", 10, "Observação"},
+        {"Preço: 5 €", 10, "Preço: 5 €"},
+        {"日本", 2, "??"}, // not in the code page
+    };
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::int32_t number = write(0, c.text);
+
+        EXPECT_EQ(entry(number).second, c.bytes);
+        EXPECT_EQ(store.readMemo(number), c.readBack);
+    }
+    EXPECT_EQ(heapBytes().substr(0, 10), "Observa\xE7\xE3o");
+}
+
+TEST_F(MemoStoreTest, DamagedEntriesReadEmptyAndAreNeverWrittenThrough)
+{
+    struct Case {
+        const char* what;
+        Entry stored;
+    };
+    const Case cases[] = {
+        {"past the heap", {100, 5}},
+        {"running off the heap", {3, 10}},
+        {"negative length", {2, -4}},
+        {"length without position", {0, 5}},
+        {"huge position", {2147483647, 2147483647}},
+        {"negative position", {-9, 3}},
+    };
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        putFile("Memos.tvl", "12345");
+        putEntry(1, c.stored);
+        std::int32_t number = 1;
+        std::string text = "ab";
+
+        const std::string read = store.readMemo(1);
+        store.writeMemo(number, text);
+
+        EXPECT_EQ(read, "");
+        EXPECT_EQ(number, 1);
+        EXPECT_EQ(heapBytes(), "12345ab");
+        EXPECT_EQ(entry(1), (Entry{6, 2}));
+        std::filesystem::remove(heap());
+    }
+}
+
+TEST_F(MemoStoreTest, OutOfRangeNumbersTouchNothing)
+{
+    write(0, "um");
+    const auto directoryBefore = binaryfile::readAll(directory());
+
+    std::int32_t negative = -3;
+    std::string text = "x";
+    store.writeMemo(negative, text);
+    store.freeMemo(-3);
+    store.freeMemo(0);
+    store.freeMemo(2147483647);
+
+    EXPECT_EQ(negative, -3);
+    EXPECT_EQ(store.readMemo(-3), "");
+    EXPECT_EQ(store.readMemo(0), "");
+    EXPECT_EQ(store.readMemo(2147483647), "");
+    EXPECT_EQ(binaryfile::readAll(directory()), directoryBefore);
+    EXPECT_EQ(heapBytes(), "um");
+    EXPECT_EQ(livres, 0);
+    EXPECT_EQ(desperdicio, 0);
+}
+
+TEST_F(MemoStoreTest, DanglingNumberGetsAFreshOneAndTornEntryIsOverwritten)
+{
+    write(0, "um");
+    write(0, "dois");
+    std::filesystem::resize_file(directory(), 12); // entry 2 torn in half
+    std::int32_t dangling = 9;
+    std::string text = "tres";
+
+    const std::string torn = store.readMemo(2);
+    store.writeMemo(dangling, text);
+
+    EXPECT_EQ(torn, "");
+    EXPECT_EQ(dangling, 2);
+    EXPECT_EQ(binaryfile::size(directory()), 16u);
+    EXPECT_EQ(store.readMemo(2), "tres");
+}
+
+TEST_F(MemoStoreTest, CompactionPacksLiveTextsInDirectoryOrder)
+{
+    const std::int32_t first = write(0, "primeiro");
+    const std::int32_t second = write(0, "segundo");
+    const std::int32_t third = write(0, "terceiro");
+    const std::int32_t emptied = write(0, "vazio");
+    write(first, "primeiro, mais longo"); // now after the third in the heap
+    write(emptied, "");
+    store.freeMemo(second);
+    putEntry(6, {500, 4}); // damaged, beyond a gap entry 5 of zeros
+    test::RecordingProgress progress;
+
+    const bool done = store.compactMemos(&progress);
+
+    EXPECT_TRUE(done);
+    EXPECT_EQ(heapBytes(), "primeiro, mais longoterceiro");
+    EXPECT_EQ(entry(first), (Entry{1, 20}));
+    EXPECT_EQ(entry(second), (Entry{-1, 0}));
+    EXPECT_EQ(entry(third), (Entry{21, 8}));
+    EXPECT_EQ(entry(emptied), (Entry{0, 0}));
+    EXPECT_EQ(entry(6), (Entry{0, 0}));
+    EXPECT_EQ(store.readMemo(first), "primeiro, mais longo");
+    EXPECT_EQ(store.readMemo(third), "terceiro");
+    EXPECT_EQ(desperdicio, 0);
+    EXPECT_EQ(livres, 1);
+    EXPECT_EQ(progress.waits, std::vector<std::string>{"Rearranjando Arquivo de Memos..."});
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Memos.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("RegMemos.tmp")));
+}
+
+TEST_F(MemoStoreTest, LeftoversOfAnUnfinishedCompaction)
+{
+    struct Case {
+        const char* what;
+        bool heapTemp;
+        bool directoryTemp;
+        const char* readBack; // memo 1 afterwards
+    };
+    // The new directory below points memo 1 at "novo" in the new heap.
+    const Case cases[] = {
+        {"new heap never committed", true, false, "velho"},
+        {"both new files, nothing committed", true, true, "velho"},
+        {"heap committed, directory rename lost", false, true, "novo"},
+    };
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDataFolder here;
+        std::int32_t l = 0;
+        std::int16_t w = 0;
+        MemoStore memos{here.path(), {l, w}};
+        std::int32_t number = 0;
+        std::string text = "velho";
+        memos.writeMemo(number, text);
+        auto put = [&](const char* name, std::vector<std::uint8_t> bytes) {
+            binaryfile::writeAt(here.path() / name, 0, bytes);
+        };
+        if (c.heapTemp) {
+            put("Memos.tmp", {'l', 'i', 'x', 'o'});
+        }
+        if (c.directoryTemp) {
+            auto e = le32(6);
+            const auto len = le32(4);
+            e.insert(e.end(), len.begin(), len.end());
+            put("RegMemos.tmp", e);
+        }
+        if (!c.heapTemp && c.directoryTemp) {
+            put("Memos.tvl", {'v', 'e', 'l', 'h', 'o', 'n', 'o', 'v', 'o'});
+        }
+
+        const std::string read = memos.readMemo(1);
+        const bool compacted = memos.compactMemos(nullptr);
+
+        EXPECT_EQ(read, c.readBack);
+        EXPECT_TRUE(compacted);
+        EXPECT_EQ(memos.readMemo(1), c.readBack);
+        EXPECT_FALSE(std::filesystem::exists(here.path() / "Memos.tmp"));
+        EXPECT_FALSE(std::filesystem::exists(here.path() / "RegMemos.tmp"));
+    }
+}
+
+} // namespace
+} // namespace tavolim::core
