@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/shell/Options.h"
+#include "core/store/ConfigFile.h"
+#include "core/store/MemoStore.h"
+#include "core/store/RecordStore.h"
+#include "core/store/SynopsisStore.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+
+namespace tavolim::core {
+
+class Clock;
+class Dialogs;
+class Launcher;
+class Printer;
+class Progress;
+class SettingsStore;
+
+// What the core needs from the platform; owned by the program (or the test).
+struct Ports {
+    Dialogs& dialogs;
+    Clock& clock;
+    SettingsStore& settings;
+    Printer& printer;
+    Progress& progress;
+    Launcher& launcher;
+};
+
+// Everything that is process-wide for one run of the program: the data folder with its
+// current records, the options, the logged-in operator, the current business day and the
+// platform ports. Passed by reference; there are no globals.
+class AppState {
+public:
+    AppState(std::filesystem::path dataFolder, Ports ports);
+
+    const std::filesystem::path& dataFolder() const { return m_records.dataFolder(); }
+    RecordStore& records() { return m_records; }
+    const RecordStore& records() const { return m_records; }
+    ConfigFile& config() { return m_config; }
+    Options& options() { return m_options; }
+    const Options& options() const { return m_options; }
+    const Ports& ports() const { return m_ports; }
+
+    // The memo and synopsis stores keep their counters in the current general rules record.
+    MemoStore memos();
+    SynopsisStore synopses();
+
+    // Reads the general rules record and the store data record, then every option.
+    void loadOptions();
+    // Writes the general rules record (after its counters or operators changed).
+    bool saveRules();
+
+    // Index (1-based) of the logged-in operator; 0 = nobody.
+    int OperadorAtual = 0;
+    // The program's own current day, set when the business day starts.
+    std::chrono::year_month_day DataDia{};
+
+private:
+    RecordStore m_records;
+    ConfigFile m_config;
+    Options m_options;
+    Ports m_ports;
+};
+
+} // namespace tavolim::core

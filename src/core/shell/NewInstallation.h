@@ -1,0 +1,19 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+
+namespace tavolim::core {
+
+// A folder without the general rules record (tavolim.ini) is not yet a store.
+bool needsNewInstallation(const std::filesystem::path& folder);
+
+// Makes a working store in the folder (created when missing): every record file, the
+// deleted lists, the memo and synopsis stores, the general rules record with the single
+// operator "Tavolim" (level 1, no password), the access rows, the sections, one media and one
+// label with a full price and term table, and the store data. Files that already exist are
+// left as they are, so a half-installed folder is completed, never overwritten.
+bool createNewInstallation(const std::filesystem::path& folder,
+                           std::chrono::year_month_day today);
+
+} // namespace tavolim::core
