@@ -1,0 +1,160 @@
+#include "core/store/Cp1252.h"
+#include "core/store/Money.h"
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+TEST(TextHelpers, DatesConvertBothWays)
+{
+    struct Case {
+        std::string typed;
+        std::int32_t stored;
+        std::string shown;
+    };
+    const std::vector<Case> cases = {
+        {"5/3/2001", 5032001, "05/03/2001"},
+        {"31/12/2001", 31122001, "31/12/2001"},
+        {"05-03-01", 5032001, "05/03/2001"},
+        {" 29.02.2024 ", 29022024, "29/02/2024"},
+        {"29/02/2023", 0, "00/00/0000"}, // not a date
+        {"31/04/2020", 0, "00/00/0000"},
+        {"", 0, "00/00/0000"},
+        {"5/3", 0, "00/00/0000"},
+        {"abc", 0, "00/00/0000"},
+        {"1/1/99", 1011999, "01/01/1999"},
+    };
+    for (const auto& c : cases) {
+        const auto stored = textToDate(c.typed);
+
+        EXPECT_EQ(stored, c.stored) << c.typed;
+        EXPECT_EQ(dateToText(stored), c.shown) << c.typed;
+    }
+}
+
+TEST(TextHelpers, DateLongsToCalendarDates)
+{
+    using namespace std::chrono;
+
+    EXPECT_EQ(toYmd(5032001), year{2001} / March / day{5});
+    EXPECT_EQ(fromYmd(year{2001} / December / day{31}), 31122001);
+    EXPECT_FALSE(toYmd(0).has_value());
+    EXPECT_FALSE(toYmd(32132001).has_value());
+    EXPECT_FALSE(toYmd(-5032001).has_value());
+}
+
+TEST(TextHelpers, TimesAndPostalCodes)
+{
+    EXPECT_EQ(textToTime("14:35"), 1435);
+    EXPECT_EQ(textToTime("9h05"), 905);
+    EXPECT_EQ(textToTime("25:00"), 0);
+    EXPECT_EQ(textToTime("x"), 0);
+    EXPECT_EQ(timeToText(1435), "14:35");
+    EXPECT_EQ(timeToText(5), "00:05");
+
+    EXPECT_EQ(textToCep("12.345-678x9"), 12345678);
+    EXPECT_EQ(cepToText(12345678), "12345-678");
+    EXPECT_EQ(cepToText(textToCep("01310-100")), "01310-100");
+    EXPECT_EQ(cepToText(0), "");
+}
+
+TEST(TextHelpers, MoneyTextReadsEitherDecimalPoint)
+{
+    struct Case {
+        std::string text;
+        std::int64_t thousandths;
+    };
+    const std::vector<Case> cases = {
+        {"1.234,56", 1234560}, {"1,234.56", 1234560}, {"1234,56", 1234560},
+        {"12,5", 12500},       {"0", 0},              {"", 0},
+        {"abc", 0},            {"-3,20", -3200},
+        {"1.000.000", 1000000}, // the rightmost separator is always the decimal point
+        {" 7", 7000},          {"2,345", 2345},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parseMoney(c.text).thousandths(), c.thousandths) << c.text;
+    }
+}
+
+TEST(TextHelpers, MoneyIsShownTheBrazilianWay)
+{
+    struct Case {
+        std::int64_t thousandths;
+        std::string grouped;
+        std::string plain;
+    };
+    const std::vector<Case> cases = {
+        {1234560, "1.234,56", "1234,56"},
+        {0, "0,00", "0,00"},
+        {12345500, "12.345,50", "12345,50"},
+        {1005, "1,01", "1,01"}, // halves go away from zero
+        {-1005, "-1,01", "-1,01"},
+        {999995, "1.000,00", "1000,00"},
+        {1234567890, "1.234.567,89", "1234567,89"},
+    };
+    for (const auto& c : cases) {
+        const auto m = Money::fromThousandths(c.thousandths);
+
+        EXPECT_EQ(formatMoney(m), c.grouped);
+        EXPECT_EQ(formatMoneyPlain(m), c.plain);
+    }
+}
+
+TEST(Money, SinglesConvertToExactThousandthsAndSumsDoNotDrift)
+{
+    Money total;
+    for (int i = 0; i < 10; ++i) {
+        total += Money::fromSingle(0.1f);
+    }
+
+    EXPECT_EQ(total, Money::fromCents(100));
+    EXPECT_EQ(Money::fromSingle(Money::fromCents(1999).toSingle()), Money::fromCents(1999));
+    EXPECT_EQ(Money::fromReais(1e30).thousandths(), 1000000000000000000LL);
+    EXPECT_TRUE(Money::fromReais(std::nan("")).isZero());
+}
+
+TEST(TextHelpers, WordsAndNames)
+{
+    EXPECT_EQ(firstWord("  Maria da Silva"), "Maria");
+    EXPECT_EQ(firstWord("Maria"), "");
+    EXPECT_EQ(restAfterFirstWord(" Maria da Silva "), "da Silva");
+    EXPECT_EQ(restAfterFirstWord("Maria"), "");
+
+    EXPECT_EQ(splitFullName(" José  de Souza "), std::make_pair(std::string("José"),
+                                                              std::string("de Souza")));
+    EXPECT_EQ(splitFullName("Madonna"), std::make_pair(std::string("Madonna"), std::string()));
+    EXPECT_EQ(joinFullName(" José ", " de Souza "), "José de Souza");
+}
+
+TEST(Cp1252, FieldsAreCutPaddedAndMapped)
+{
+    struct Case {
+        std::string utf8;
+        std::size_t width;
+        std::string bytes;
+    };
+    const std::vector<Case> cases = {
+        {"Ação", 6, "A\xE7\xE3o  "},
+        {"abcdef", 3, "abc"},
+        {std::string("a\0b", 3), 4, "a b "},
+        {"€ and 中", 8, "\x80 and ? "},
+        {"\xFF\xFE", 3, "?? "}, // malformed UTF-8
+        {"", 2, "  "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(encodeField(c.utf8, c.width), c.bytes) << c.utf8;
+    }
+    EXPECT_EQ(decodeField(std::string("Jo\xE3o\0  ", 7)), "João");
+    EXPECT_EQ(fromCp1252("\x81\x8D"), "\xC2\x81\xC2\x8D");
+    EXPECT_EQ(toCp1252(fromCp1252("\x81\x8D\x8F\x90\x9D")), "\x81\x8D\x8F\x90\x9D");
+}
+
+} // namespace
+} // namespace tavolim::core
