@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/books/DailyTotalsRecord.h"
 #include "core/shell/Options.h"
 #include "core/store/ConfigFile.h"
 #include "core/store/MemoStore.h"
@@ -9,9 +10,11 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 
 namespace tavolim::core {
 
+class AppState;
 class Clock;
 class Dialogs;
 class Launcher;
@@ -27,6 +30,15 @@ struct Ports {
     Printer& printer;
     Progress& progress;
     Launcher& launcher;
+};
+
+// Steps of the start of the business day that other parts of the program own; unset
+// hooks are skipped.
+struct DayStartHooks {
+    // Advances the holiday calendar (may ask the operator) and recomputes PrazoMinimo.
+    std::function<void(AppState&)> advanceHolidays;
+    // Re-enables the menus for the operator once the day has started.
+    std::function<void()> refreshMenus;
 };
 
 // Everything that is process-wide for one run of the program: the data folder with its
@@ -57,6 +69,11 @@ public:
     int OperadorAtual = 0;
     // The program's own current day, set when the business day starts.
     std::chrono::year_month_day DataDia{};
+    // The current day's totals, saved after every operation that changes them.
+    DailyTotalsRecord CaixaDia;
+    DayStartHooks dayHooks;
+    // The shortest term a rental can have, in days; kept by the holiday calendar.
+    int PrazoMinimo = 1;
 
 private:
     RecordStore m_records;
