@@ -1,5 +1,6 @@
 #include "core/shell/NewInstallation.h"
 
+#include "core/books/BookFiles.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/RecordStore.h"
 #include "core/store/RuleTables.h"
@@ -160,6 +161,7 @@ bool createNewInstallation(const std::filesystem::path& folder,
     ok = writeIfMissing(folder / "DadosMid.tvl", newMedia()) && ok;
     ok = writeIfMissing(folder / "FitaSelo.tvl", newLabel()) && ok;
     ok = writeIfMissing(folder / "DadosLoc.tvl", newStoreData()) && ok;
+    ok = createBookFiles(folder, today) && ok;
     // The general rules record last: its presence is what marks the folder as a store.
     ok = ok && writeIfMissing(folder / "tavolim.ini", newRules(today));
     return ok;

@@ -1,0 +1,157 @@
+#include "core/books/PositionFile.h"
+
+#include "core/store/BinaryFile.h"
+#include "core/store/TextHelpers.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+constexpr std::size_t kLen = PositionRecord::Size;
+
+} // namespace
+
+PositionFile::PositionFile(std::filesystem::path folder, Book book)
+    : m_folder(std::move(folder)), m_book(book)
+{
+}
+
+std::filesystem::path PositionFile::positionPath() const
+{
+    return m_folder / std::string(bookFileInfo(m_book).positionFile);
+}
+
+std::filesystem::path PositionFile::bookPath() const
+{
+    return m_folder / std::string(bookFileInfo(m_book).bookFile);
+}
+
+std::optional<std::chrono::year_month_day> PositionFile::firstDay() const
+{
+    if (recordCount() < 1) {
+        return std::nullopt;
+    }
+    return toYmd(read(1).PrimeiroReg);
+}
+
+std::int32_t PositionFile::recordCount() const
+{
+    const auto n = binaryfile::size(positionPath()) / kLen;
+    return static_cast<std::int32_t>(std::min<std::uint64_t>(n, 0x7FFFFFFF));
+}
+
+std::int32_t PositionFile::bookCount() const
+{
+    const auto n = binaryfile::size(bookPath()) / bookFileInfo(m_book).bookRecordLength;
+    return static_cast<std::int32_t>(std::min<std::uint64_t>(n, 0x7FFFFFFE));
+}
+
+std::optional<std::chrono::year_month_day> PositionFile::lastDayHeld() const
+{
+    const auto first = firstDay();
+    if (!first) {
+        return std::nullopt;
+    }
+    return addDays(*first, recordCount() - 2);
+}
+
+std::int64_t PositionFile::recordNumberOf(std::chrono::year_month_day day) const
+{
+    const auto first = firstDay();
+    if (!first) {
+        return 0;
+    }
+    return daysBetween(*first, day) + 2;
+}
+
+std::optional<PositionRecord> PositionFile::dayRecord(std::chrono::year_month_day day) const
+{
+    const auto n = recordNumberOf(day);
+    if (n < 2 || n > recordCount()) {
+        return std::nullopt;
+    }
+    return read(static_cast<std::int32_t>(n));
+}
+
+PositionRecord PositionFile::read(std::int32_t number) const
+{
+    PositionRecord r;
+    if (number >= 1) {
+        r.decode(binaryfile::readAt(positionPath(), static_cast<std::uint64_t>(number - 1) * kLen,
+                                    kLen));
+    }
+    return r;
+}
+
+bool PositionFile::write(std::int32_t number, const PositionRecord& record) const
+{
+    if (number < 1) {
+        return false;
+    }
+    return binaryfile::writeAt(positionPath(), static_cast<std::uint64_t>(number - 1) * kLen,
+                               record.encoded());
+}
+
+RollOutcome PositionFile::rollTo(std::chrono::year_month_day day) const
+{
+    std::int32_t n = recordCount();
+    if (!firstDay()) {
+        // No usable header: the records already there are taken as the days just before.
+        const auto first = n < 2 ? day : addDays(day, -(n - 1));
+        PositionRecord header;
+        header.PrimeiroReg = fromYmd(first);
+        if (!write(1, header)) {
+            return RollOutcome::Failed;
+        }
+        n = std::max(n, 1);
+    }
+    const auto last = *lastDayHeld();
+    const std::int64_t gap = daysBetween(last, day);
+    if (gap < 0 || (gap == 0 && n < 2)) {
+        return RollOutcome::ClockWentBack;
+    }
+    const std::int32_t next = bookCount() + 1;
+    if (gap == 0) {
+        PositionRecord today = read(n);
+        if (today.PrimeiroReg != 0) {
+            return RollOutcome::UpToDate;
+        }
+        today.PrimeiroReg = next;
+        today.QtdRegs = 0;
+        return write(n, today) ? RollOutcome::Rolled : RollOutcome::Failed;
+    }
+    // Empty days are all zero bytes; the new day goes last. One write for the whole gap.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(gap) * kLen, 0);
+    PositionRecord today;
+    today.PrimeiroReg = next;
+    today.encode(std::span<std::uint8_t>(bytes).subspan(bytes.size() - kLen));
+    return binaryfile::writeAt(positionPath(), static_cast<std::uint64_t>(n) * kLen, bytes)
+               ? RollOutcome::Rolled
+               : RollOutcome::Failed;
+}
+
+std::optional<std::int32_t> PositionFile::appendRecordFor(std::chrono::year_month_day day) const
+{
+    const std::int32_t count = recordCount();
+    if (count < 2 || !firstDay()) {
+        return std::nullopt;
+    }
+    const auto n = recordNumberOf(day);
+    if (n > count) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+bool PositionFile::setBookBase(std::chrono::year_month_day firstDay) const
+{
+    PositionRecord header;
+    header.PrimeiroReg = fromYmd(firstDay);
+    header.QtdRegs = 0;
+    return write(1, header);
+}
+
+} // namespace tavolim::core
