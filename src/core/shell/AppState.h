@@ -72,6 +72,8 @@ public:
     // The current day's totals, saved after every operation that changes them.
     DailyTotalsRecord CaixaDia;
     DayStartHooks dayHooks;
+    // The shortest term a rental can have, in days; kept by the holiday calendar.
+    int PrazoMinimo = 1;
 
 private:
     RecordStore m_records;
