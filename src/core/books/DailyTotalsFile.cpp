@@ -37,6 +37,9 @@ std::int32_t DailyTotalsFile::recordCount() const
 
 RollOutcome DailyTotalsFile::rollTo(std::chrono::year_month_day day) const
 {
+    if (!day.ok()) {
+        return RollOutcome::Failed;
+    }
     std::int32_t n = recordCount();
     auto first = base();
     if (!first) {
@@ -63,7 +66,7 @@ RollOutcome DailyTotalsFile::rollTo(std::chrono::year_month_day day) const
 std::optional<std::int64_t> DailyTotalsFile::recordNumberOf(std::chrono::year_month_day day) const
 {
     const auto first = base();
-    if (!first) {
+    if (!first || !day.ok()) {
         return std::nullopt;
     }
     const auto n = daysBetween(*first, day) + 2;

@@ -61,7 +61,7 @@ std::optional<std::chrono::year_month_day> PositionFile::lastDayHeld() const
 std::int64_t PositionFile::recordNumberOf(std::chrono::year_month_day day) const
 {
     const auto first = firstDay();
-    if (!first) {
+    if (!first || !day.ok()) {
         return 0;
     }
     return daysBetween(*first, day) + 2;
@@ -97,6 +97,9 @@ bool PositionFile::write(std::int32_t number, const PositionRecord& record) cons
 
 RollOutcome PositionFile::rollTo(std::chrono::year_month_day day) const
 {
+    if (!day.ok()) {
+        return RollOutcome::Failed;
+    }
     std::int32_t n = recordCount();
     if (!firstDay()) {
         // No usable header: the records already there are taken as the days just before.
@@ -140,10 +143,23 @@ std::optional<std::int32_t> PositionFile::appendRecordFor(std::chrono::year_mont
         return std::nullopt;
     }
     const auto n = recordNumberOf(day);
-    if (n > count) {
+    if (!day.ok() || n > count) {
         return std::nullopt;
     }
     return count;
+}
+
+bool PositionFile::addEntries(std::int32_t record, std::int32_t firstEntry, int count) const
+{
+    if (record < 2) {
+        return false;
+    }
+    auto day = read(record);
+    if (day.PrimeiroReg < 1) {
+        day.PrimeiroReg = firstEntry;
+    }
+    day.QtdRegs = static_cast<std::int16_t>(std::clamp(day.QtdRegs + count, 0, 32767));
+    return write(record, day);
 }
 
 bool PositionFile::setBookBase(std::chrono::year_month_day firstDay) const

@@ -67,6 +67,10 @@ public:
     // day's entries may grow at the end of the book. nullopt when the day is not rolled.
     std::optional<std::int32_t> appendRecordFor(std::chrono::year_month_day day) const;
 
+    // Counts `count` new entries, the first numbered `firstEntry`, in a day's record; a
+    // record without a first entry yet takes `firstEntry`.
+    bool addEntries(std::int32_t record, std::int32_t firstEntry, int count) const;
+
     // New header after old months were cut: DataInicial = firstDay, QtdRegs 0.
     bool setBookBase(std::chrono::year_month_day firstDay) const;
 

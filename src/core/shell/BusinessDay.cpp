@@ -1,0 +1,86 @@
+#include "core/shell/BusinessDay.h"
+
+#include "core/books/DayRoll.h"
+#include "core/counter/Reservations.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/Progress.h"
+#include "core/shell/AppState.h"
+
+namespace tavolim::core {
+namespace {
+
+constexpr int kCompactAbove = 50;
+
+const char* const kClockWentBack =
+    "A data do sistema regrediu.\nSe você continuar e efetuar operações irá afetar os bancos "
+    "de dados. Verifique se a data está correta.";
+const char* const kDateChanged =
+    "O seu sistema será reiniciado com a nova data.\n\nCaso você tenha mudado-a "
+    "propositalmente para realizar testes com intenção de regredi-la posteriormente desfaça "
+    "a alteração agora.\nA data não pode ser regredida por correr risco potencial de gerar "
+    "danos nos bancos de dados.";
+const char* const kDateChangedTitle = "A data mudou";
+
+} // namespace
+
+void startDay(AppState& state, bool restart)
+{
+    const auto& ports = state.ports();
+    if (restart) {
+        saveCaixaDia(state);
+    }
+    state.DataDia = ports.clock.today();
+
+    // Every file says the same when the clock went back; the operator hears it once.
+    bool clockWentBack = false;
+    for (const auto outcome :
+         {rollCaixa(state), rollSalesPositions(state), rollTapePositions(state)}) {
+        clockWentBack = clockWentBack || outcome == RollOutcome::ClockWentBack;
+    }
+    loadCaixaDia(state);
+    if (clockWentBack) {
+        ports.dialogs.message(kClockWentBack, msg::Critical, "Erro");
+    }
+    if (state.dayHooks.advanceHolidays) {
+        state.dayHooks.advanceHolidays(state);
+    }
+
+    ports.progress.showWait("Removendo Reservas Antigas...");
+    retiraReservas(state.records(), state.DataDia);
+
+    auto& rules = state.records().rules();
+    bool compacted = false;
+    if (rules.SinopsesDesperdicio > kCompactAbove) {
+        compacted = state.synopses().compact(&ports.progress) || compacted;
+    }
+    if (rules.MemosDesperdicio > kCompactAbove) {
+        compacted = state.memos().compactMemos(&ports.progress) || compacted;
+    }
+    if (compacted) {
+        // The counters were reset; keep that even if the program does not end cleanly.
+        state.saveRules();
+    }
+
+    if (state.dayHooks.refreshMenus) {
+        state.dayHooks.refreshMenus();
+    }
+    ports.progress.hideWait();
+}
+
+bool checkDateChange(AppState& state)
+{
+    const auto& ports = state.ports();
+    if (ports.clock.today() == state.DataDia) {
+        return false;
+    }
+    ports.dialogs.message(kDateChanged, msg::Exclamation, kDateChangedTitle);
+    if (ports.clock.today() == state.DataDia) {
+        ports.dialogs.message("A reinicialização foi cancelada.", msg::OkOnly, kDateChangedTitle);
+        return false;
+    }
+    startDay(state, true);
+    return true;
+}
+
+} // namespace tavolim::core
