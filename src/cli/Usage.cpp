@@ -1,0 +1,31 @@
+#include "cli/Usage.h"
+
+#include "core/tools/SampleStore.h"
+
+namespace tavolim::cli {
+
+std::string usageText()
+{
+    const core::SampleSize defaults;
+    return "uso: tavolim-tool --dados PASTA COMANDO\n"
+           "\n"
+           "Comandos:\n"
+           "  init                 cria uma instalação nova na PASTA (criada se faltar)\n"
+           "  dump TIPO [N]        mostra os registros do TIPO em JSON, um por linha;\n"
+           "                       com N, só o registro N\n"
+           "  dump memo N          mostra o texto do memo N\n"
+           "  dump sinopse N       mostra a sinopse da fita de código N\n"
+           "  exemplo [--clientes N] [--fitas N] [--produtos N]\n"
+           "                       preenche uma instalação nova com uma loja de exemplo\n"
+           "                       (sem opções: " +
+           std::to_string(defaults.clientes) + " clientes, " +
+           std::to_string(defaults.fitas) + " fitas, " + std::to_string(defaults.produtos) +
+           " produtos; no máximo 32767)\n"
+           "\n"
+           "TIPO: clientes, dependentes, fitas, atores, distribuidores, produtos, selos,\n"
+           "      midias, regras, locadora\n"
+           "\n"
+           "  --ajuda, -h          mostra esta ajuda\n";
+}
+
+} // namespace tavolim::cli

@@ -1,7 +1,11 @@
-#include <iostream>
+#include "cli/Tool.h"
 
-int main()
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
 {
-    std::cerr << "uso: tavolim-tool --dados PASTA COMANDO\n";
-    return 2;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return tavolim::cli::runTool(args, std::cout, std::cerr);
 }

@@ -1,0 +1,137 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Dump.h"
+#include "core/store/RecordStore.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+namespace tavolim::cli {
+namespace {
+
+// A whole decimal integer, sign allowed. A number too large for int64 is still a number:
+// it saturates, so the command can say it is out of range rather than misused.
+std::optional<std::int64_t> parseNumber(const std::string& text)
+{
+    std::int64_t value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ptr != last || text.empty()) {
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range) {
+        return text.front() == '-' ? std::numeric_limits<std::int64_t>::min()
+                                   : std::numeric_limits<std::int64_t>::max();
+    }
+    if (ec != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int clampCount(std::int64_t n)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(n, 0, core::RecordStore::MaxRecords));
+}
+
+CommandLine fail(CommandLine line, std::string problem)
+{
+    line.problem = std::move(problem);
+    return line;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args)
+{
+    CommandLine line;
+    std::optional<std::filesystem::path> folder;
+    std::vector<std::string> words;
+    bool sizeGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--ajuda" || arg == "-h") {
+            line.command = Command::Help;
+            return line;
+        }
+        const bool sizeOption = arg == "--clientes" || arg == "--fitas" || arg == "--produtos";
+        if (arg == "--dados" || sizeOption) {
+            if (i + 1 >= args.size()) {
+                return fail(line, "falta o valor de " + arg + ".");
+            }
+            const std::string& value = args[++i];
+            if (arg == "--dados") {
+                folder = value;
+                continue;
+            }
+            const auto n = parseNumber(value);
+            if (!n) {
+                return fail(line, arg + " pede um número, não \"" + value + "\".");
+            }
+            sizeGiven = true;
+            int& target = arg == "--clientes" ? line.size.clientes
+                          : arg == "--fitas"  ? line.size.fitas
+                                              : line.size.produtos;
+            target = clampCount(*n);
+            continue;
+        }
+        const bool negative = arg.size() > 1 && arg[0] == '-' && arg[1] >= '0' && arg[1] <= '9';
+        if (arg.size() > 1 && arg.front() == '-' && !negative) {
+            return fail(line, "opção desconhecida: " + arg + ".");
+        }
+        words.push_back(arg);
+    }
+
+    if (words.empty()) {
+        return fail(line, "falta o comando.");
+    }
+    const std::string& command = words.front();
+    if (command == "init") {
+        line.command = Command::Init;
+    } else if (command == "dump") {
+        line.command = Command::Dump;
+    } else if (command == "exemplo") {
+        line.command = Command::Sample;
+    } else {
+        return fail(line, "comando desconhecido: " + command + ".");
+    }
+    if (!folder) {
+        return fail(line, "falta --dados PASTA.");
+    }
+    line.folder = *folder;
+    if (sizeGiven && line.command != Command::Sample) {
+        return fail(line, "--clientes, --fitas e --produtos são só do comando exemplo.");
+    }
+
+    if (line.command != Command::Dump) {
+        if (words.size() > 1) {
+            return fail(line, "argumento a mais: " + words[1] + ".");
+        }
+        return line;
+    }
+    if (words.size() < 2) {
+        return fail(line, "falta o tipo de registro do dump.");
+    }
+    if (words.size() > 3) {
+        return fail(line, "argumento a mais: " + words[3] + ".");
+    }
+    line.what = words[1];
+    const bool textKind = line.what == "memo" || line.what == "sinopse";
+    if (!textKind && !recordKindFromName(line.what)) {
+        return fail(line, "tipo de registro desconhecido: " + line.what + ".");
+    }
+    if (words.size() == 3) {
+        line.number = parseNumber(words[2]);
+        if (!line.number) {
+            return fail(line, "o número do registro deve ser um número, não \"" + words[2] +
+                                  "\".");
+        }
+    } else if (textKind) {
+        return fail(line, "dump " + line.what + " pede um número.");
+    }
+    return line;
+}
+
+} // namespace tavolim::cli

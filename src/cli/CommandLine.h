@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/tools/SampleStore.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavolim::cli {
+
+enum class Command { Help, Init, Dump, Sample };
+
+// What the tool was asked to do, checked for form only: whether the folder holds a store
+// or a record exists is the command's business.
+struct CommandLine {
+    Command command = Command::Help;
+    std::filesystem::path folder;
+    std::string what;                  // dump: a record kind name, "memo" or "sinopse"
+    std::optional<std::int64_t> number; // dump N; values beyond int64 saturate
+    core::SampleSize size;             // exemplo, clamped to 0..32767
+    std::string problem;               // why the usage is wrong; empty when it is right
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+} // namespace tavolim::cli
