@@ -1,0 +1,227 @@
+#include "core/rules/TapeCharge.h"
+
+#include "core/rules/RulesFixture.h"
+#include "core/store/GeneralRulesRecord.h"
+#include "core/store/LabelRecord.h"
+#include "core/store/RuleTables.h"
+#include "core/store/TapeRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using test::date;
+
+// Prices by day class: 3.00 Sunday to Thursday, 4.00 Friday, 5.00 Saturday for one tape;
+// 2.00, 2.50, 3.00 for two. The label term is 3 days.
+LabelRecord pricedLabel()
+{
+    LabelRecord l;
+    l.Codigo = 1;
+    l.NumMaxDias = 30;
+    l.Prazos.fill(3);
+    const std::array<std::int64_t, 3> one = {300, 400, 500};
+    const std::array<std::int64_t, 3> two = {200, 250, 300};
+    for (int c = 1; c <= 3; ++c) {
+        for (int n = 1; n <= MaxRuleCount; ++n) {
+            const auto& cents = n == 1 ? one : two;
+            l.Diarias[static_cast<std::size_t>(classByCountIndex(c, n))] =
+                Money::fromCents(cents[static_cast<std::size_t>(c - 1)]);
+        }
+    }
+    return l;
+}
+
+GeneralRulesRecord chargingDays(bool saturday, bool sunday,
+                                std::vector<std::pair<int, int>> holidays = {})
+{
+    GeneralRulesRecord r;
+    r.CobraSabado = saturday;
+    r.CobraDomingo = sunday;
+    for (const auto& [day, slot] : holidays) {
+        r.Feriados[static_cast<std::size_t>(holidayIndex(day, slot))] = -1;
+    }
+    return r;
+}
+
+// Taken on Monday 30 November 2026 for 2 days.
+TapeRecord tapeTakenMonday(bool freebie)
+{
+    TapeRecord t;
+    t.Selo = 1;
+    t.DataRetirada = fromYmd(date(2026, 11, 30));
+    t.HoraRetirada = 1000;
+    t.QtdLocadas = 1;
+    t.Dias = 2;
+    t.Brinde = freebie;
+    t.ValorLocacao = freebie ? Money() : Money::fromCents(300);
+    t.DataBase = t.DataRetirada;
+    t.DiasBase = t.Dias;
+    t.QtdBase = 1;
+    t.AcertoQtd = 2;
+    t.AcertoValor = Money::fromCents(600);
+    return t;
+}
+
+TEST(TapeCharge, EachLateChargingModeForPaidAndFreebieRentals)
+{
+    struct Case {
+        LateCharging mode;
+        bool freebie;
+        std::chrono::sys_days today;
+        int periods;
+        std::int64_t cents;
+    };
+    const auto dayAfter = date(2026, 12, 1);
+    const auto onTime = date(2026, 12, 2);
+    const auto oneDayLate = date(2026, 12, 3);
+    const auto weekLate = date(2026, 12, 9); // 7 days late, over a weekend
+    using enum LateCharging;
+    const std::vector<Case> cases = {
+        // Each late day at its own class's price; Sunday not charged.
+        {EachDay, false, dayAfter, 1, 300},     {EachDay, false, onTime, 1, 300},
+        {EachDay, false, oneDayLate, 2, 600},   {EachDay, false, weekLate, 7, 2400},
+        {EachDay, true, dayAfter, 0, 0},        {EachDay, true, onTime, 0, 0},
+        {EachDay, true, oneDayLate, 0, 0},      {EachDay, true, weekLate, 5, 1800},
+        // One period per started label term of 3 days.
+        {LabelTerm, false, dayAfter, 1, 300},   {LabelTerm, false, onTime, 1, 300},
+        {LabelTerm, false, oneDayLate, 2, 600}, {LabelTerm, false, weekLate, 4, 1200},
+        {LabelTerm, true, dayAfter, 0, 0},      {LabelTerm, true, onTime, 0, 0},
+        {LabelTerm, true, oneDayLate, 1, 300},  {LabelTerm, true, weekLate, 3, 900},
+        // One period per started agreed term of 2 days.
+        {AgreedTerm, false, dayAfter, 1, 300},  {AgreedTerm, false, onTime, 1, 300},
+        {AgreedTerm, false, oneDayLate, 2, 600}, {AgreedTerm, false, weekLate, 5, 1500},
+        {AgreedTerm, true, dayAfter, 0, 0},     {AgreedTerm, true, onTime, 0, 0},
+        {AgreedTerm, true, oneDayLate, 1, 300}, {AgreedTerm, true, weekLate, 4, 1200},
+        // The renewals already written to the tape: 2 of them, 6.00.
+        {ReRent, false, dayAfter, 1, 300},      {ReRent, false, onTime, 3, 900},
+        {ReRent, false, weekLate, 3, 900},      {ReRent, true, dayAfter, 0, 0},
+        {ReRent, true, onTime, 2, 600},         {ReRent, true, weekLate, 2, 600},
+        {NotCharged, false, dayAfter, 1, 300},  {NotCharged, false, weekLate, 1, 300},
+        {NotCharged, true, onTime, 0, 0},       {NotCharged, true, weekLate, 0, 0},
+    };
+    const auto label = pricedLabel();
+    const auto rules = chargingDays(true, false);
+
+    for (const auto& c : cases) {
+        const ChargeSettings settings{c.mode, false, c.today, std::chrono::hours{10}};
+
+        const auto line = tapeCharge(tapeTakenMonday(c.freebie), label, rules, settings);
+
+        ASSERT_TRUE(line);
+        const auto what = ::testing::Message()
+                          << "mode " << static_cast<int>(c.mode) << (c.freebie ? " freebie" : "")
+                          << " on " << dateToText(fromYmd(c.today));
+        EXPECT_EQ(line->periods, c.periods) << what;
+        EXPECT_EQ(line->amount, Money::fromCents(c.cents)) << what;
+        EXPECT_EQ(line->freebie, c.freebie) << what;
+        EXPECT_TRUE(line->fineText.empty()) << what;
+    }
+}
+
+TEST(TapeCharge, ChargedLateDaysFollowTheChargingDaysAndHolidays)
+{
+    struct Case {
+        const char* what;
+        GeneralRulesRecord rules;
+        int count;
+        int days;
+        std::int64_t cents;
+    };
+    // Friday 27 November up to Tuesday 1 December, charged on Wednesday 2 December.
+    const std::vector<Case> cases = {
+        {"Saturday charged, Sunday not", chargingDays(true, false), 1, 4, 1500},
+        {"neither weekend day", chargingDays(false, false), 1, 3, 1000},
+        {"both weekend days", chargingDays(true, true), 1, 5, 1800},
+        {"prices for two tapes", chargingDays(false, false), 2, 3, 650},
+        {"holiday last month (30 November)", chargingDays(true, false, {{30, 1}}), 1, 3, 1200},
+        {"holiday this month (1 December)", chargingDays(true, false, {{1, 2}}), 1, 3, 1200},
+        {"holiday charged with Sundays", chargingDays(true, true, {{30, 1}}), 1, 5, 1800},
+        {"day 30 of next month's slot is no holiday now", chargingDays(true, false, {{30, 3}}),
+         1, 4, 1500},
+        {"day 1 of last month's slot is no holiday now", chargingDays(true, false, {{1, 1}}), 1,
+         4, 1500},
+    };
+    const auto label = pricedLabel();
+
+    for (const auto& c : cases) {
+        const auto charged =
+            chargedLateDays(c.rules, label, c.count, date(2026, 11, 27), date(2026, 12, 2));
+
+        EXPECT_EQ(charged.days, c.days) << c.what;
+        EXPECT_EQ(charged.amount, Money::fromCents(c.cents)) << c.what;
+    }
+}
+
+TEST(TapeCharge, StartedTermsCountOnceOnePercentOfThemHasPassed)
+{
+    struct Case {
+        std::int16_t labelTerm;
+        int daysOut;
+        int periods;
+    };
+    // Taken with an agreed term of 2 days; charged by label terms.
+    const std::vector<Case> cases = {
+        {2, 3, 2},   // Int(1 / 2 + 0.99) + 1
+        {2, 5, 3},   // Int(3 / 2 + 0.99) + 1
+        {2, 6, 3},   // Int(4 / 2 + 0.99) + 1
+        {100, 3, 2}, // 1% of a term is a started term
+        {200, 3, 1}, // half a percent is not
+        {200, 5, 2},
+        {0, 5, 4}, // a damaged 0 term: each late day
+    };
+
+    for (const auto& c : cases) {
+        auto label = pricedLabel();
+        label.Prazos.fill(c.labelTerm);
+        const ChargeSettings settings{LateCharging::LabelTerm, false,
+                                      date(2026, 11, 30) + std::chrono::days(c.daysOut), {}};
+
+        const auto line = tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
+
+        EXPECT_EQ(line->periods, c.periods) << "term " << c.labelTerm << ", out " << c.daysOut;
+        EXPECT_EQ(line->amount, Money::fromCents(300) * c.periods);
+    }
+}
+
+TEST(TapeCharge, TheFineIsAddedToTheAmountWithItsTexts)
+{
+    auto label = pricedLabel();
+    label.TempoMulta = 2;
+    label.UnidadeMulta = LabelRecord::FineInDays;
+    label.ValorMulta = Money::fromCents(100);
+    const ChargeSettings settings{LateCharging::NotCharged, true, date(2026, 12, 5), {}};
+
+    const auto line = tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
+
+    EXPECT_EQ(line->fine.late, 3);
+    EXPECT_EQ(line->amount, Money::fromCents(400));
+    EXPECT_EQ(line->fineText, "0003d/0001/1");
+    EXPECT_EQ(line->fineAmountText, "R$1,00 Multa");
+}
+
+TEST(TapeCharge, TheCurrentTapeIsChargedWithItsOwnLabelFromTheFile)
+{
+    test::RulesFixture f(date(2026, 12, 3));
+    f.state.options().TipoCobraAtraso = 3;
+    f.writeLabel(1, "Catálogo", 300, 2);
+    f.writeLabel(2, "Lançamento", 700, 2);
+    f.records().readRecord(FileKind::Labels, 1, true);
+    f.records().tape() = f.rentedTape(5, 2, date(2026, 11, 30), 2, 700);
+
+    const auto line = currentTapeCharge(f.state);
+    f.records().tape().DataRetirada = 31022026;
+    const auto broken = currentTapeCharge(f.state);
+
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->amount, Money::fromCents(1400));
+    EXPECT_EQ(f.records().label().Codigo, 2);
+    EXPECT_FALSE(broken);
+}
+
+} // namespace
+} // namespace tavolim::core
