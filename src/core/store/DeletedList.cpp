@@ -88,6 +88,36 @@ void DeletedList::dropLast()
     writeCount(static_cast<std::int32_t>(list.size() - 1));
 }
 
+std::int32_t DeletedList::takeOldest(const std::function<bool(std::int32_t)>& isFree,
+                                    bool remove)
+{
+    auto bytes = binaryfile::readAll(m_file);
+    const auto list = entries();
+    std::size_t count = list.size();
+    std::int32_t found = 0;
+    while (count > 0) {
+        const std::int32_t number = list[count - 1];
+        const bool free = isFree(number);
+        if (free && !remove) {
+            found = number;
+            break;
+        }
+        bytes[4 + (count - 1) * 4] = 0;
+        bytes[4 + (count - 1) * 4 + 1] = 0;
+        --count;
+        if (free) {
+            found = number;
+            break;
+        }
+    }
+    if (count != list.size()) {
+        const auto c = int32Bytes(static_cast<std::int32_t>(count));
+        std::copy(c.begin(), c.end(), bytes.begin());
+        binaryfile::writeAt(m_file, 0, std::span(bytes).first(4 + list.size() * 4));
+    }
+    return found;
+}
+
 void DeletedList::writeCount(std::int32_t count) const
 {
     binaryfile::writeAt(m_file, 0, int32Bytes(count));

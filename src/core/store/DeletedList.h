@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace tavolim::core {
@@ -21,6 +22,10 @@ public:
     void remove(std::int32_t number);
     // Drops the oldest (last) entry: its first two bytes become 0 and the count goes down.
     void dropLast();
+    // Walks from the oldest entry, dropping those `isFree` rejects (stale), until one is
+    // accepted; that one is dropped too when `remove`. Returns it, or 0 when none is left.
+    // The file is read once and written once, however many stale entries are met.
+    std::int32_t takeOldest(const std::function<bool(std::int32_t)>& isFree, bool remove);
 
 private:
     void writeCount(std::int32_t count) const;

@@ -222,26 +222,16 @@ std::int32_t RecordStore::takeFreeNumber(FileKind kind, bool remove)
     if (fileKindInfo(kind).deletedList.empty()) {
         return 0;
     }
-    DeletedList list(deletedListPath(kind));
     const bool histories = kind == FileKind::TapeHistory || kind == FileKind::ProductHistory;
-    for (;;) {
-        const auto entries = list.entries();
-        if (entries.empty()) {
-            return 0;
-        }
-        const std::int32_t number = entries.back();
-        // History records carry no mark: a listed number in range is taken as free, and the
-        // history layer clears the record before its first use.
-        const bool stillDeleted = histories ? number >= 1 && number <= MaxRecords
-                                            : isDeletedOnDisk(kind, number);
-        if (stillDeleted) {
-            if (remove) {
-                list.dropLast();
-            }
-            return number;
-        }
-        list.dropLast();
-    }
+    // History records carry no mark: a listed number in range is taken as free, and the
+    // history layer clears the record before its first use.
+    return DeletedList(deletedListPath(kind))
+        .takeOldest(
+            [&](std::int32_t number) {
+                return histories ? number >= 1 && number <= MaxRecords
+                                 : isDeletedOnDisk(kind, number);
+            },
+            remove);
 }
 
 std::optional<std::int32_t> RecordStore::deleteRecord(FileKind kind, int which)
