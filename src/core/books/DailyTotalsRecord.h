@@ -51,7 +51,8 @@ struct DailyTotalsRecord : Record<DailyTotalsRecord, 50> {
         return d.ok() ? std::optional(d) : std::nullopt;
     }
 
-    bool operator==(const DailyTotalsRecord&) const = default;
+    // Equal when they would be stored alike.
+    bool operator==(const DailyTotalsRecord& other) const { return encoded() == other.encoded(); }
 
     template <class Self, class V>
     static void fields(Self& r, V& v)
