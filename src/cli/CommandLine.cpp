@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/BookDump.h"
 #include "cli/Dump.h"
 #include "core/store/RecordStore.h"
 
@@ -119,7 +120,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     }
     line.what = words[1];
     const bool textKind = line.what == "memo" || line.what == "sinopse";
-    if (!textKind && !recordKindFromName(line.what)) {
+    const bool needsNumber = textKind || bookKindNeedsNumber(line.what);
+    if (!textKind && !recordKindFromName(line.what) && !isBookKindName(line.what)) {
         return fail(line, "tipo de registro desconhecido: " + line.what + ".");
     }
     if (words.size() == 3) {
@@ -128,7 +130,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             return fail(line, "o número do registro deve ser um número, não \"" + words[2] +
                                   "\".");
         }
-    } else if (textKind) {
+    } else if (needsNumber) {
         return fail(line, "dump " + line.what + " pede um número.");
     }
     return line;

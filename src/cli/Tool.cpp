@@ -1,5 +1,6 @@
 #include "cli/Tool.h"
 
+#include "cli/BookDump.h"
 #include "cli/CommandLine.h"
 #include "cli/Dump.h"
 #include "cli/Usage.h"
@@ -82,6 +83,9 @@ int dump(const CommandLine& line, std::ostream& out, std::ostream& err)
     }
     if (line.what == "sinopse") {
         return dumpSynopsis(line.folder, *line.number, out, err);
+    }
+    if (isBookKindName(line.what)) {
+        return dumpBook(line.folder, line.what, line.number, out, err);
     }
     return dumpRecords(line.folder, *recordKindFromName(line.what), line.number, out, err);
 }

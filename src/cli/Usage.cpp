@@ -15,6 +15,10 @@ std::string usageText()
            "                       com N, só o registro N\n"
            "  dump memo N          mostra o texto do memo N\n"
            "  dump sinopse N       mostra a sinopse da fita de código N\n"
+           "  dump LIVRO [N]       mostra os registros do LIVRO como gravados (cabeçalho\n"
+           "                       incluído); com N, só o registro N\n"
+           "  dump hist-fita N     mostra o histórico de fitas de número N\n"
+           "  dump hist-prod N     mostra o histórico de produtos de número N\n"
            "  exemplo [--clientes N] [--fitas N] [--produtos N]\n"
            "                       preenche uma instalação nova com uma loja de exemplo\n"
            "                       (sem opções: " +
@@ -24,6 +28,8 @@ std::string usageText()
            "\n"
            "TIPO: clientes, dependentes, fitas, atores, distribuidores, produtos, selos,\n"
            "      midias, regras, locadora\n"
+           "LIVRO: livro-fitas, fitas-dev, livro-caixa, caixa, pos-livro-fitas,\n"
+           "       pos-fitas-dev, pos-livro-caixa\n"
            "\n"
            "  --ajuda, -h          mostra esta ajuda\n";
 }
