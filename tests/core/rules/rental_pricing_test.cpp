@@ -35,21 +35,7 @@ LabelRecord label(int code, std::int64_t oneCents, std::int64_t twoCents, std::i
 // A Wednesday, the store open every day, terms counted by label. Label 1 costs 3.00 alone and
 // 2.50 for two, for 1 day alone and 3 days for two; label 2 costs 4.00 for 2 days.
 struct Rental {
-    explicit Rental(FreebieCounting freebies = {})
-        : pricing(rules(), {TermCounting::SameLabel, freebies, date(2026, 12, 2), 1}, dialogs)
-    {
-    }
-
-    static const GeneralRulesRecord& rules()
-    {
-        static const GeneralRulesRecord r = [] {
-            GeneralRulesRecord g;
-            g.AbreSabado = true;
-            g.AbreDomingo = true;
-            return g;
-        }();
-        return r;
-    }
+    Rental() : pricing(rules, {TermCounting::SameLabel, {}, date(2026, 12, 2), 1}, dialogs) {}
 
     void add(std::int16_t tape, int labelCode)
     {
@@ -74,6 +60,12 @@ struct Rental {
         return t;
     }
 
+    GeneralRulesRecord rules = [] {
+        GeneralRulesRecord g;
+        g.AbreSabado = true;
+        g.AbreDomingo = true;
+        return g;
+    }();
     test::ScriptedDialogs dialogs;
     LabelRecord catalogue = label(1, 300, 250, 1, 3);
     LabelRecord release = label(2, 400, 400, 2, 2);
@@ -121,20 +113,7 @@ TEST(RentalPricing, EveryRowOfALabelCarriesThePriceAndTermOfItsCount)
     EXPECT_TRUE(r.dialogs.messages.empty());
 }
 
-TEST(RentalPricing, AFreebieCountedForThePriceKeepsTheOthersAtTheirCount)
-{
-    Rental r({true, false, false});
-    r.add(10, 1);
-    r.add(11, 1);
-
-    r.pricing.toggleFreebie(1);
-
-    EXPECT_EQ(r.prices(), (std::vector<std::string>{"2,50", "Brinde"}));
-    EXPECT_EQ(r.terms(), (std::vector<int>{1, 1}));
-    EXPECT_EQ(r.pricing.rows()[1].price, Money());
-}
-
-TEST(RentalPricing, DiscountsAreRefusedOrCancelledWhenLargerThanTheAmountDue)
+TEST(RentalPricing, LargeDiscountsAndZeroTermsAreRefused)
 {
     Rental r;
     r.add(10, 1);
@@ -145,34 +124,23 @@ TEST(RentalPricing, DiscountsAreRefusedOrCancelledWhenLargerThanTheAmountDue)
     const bool accepted = r.pricing.setDiscount(Money::fromCents(500));
     const auto discounted = r.pricing.amount();
     r.pricing.removeRow(1);
+    const bool termsBefore = r.pricing.checkTerms();
+    r.pricing.setTerm(0, 0);
+    const bool termsAfter = r.pricing.checkTerms();
 
     EXPECT_TRUE(refused);
     EXPECT_TRUE(accepted);
     EXPECT_EQ(discounted, Money::fromCents(300));
     EXPECT_EQ(r.pricing.discount(), Money());
     EXPECT_EQ(r.pricing.amount(), Money::fromCents(400));
+    EXPECT_TRUE(termsBefore);
+    EXPECT_FALSE(termsAfter);
     EXPECT_EQ(r.dialogs.shownTexts(),
               (std::vector<std::string>{
                   "O desconto não pode ser maior do que o valor devido.",
                   "O desconto foi anulado com esta operação por ser maior do que o valor devido.",
+                  "Erro: Um dos prazos de entrega está registrado como sendo de zero dias.",
               }));
-}
-
-TEST(RentalPricing, ARowOfZeroDaysStopsTheConfirmation)
-{
-    Rental r;
-    r.add(10, 1);
-    r.add(12, 2);
-
-    const bool before = r.pricing.checkTerms();
-    r.pricing.setTerm(1, 0);
-    const bool after = r.pricing.checkTerms();
-
-    EXPECT_TRUE(before);
-    EXPECT_FALSE(after);
-    ASSERT_EQ(r.dialogs.messages.size(), 1u);
-    EXPECT_EQ(r.dialogs.messages[0].text,
-              "Erro: Um dos prazos de entrega está registrado como sendo de zero dias.");
 }
 
 } // namespace

@@ -188,29 +188,16 @@ TEST(TapeCharge, StartedTermsCountOnceOnePercentOfThemHasPassed)
     }
 }
 
-TEST(TapeCharge, TheFineIsAddedToTheAmountWithItsTexts)
-{
-    auto label = pricedLabel();
-    label.TempoMulta = 2;
-    label.UnidadeMulta = LabelRecord::FineInDays;
-    label.ValorMulta = Money::fromCents(100);
-    const ChargeSettings settings{LateCharging::NotCharged, true, date(2026, 12, 5), {}};
-
-    const auto line = tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
-
-    EXPECT_EQ(line->fine.late, 3);
-    EXPECT_EQ(line->amount, Money::fromCents(400));
-    EXPECT_EQ(line->fineText, "0003d/0001/1");
-    EXPECT_EQ(line->fineAmountText, "R$1,00 Multa");
-}
-
 TEST(TapeCharge, TheCurrentTapeIsChargedWithItsOwnLabelFromTheFile)
 {
     test::RulesFixture f(date(2026, 12, 3));
     f.state.options().TipoCobraAtraso = 3;
-    f.writeLabel(1, "Catálogo", 300, 2);
+    f.state.options().CobrarMulta = true;
     f.writeLabel(2, "Lançamento", 700, 2);
-    f.records().readRecord(FileKind::Labels, 1, true);
+    f.records().label().TempoMulta = 1;
+    f.records().label().ValorMulta = Money::fromCents(50);
+    f.records().writeRecord(FileKind::Labels, 2);
+    f.writeLabel(1, "Catálogo", 300, 2);
     f.records().tape() = f.rentedTape(5, 2, date(2026, 11, 30), 2, 700);
 
     const auto line = currentTapeCharge(f.state);
@@ -218,7 +205,10 @@ TEST(TapeCharge, TheCurrentTapeIsChargedWithItsOwnLabelFromTheFile)
     const auto broken = currentTapeCharge(f.state);
 
     ASSERT_TRUE(line);
-    EXPECT_EQ(line->amount, Money::fromCents(1400));
+    EXPECT_EQ(line->periods, 2);
+    EXPECT_EQ(line->amount, Money::fromCents(1450)); // two agreed terms and a day's fine
+    EXPECT_EQ(line->fineText, "0001d/0001/0,5");
+    EXPECT_EQ(line->fineAmountText, "R$0,50 Multa");
     EXPECT_EQ(f.records().label().Codigo, 2);
     EXPECT_FALSE(broken);
 }

@@ -62,24 +62,29 @@ TEST(Terms, RentalTermReadsTheTableTipoPrazoNames)
     }
 }
 
-TEST(Terms, RentalTermKeepsToOpenDaysTheMinimumAndTheLabelMaximum)
+TEST(Terms, RentalAndRenewalTermsKeepToOpenDaysAndTheLabelMaximum)
 {
     struct Case {
         const char* what;
+        bool renewal;
         std::int16_t tableDays;
         std::int16_t maxDays;
         int prazoMinimo;
         int expected;
     };
-    // Thursday; the store is closed at weekends.
+    // From a Thursday; the store is closed at weekends.
     const std::vector<Case> cases = {
-        {"a term ending on Saturday moves to Monday", 2, 30, 1, 4},
-        {"a term ending on Friday stays", 1, 30, 1, 1},
-        {"a term not above the minimum is the minimum", 1, 30, 3, 3},
-        {"a term of 0 days is the minimum", 0, 30, 1, 1},
-        {"held to the maximum", 10, 1, 1, 1},
-        {"a maximum on a closed day is passed", 10, 2, 1, 4},
+        {"a term ending on Saturday moves to Monday", false, 2, 30, 1, 4},
+        {"a term ending on Friday stays", false, 1, 30, 1, 1},
+        {"a term not above the minimum is the minimum", false, 1, 30, 3, 3},
+        {"a term of 0 days is the minimum", false, 0, 30, 1, 1},
+        {"held to the maximum", false, 10, 1, 1, 1},
+        {"a maximum on a closed day is passed", false, 10, 2, 1, 4},
+        {"a renewal has no minimum", true, 1, 30, 3, 1},
+        {"a 0 in the table still renews one day", true, 0, 30, 1, 1},
+        {"a renewal's maximum on a closed day is passed", true, 10, 2, 1, 4},
     };
+    const auto thursday = date(2026, 12, 3);
 
     for (const auto& c : cases) {
         NumberedTables t;
@@ -88,38 +93,11 @@ TEST(Terms, RentalTermKeepsToOpenDaysTheMinimumAndTheLabelMaximum)
         t.rules.PrazosGerais.fill(c.tableDays);
         t.label.NumMaxDias = c.maxDays;
 
-        const int term = rentalTerm(TermCounting::AllTapes, t.tables(), {1, 1, 1},
-                                    date(2026, 12, 3), c.prazoMinimo);
-
-        EXPECT_EQ(term, c.expected) << c.what;
-    }
-}
-
-TEST(Terms, RenewalTermStartsAtItsBaseWithoutTheMinimum)
-{
-    struct Case {
-        const char* what;
-        std::int16_t tableDays;
-        std::int16_t maxDays;
-        std::chrono::sys_days base;
-        int expected;
-    };
-    const std::vector<Case> cases = {
-        {"one day from a Monday", 1, 30, date(2026, 11, 30), 1},
-        {"one day from a Friday reaches Monday", 1, 30, date(2026, 11, 27), 3},
-        {"a 0 in the table still renews one day", 0, 30, date(2026, 11, 30), 1},
-        {"held to the maximum", 9, 2, date(2026, 11, 30), 2},
-    };
-
-    for (const auto& c : cases) {
-        NumberedTables t;
-        t.rules.AbreSabado = false;
-        t.rules.AbreDomingo = false;
-        t.label.Prazos.fill(c.tableDays);
-        t.label.NumMaxDias = c.maxDays;
-
-        const int term = renewalTerm(TermCounting::SameLabel, t.tables(), 1, {1, 1, 1}, c.base,
-                                     date(2026, 12, 5));
+        const int term =
+            c.renewal ? renewalTerm(TermCounting::AllTapes, t.tables(), 1, {1, 1, 1}, thursday,
+                                    date(2026, 12, 9))
+                      : rentalTerm(TermCounting::AllTapes, t.tables(), {1, 1, 1}, thursday,
+                                   c.prazoMinimo);
 
         EXPECT_EQ(term, c.expected) << c.what;
     }
