@@ -121,16 +121,16 @@ TEST(RentalPricing, LargeDiscountsAndZeroTermsAreRefused)
     r.pricing.setSurcharge(Money::fromCents(100));
 
     const bool refused = !r.pricing.setDiscount(Money::fromCents(801));
-    const bool accepted = r.pricing.setDiscount(Money::fromCents(500));
+    const bool accepted = r.pricing.setDiscount(Money::fromCents(350));
     const auto discounted = r.pricing.amount();
-    r.pricing.removeRow(1);
+    r.pricing.removeRow(1); // 3.50 off 3.00 of tapes: cancelled, the surcharge aside
     const bool termsBefore = r.pricing.checkTerms();
     r.pricing.setTerm(0, 0);
     const bool termsAfter = r.pricing.checkTerms();
 
     EXPECT_TRUE(refused);
     EXPECT_TRUE(accepted);
-    EXPECT_EQ(discounted, Money::fromCents(300));
+    EXPECT_EQ(discounted, Money::fromCents(450));
     EXPECT_EQ(r.pricing.discount(), Money());
     EXPECT_EQ(r.pricing.amount(), Money::fromCents(400));
     EXPECT_TRUE(termsBefore);
