@@ -42,6 +42,7 @@ public:
     {
         auto& records = state.records();
         for (const auto code : tapeCodes) {
+            // A code listed twice (a damaged list) is still one tape, renewed once.
             if (code < 1 || std::find(m_codes.begin(), m_codes.end(), code) != m_codes.end()) {
                 continue;
             }
@@ -55,12 +56,10 @@ public:
 
     RenewalRules rules()
     {
-        RenewalRules r{m_state.records().rules(),
-                       termCounting(m_state.options().TipoPrazo),
-                       workingDay(m_state),
-                       [this](int code) -> const LabelRecord& { return label(code); },
-                       [this](int code) -> const MediaRecord& { return media(code); }};
-        return r;
+        return {m_state.records().rules(), termCounting(m_state.options().TipoPrazo),
+                workingDay(m_state),
+                [this](int code) -> const LabelRecord& { return label(code); },
+                [this](int code) -> const MediaRecord& { return media(code); }};
     }
 
     bool write(std::size_t i)
