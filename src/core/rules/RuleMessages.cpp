@@ -74,7 +74,8 @@ std::vector<RuleMessage> freebieMessages(const GeneralRulesRecord& rules, const 
                                  dayClass, priceCounts)) {
         const auto code = FreebieCode::decode(l.entry);
         if (!code.grantsNothing()) {
-            messages.push_back({kFreebieTitle, l.countLine + "\n\n" + grantText(code, grantedName)});
+            messages.push_back(
+                {kFreebieTitle, l.countLine + "\n\n" + grantText(code, grantedName)});
         }
     }
     return messages;

@@ -181,7 +181,8 @@ TEST(TapeCharge, StartedTermsCountOnceOnePercentOfThemHasPassed)
         const ChargeSettings settings{LateCharging::LabelTerm, false,
                                       date(2026, 11, 30) + std::chrono::days(c.daysOut), {}};
 
-        const auto line = tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
+        const auto line =
+            tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
 
         EXPECT_EQ(line->periods, c.periods) << "term " << c.labelTerm << ", out " << c.daysOut;
         EXPECT_EQ(line->amount, Money::fromCents(300) * c.periods);
