@@ -1,0 +1,224 @@
+#include "core/books/DayRoll.h"
+#include "core/books/RecordPatch.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/Launcher.h"
+#include "core/ports/Printer.h"
+#include "core/ports/Progress.h"
+#include "core/ports/SettingsStore.h"
+#include "core/shell/AppState.h"
+#include "core/shell/BusinessDay.h"
+#include "core/shell/NewInstallation.h"
+#include "core/store/MemoStore.h"
+#include "core/store/RecordStore.h"
+#include "core/store/SynopsisStore.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+#include "core/tools/SampleStore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using namespace tavolim::core;
+using namespace std::chrono;
+
+const year_month_day kFirstDay = year{2026} / January / day{10};
+
+// Ports of a program nobody watches: messages are answered OK, waits are not shown.
+class QuietDialogs final : public Dialogs {
+public:
+    msg::Answer message(const std::string&, int, const std::string&) override
+    {
+        return msg::Answer::Ok;
+    }
+    std::optional<std::string> askText(const std::string&, const std::string&,
+                                       const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> askValue(const std::string&, const std::string&,
+                                        const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<year_month_day> askDate(const std::string&, const std::string&,
+                                          std::optional<year_month_day>) override
+    {
+        return std::nullopt;
+    }
+    int choose(const std::string&, const std::string&, const std::string&, const std::string&,
+               const std::string&) override
+    {
+        return 0;
+    }
+};
+
+class SetClock final : public Clock {
+public:
+    year_month_day today() const override { return date; }
+    minutes timeOfDay() const override { return hours{10}; }
+    year_month_day date = kFirstDay;
+};
+
+class NoSettings final : public SettingsStore {
+public:
+    std::string read(const std::string&, const std::string&, const std::string&,
+                     const std::string& defaultValue) const override
+    {
+        return defaultValue;
+    }
+    void write(const std::string&, const std::string&, const std::string&,
+               const std::string&) override
+    {
+    }
+};
+
+class NoPrinter final : public Printer {
+public:
+    bool printText(const std::string&, const std::string&, int) override { return true; }
+    bool writeRaw(const std::string&, std::span<const std::uint8_t>) override { return true; }
+};
+
+class NoProgress final : public Progress {
+public:
+    void showWait(const std::string&) override {}
+    void hideWait() override {}
+    void begin(const std::string&, int, int) override {}
+    void step(int) override {}
+    void end() override {}
+};
+
+class NoLauncher final : public Launcher {
+public:
+    bool openDocument(const std::string&) override { return true; }
+    bool openUrl(const std::string&) override { return true; }
+    bool openHelp(const std::string&) override { return true; }
+};
+
+// A full-size store whose business day last ran on kFirstDay: 32767 tapes, each with three
+// reservations (dated kFirstDay, ten and twenty days later). The files a day start changes
+// are kept aside and put back before every iteration.
+class BooksStore {
+public:
+    static BooksStore& instance()
+    {
+        static BooksStore store;
+        return store;
+    }
+
+    ~BooksStore()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_folder, ec);
+    }
+    BooksStore(const BooksStore&) = delete;
+    BooksStore& operator=(const BooksStore&) = delete;
+
+    AppState& state() { return m_state; }
+    SetClock& clock() { return m_clock; }
+
+    void restore() const
+    {
+        for (const char* f : kChanged) {
+            std::filesystem::copy_file(m_folder / "pristine" / f, m_folder / f,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+    }
+
+private:
+    static constexpr const char* kChanged[] = {"DadosFit.tvl", "Caixa.tvl", "PosLivFt.tvl",
+                                               "PosFtDev.tvl", "PosLivCx.tvl"};
+
+    BooksStore()
+        : m_folder(std::filesystem::temp_directory_path() /
+                   ("tavolim-bench-books-" + std::to_string(::getpid()))),
+          m_state(build(m_folder), Ports{m_dialogs, m_clock, m_settings, m_printer, m_progress,
+                                         m_launcher})
+    {
+        m_state.loadOptions();
+        startDay(m_state, false);
+        std::filesystem::create_directories(m_folder / "pristine");
+        for (const char* f : kChanged) {
+            std::filesystem::copy_file(m_folder / f, m_folder / "pristine" / f);
+        }
+    }
+
+    static std::filesystem::path build(const std::filesystem::path& folder)
+    {
+        createNewInstallation(folder, kFirstDay);
+        RecordStore store(folder);
+        auto& rules = store.rules();
+        MemoStore memos(folder, {rules.MemosLivres, rules.MemosDesperdicio});
+        SynopsisStore synopses(folder, rules.SinopsesDesperdicio);
+        fillSampleStore(store, memos, synopses, {2000, RecordStore::MaxRecords, 50}, kFirstDay);
+        TapeRecord tape;
+        patchRecords(store.filePath(FileKind::Tapes), TapeRecord::Size,
+                     [&](std::int32_t n, std::span<std::uint8_t> bytes) {
+                         tape.decode(bytes);
+                         tape.NumReservas = 3;
+                         for (std::size_t i = 0; i < 3; ++i) {
+                             tape.ReservaCliente[i] = static_cast<std::int16_t>(1 + (n + i) % 2000);
+                             tape.ReservaTitular[i] = true;
+                             tape.ReservaData[i] = fromYmd(sys_days(kFirstDay) + days(10 * i));
+                         }
+                         tape.encode(bytes);
+                         return true;
+                     });
+        return folder;
+    }
+
+    std::filesystem::path m_folder;
+    QuietDialogs m_dialogs;
+    SetClock m_clock;
+    NoSettings m_settings;
+    NoPrinter m_printer;
+    NoProgress m_progress;
+    NoLauncher m_launcher;
+    AppState m_state;
+};
+
+// Starting the business day `range(0)` days after the last one held. After one day every
+// tape loses one reservation; after three years every tape loses all three.
+void BM_StartDayFullStore(benchmark::State& bench)
+{
+    auto& store = BooksStore::instance();
+    const auto day = year_month_day(sys_days(kFirstDay) + days(bench.range(0)));
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        store.restore();
+        store.state().DataDia = kFirstDay;
+        store.clock().date = day;
+        bench.ResumeTiming();
+
+        startDay(store.state(), true);
+    }
+}
+BENCHMARK(BM_StartDayFullStore)->Arg(0)->Arg(1)->Arg(3 * 365)->Unit(benchmark::kMillisecond);
+
+// The rolls alone over a three-year gap: the daily totals and the three position files.
+void BM_RollThreeYearGap(benchmark::State& bench)
+{
+    auto& store = BooksStore::instance();
+    auto& state = store.state();
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        store.restore();
+        state.DataDia = year_month_day(sys_days(kFirstDay) + days(3 * 365));
+        bench.ResumeTiming();
+
+        rollCaixa(state);
+        rollSalesPositions(state);
+        rollTapePositions(state);
+        loadCaixaDia(state);
+    }
+}
+BENCHMARK(BM_RollThreeYearGap)->Unit(benchmark::kMicrosecond);
+
+} // namespace
