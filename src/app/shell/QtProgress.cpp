@@ -1,0 +1,116 @@
+#include "app/shell/QtProgress.h"
+
+#include "app/shell/QtConversions.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tavolim::app {
+namespace {
+
+void letEventsRun()
+{
+    QCoreApplication::processEvents();
+}
+
+// Over the window the operator is working in, or the middle of the screen.
+void centre(QWidget& window)
+{
+    QRect area;
+    if (const QWidget* active = QApplication::activeWindow(); active && active != &window) {
+        area = active->frameGeometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    if (area.isValid()) {
+        window.move(area.center() - window.rect().center());
+    }
+}
+
+} // namespace
+
+QtProgress::QtProgress() = default;
+
+QtProgress::~QtProgress()
+{
+    delete m_wait;
+    delete m_status;
+}
+
+void QtProgress::showWait(const std::string& caption)
+{
+    if (!m_wait) {
+        auto* frame = new QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint |
+                                              Qt::WindowStaysOnTopHint);
+        frame->setObjectName(QStringLiteral("frmMessage"));
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        frame->setLineWidth(2);
+        auto* label = new QLabel(frame);
+        label->setObjectName(QStringLiteral("lblMensagem"));
+        label->setAlignment(Qt::AlignCenter);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(24, 16, 24, 16);
+        layout->addWidget(label);
+        m_wait = frame;
+        m_waitLabel = label;
+    }
+    m_waitLabel->setText(toQString(caption));
+    m_wait->adjustSize();
+    centre(*m_wait);
+    m_wait->show();
+    m_wait->raise();
+    letEventsRun();
+}
+
+void QtProgress::hideWait()
+{
+    if (m_wait) {
+        m_wait->hide();
+    }
+    letEventsRun();
+}
+
+void QtProgress::begin(const std::string& caption, int minimum, int maximum)
+{
+    if (!m_status) {
+        // No cancel button: the work behind it cannot stop half-way.
+        m_status = new QProgressDialog(QApplication::activeWindow());
+        m_status->setObjectName(QStringLiteral("frmStatus"));
+        m_status->setCancelButton(nullptr);
+        m_status->setWindowModality(Qt::ApplicationModal);
+        m_status->setMinimumDuration(0);
+        m_status->setAutoClose(false);
+        m_status->setAutoReset(false);
+        m_status->setMinimumWidth(360);
+    }
+    const QString text = toQString(caption);
+    m_status->setWindowTitle(text);
+    m_status->setLabelText(text);
+    m_status->setRange(minimum, maximum);
+    m_status->setValue(minimum);
+    m_status->show();
+    letEventsRun();
+}
+
+void QtProgress::step(int value)
+{
+    if (!m_status) {
+        return;
+    }
+    m_status->setValue(value);
+    letEventsRun();
+}
+
+void QtProgress::end()
+{
+    if (m_status) {
+        m_status->hide();
+    }
+    letEventsRun();
+}
+
+} // namespace tavolim::app
