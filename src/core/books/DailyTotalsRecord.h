@@ -46,7 +46,8 @@ struct DailyTotalsRecord : Record<DailyTotalsRecord, 50> {
             return std::nullopt;
         }
         const std::chrono::year_month_day d{
-            std::chrono::year{NumVendas}, std::chrono::month{static_cast<unsigned>(FitasDevolvidas)},
+            std::chrono::year{NumVendas},
+            std::chrono::month{static_cast<unsigned>(FitasDevolvidas)},
             std::chrono::day{static_cast<unsigned>(FitasLocadas)}};
         return d.ok() ? std::optional(d) : std::nullopt;
     }

@@ -60,7 +60,8 @@ std::optional<Cut> planCut(const PositionFile& file, std::chrono::year_month_day
     }
     auto positions = binaryfile::readAll(file.positionPath());
     const auto count = static_cast<std::int64_t>(positions.size() / PositionRecord::Size);
-    const std::int64_t dropDays = std::min<std::int64_t>(days, std::max<std::int64_t>(count - 1, 0));
+    const std::int64_t dropDays =
+        std::min<std::int64_t>(days, std::max<std::int64_t>(count - 1, 0));
     auto record = [&](std::int64_t n) {
         return std::span<std::uint8_t>(positions).subspan(
             static_cast<std::size_t>(n - 1) * PositionRecord::Size, PositionRecord::Size);

@@ -63,8 +63,8 @@ std::optional<std::int32_t> appendRentals(AppState& state, std::span<const Rente
         r.Valor = tapes[i].price;
         r.encode(std::span<std::uint8_t>(bytes).subspan(i * kBookLen, kBookLen));
     }
-    if (!binaryfile::writeAt(positions.bookPath(), static_cast<std::uint64_t>(first - 1) * kBookLen,
-                             bytes)) {
+    if (!binaryfile::writeAt(positions.bookPath(),
+                             static_cast<std::uint64_t>(first - 1) * kBookLen, bytes)) {
         return std::nullopt;
     }
 
