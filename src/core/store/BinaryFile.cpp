@@ -56,7 +56,8 @@ bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
     if (!f) {
         return false;
     }
-    bool ok = seek(f, offset) && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    bool ok = seek(f, offset) &&
+              (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size());
     ok = std::fclose(f) == 0 && ok;
     return ok;
 }
@@ -74,7 +75,7 @@ bool writeAllAtomic(const std::filesystem::path& path, std::span<const std::uint
     if (!f) {
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     if (!ok) {
