@@ -35,8 +35,8 @@ struct Ports {
 // Steps of the start of the business day that other parts of the program own; unset
 // hooks are skipped.
 struct DayStartHooks {
-    // Advances the holiday calendar (may ask the operator) and recomputes PrazoMinimo.
-    std::function<void(AppState&)> advanceHolidays;
+    // Opens the holiday editor when the calendar needs this or next month's holidays.
+    std::function<void(AppState&)> openHolidayEditor;
     // Re-enables the menus for the operator once the day has started.
     std::function<void()> refreshMenus;
 };

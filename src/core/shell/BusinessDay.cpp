@@ -5,6 +5,7 @@
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
+#include "core/rules/HolidayMonths.h"
 #include "core/shell/AppState.h"
 
 namespace tavolim::core {
@@ -42,8 +43,9 @@ void startDay(AppState& state, bool restart)
     if (clockWentBack) {
         ports.dialogs.message(kClockWentBack, msg::Critical, "Erro");
     }
-    if (state.dayHooks.advanceHolidays) {
-        state.dayHooks.advanceHolidays(state);
+    if (advanceHolidayMonths(state) && state.dayHooks.openHolidayEditor) {
+        state.dayHooks.openHolidayEditor(state);
+        refreshMinimumTerm(state);
     }
 
     ports.progress.showWait("Removendo Reservas Antigas...");

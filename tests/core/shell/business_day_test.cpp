@@ -157,7 +157,7 @@ TEST_F(BusinessDayTest, AClockBehindTheBooksWarnsOnceAndWritesNothing)
 TEST_F(BusinessDayTest, StartingTheDayRunsItsStepsInOrder)
 {
     std::vector<std::string> steps;
-    state.dayHooks.advanceHolidays = [&](AppState& s) {
+    state.dayHooks.openHolidayEditor = [&](AppState& s) {
         steps.push_back("holidays, CaixaDia " + std::to_string(s.CaixaDia.NumVendas));
     };
     state.dayHooks.refreshMenus = [&] { steps.push_back("menus"); };
