@@ -18,4 +18,26 @@ public:
     virtual void end() = 0;
 };
 
+// Shows the wait window for the lifetime of the object; a null port shows nothing.
+class ScopedWait {
+public:
+    ScopedWait(Progress* progress, const std::string& caption) : m_progress(progress)
+    {
+        if (m_progress) {
+            m_progress->showWait(caption);
+        }
+    }
+    ~ScopedWait()
+    {
+        if (m_progress) {
+            m_progress->hideWait();
+        }
+    }
+    ScopedWait(const ScopedWait&) = delete;
+    ScopedWait& operator=(const ScopedWait&) = delete;
+
+private:
+    Progress* m_progress;
+};
+
 } // namespace tavolim::core

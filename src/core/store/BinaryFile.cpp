@@ -86,6 +86,29 @@ bool writeAllAtomic(const std::filesystem::path& path, std::span<const std::uint
     return replace(tmp, path);
 }
 
+bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    std::FILE* f = open(path, "wb");
+    if (!f) {
+        return false;
+    }
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+bool exists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+void remove(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+}
+
 bool replace(const std::filesystem::path& source, const std::filesystem::path& target)
 {
     std::error_code ec;

@@ -28,6 +28,13 @@ std::vector<std::uint8_t> readAll(const std::filesystem::path& path);
 // complete, so a crash leaves either the old file or the new one.
 bool writeAllAtomic(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// Creates the file anew (truncating an old one) holding exactly `bytes`.
+bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+bool exists(const std::filesystem::path& path);
+// Removes the file if it is there; a missing file is not an error.
+void remove(const std::filesystem::path& path);
+
 // Replaces `target` by `source` (rename); the target is removed first where needed.
 bool replace(const std::filesystem::path& source, const std::filesystem::path& target);
 

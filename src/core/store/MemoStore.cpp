@@ -7,7 +7,6 @@
 #include "core/store/TextHelpers.h"
 
 #include <algorithm>
-#include <fstream>
 #include <limits>
 #include <span>
 #include <system_error>
@@ -82,49 +81,6 @@ void countUp(T& counter)
     }
 }
 
-bool writeNewFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    if (bytes.empty()) {
-        return static_cast<bool>(std::ofstream(path, std::ios::binary));
-    }
-    return binaryfile::writeAt(path, 0, bytes);
-}
-
-bool fileExists(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
-}
-
-void removeFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-}
-
-class WaitWindow {
-public:
-    WaitWindow(Progress* progress, const std::string& caption) : m_progress(progress)
-    {
-        if (m_progress) {
-            m_progress->showWait(caption);
-        }
-    }
-    ~WaitWindow()
-    {
-        if (m_progress) {
-            m_progress->hideWait();
-        }
-    }
-    WaitWindow(const WaitWindow&) = delete;
-    WaitWindow& operator=(const WaitWindow&) = delete;
-
-private:
-    Progress* m_progress;
-};
-
 } // namespace
 
 MemoStore::MemoStore(std::filesystem::path dataFolder, MemoCounters counters)
@@ -142,7 +98,7 @@ std::int64_t MemoStore::entryCount() const
 // crashed between the two renames: its directory belongs to the heap now in force.
 void MemoStore::finishInterruptedCompaction() const
 {
-    if (fileExists(file(DirectoryTemp)) && !fileExists(file(HeapTemp))) {
+    if (binaryfile::exists(file(DirectoryTemp)) && !binaryfile::exists(file(HeapTemp))) {
         binaryfile::replace(file(DirectoryTemp), file(DirectoryFile));
     }
 }
@@ -267,12 +223,12 @@ void MemoStore::freeMemo(std::int32_t memoNumber)
 
 bool MemoStore::compactMemos(Progress* progress)
 {
-    WaitWindow wait(progress, "Rearranjando Arquivo de Memos...");
+    ScopedWait wait(progress, "Rearranjando Arquivo de Memos...");
     finishInterruptedCompaction();
     // Leftovers of a compaction that never reached its commit; the directory's goes first, as
     // a lone RegMemos.tmp would read as a committed one.
-    removeFile(file(DirectoryTemp));
-    removeFile(file(HeapTemp));
+    binaryfile::remove(file(DirectoryTemp));
+    binaryfile::remove(file(HeapTemp));
 
     auto directory = binaryfile::readAll(file(DirectoryFile));
     const auto heap = binaryfile::readAll(file(HeapFile));
@@ -299,11 +255,13 @@ bool MemoStore::compactMemos(Progress* progress)
     }
 
     // Both new files are complete before anything is renamed; the heap's rename is the commit.
-    if (!writeNewFile(file(HeapTemp), packed) || !writeNewFile(file(DirectoryTemp), directory) ||
+    if (!binaryfile::writeNew(file(HeapTemp), packed) ||
+        !binaryfile::writeNew(file(DirectoryTemp), directory) ||
         !binaryfile::replace(file(HeapTemp), file(HeapFile))) {
-        if (fileExists(file(HeapFile)) || heap.empty()) { // a failed rename may have removed it
-            removeFile(file(DirectoryTemp));
-            removeFile(file(HeapTemp));
+        // A failed rename may have removed the old heap already.
+        if (binaryfile::exists(file(HeapFile)) || heap.empty()) {
+            binaryfile::remove(file(DirectoryTemp));
+            binaryfile::remove(file(HeapTemp));
         }
         return false;
     }

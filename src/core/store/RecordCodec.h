@@ -136,9 +136,9 @@ public:
             }
             std::memcpy(&u, &f, sizeof u);
         }
-        const std::uint8_t raw[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                                     static_cast<std::uint8_t>(u >> 16),
-                                     static_cast<std::uint8_t>(u >> 24)};
+        const std::uint8_t raw[4] = {
+            static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
         copyIn(offset, raw, storedSize<T>());
     }
 

@@ -6,7 +6,6 @@
 #include "core/store/RecordCodec.h"
 #include "core/store/TextHelpers.h"
 
-#include <fstream>
 #include <limits>
 #include <span>
 #include <system_error>
@@ -36,49 +35,6 @@ bool holdsText(std::int32_t sinopse, std::int16_t tamSinopse, std::uint64_t heap
                heapSize;
 }
 
-bool writeNewFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    if (bytes.empty()) {
-        return static_cast<bool>(std::ofstream(path, std::ios::binary));
-    }
-    return binaryfile::writeAt(path, 0, bytes);
-}
-
-bool fileExists(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
-}
-
-void removeFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-}
-
-class WaitWindow {
-public:
-    WaitWindow(Progress* progress, const std::string& caption) : m_progress(progress)
-    {
-        if (m_progress) {
-            m_progress->showWait(caption);
-        }
-    }
-    ~WaitWindow()
-    {
-        if (m_progress) {
-            m_progress->hideWait();
-        }
-    }
-    WaitWindow(const WaitWindow&) = delete;
-    WaitWindow& operator=(const WaitWindow&) = delete;
-
-private:
-    Progress* m_progress;
-};
-
 } // namespace
 
 SynopsisStore::SynopsisStore(std::filesystem::path dataFolder, std::int16_t& sinopsesDesperdicio)
@@ -92,7 +48,7 @@ SynopsisStore::SynopsisStore(std::filesystem::path dataFolder, std::int16_t& sin
 // DadosFit.tmp beside it is a committed compaction whose last rename did not happen.
 void SynopsisStore::finishInterruptedCompaction() const
 {
-    if (fileExists(file(HeapTemp)) && !fileExists(file(TapeTemp))) {
+    if (binaryfile::exists(file(HeapTemp)) && !binaryfile::exists(file(TapeTemp))) {
         binaryfile::replace(file(HeapTemp), file(HeapFile));
     }
 }
@@ -162,12 +118,12 @@ std::string SynopsisStore::readSynopsis(std::int32_t& sinopse, std::int16_t& tam
 
 bool SynopsisStore::compact(Progress* progress)
 {
-    WaitWindow wait(progress, "Rearranjando Arquivo de Sinopses...");
+    ScopedWait wait(progress, "Rearranjando Arquivo de Sinopses...");
     finishInterruptedCompaction();
     // Leftovers of a compaction that never committed; ours first, as a lone Sinopses.tmp would
     // read as a committed one.
-    removeFile(file(HeapTemp));
-    removeFile(file(TapeTemp));
+    binaryfile::remove(file(HeapTemp));
+    binaryfile::remove(file(TapeTemp));
 
     // One pass over the whole tape file in memory rather than a seek per record.
     auto tapes = binaryfile::readAll(file(TapeFile));
@@ -196,11 +152,12 @@ bool SynopsisStore::compact(Progress* progress)
 
     // Both new files are complete before anything is renamed, and the tape file's rename is
     // the commit (see finishInterruptedCompaction).
-    if (!writeNewFile(file(TapeTemp), tapes) || !writeNewFile(file(HeapTemp), packed) ||
+    if (!binaryfile::writeNew(file(TapeTemp), tapes) ||
+        !binaryfile::writeNew(file(HeapTemp), packed) ||
         !binaryfile::replace(file(TapeTemp), file(TapeFile))) {
-        if (fileExists(file(TapeFile))) { // a failed rename may have removed it already
-            removeFile(file(HeapTemp));
-            removeFile(file(TapeTemp));
+        if (binaryfile::exists(file(TapeFile))) { // a failed rename may have removed it already
+            binaryfile::remove(file(HeapTemp));
+            binaryfile::remove(file(TapeTemp));
         }
         return false;
     }
