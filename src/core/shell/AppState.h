@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace tavolim::core {
 
@@ -72,6 +73,9 @@ public:
     // The current day's totals, saved after every operation that changes them.
     DailyTotalsRecord CaixaDia;
     DayStartHooks dayHooks;
+    // Shows a finished text in a window: where printouts go instead of the printer while
+    // IsDebugging is on. Unset, such a text is dropped.
+    std::function<void(const std::string&)> showText;
     // The shortest term a rental can have, in days; kept by the holiday calendar.
     int PrazoMinimo = 1;
 

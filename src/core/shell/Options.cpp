@@ -31,6 +31,7 @@ constexpr Key<std::string> kRegistryTexts[] = {
     {"ObsCred", &Options::ObsCred},     {"FonteImp", &Options::FonteImp},
     {"CmdImpAntes", &Options::CmdImpAntes}, {"CmdImpDepois", &Options::CmdImpDepois},
     {"Imagem", &Options::Imagem},       {"Tipo", &Options::Tipo},
+    {"PortaImp", &Options::PortaImp},
 };
 
 constexpr Key<bool> kConfigBools[] = {

@@ -36,6 +36,9 @@ struct Options {
     std::string CmdImpDepois;
     std::string Imagem;
     std::string Tipo; // "Centralizado", "Justificado" or "LadoALado", any case
+    // Device or file that direct printing writes to ("/dev/usb/lp0", "COM1", "LPT1:");
+    // empty = the platform's usual printer port.
+    std::string PortaImp;
 
     // Parsed from CmdImpAntes / CmdImpDepois on load and by rebuildCommandBytes.
     std::vector<std::uint8_t> cmdBytesAntes;

@@ -61,6 +61,7 @@ Options everythingChanged()
     o.cmdBytesDepois = {12};
     o.Imagem = "/home/loja/fundo.bmp";
     o.Tipo = "LadoALado";
+    o.PortaImp = "/dev/usb/lp0";
     o.IsDebugging = true;
     o.CabAuto = true;
     o.TamFonte = 10;
@@ -133,7 +134,7 @@ TEST_F(OptionsTest, StoresHoldTheKnownKeyNames)
         "ImpNotaLoc", "ImpNotaDev",  "ImpNotaPag",  "ImpNotaCred",  "ImpNotaDeb",
         "ImpNotaVda", "ImpNotaVdaCli", "Cabeçalho", "ObsLoc",       "ObsDev",
         "ObsPag",     "ObsCred",     "NCol",        "FonteImp",     "CmdImpAntes",
-        "CmdImpDepois", "Imagem",    "Tipo",
+        "CmdImpDepois", "Imagem",    "Tipo",        "PortaImp",
     };
     EXPECT_EQ(registryKeys, expectedRegistry);
     // Keys longer than 16 characters are stored cut.
