@@ -24,83 +24,14 @@
 #include <filesystem>
 #include <string>
 
+#include "QuietPorts.h"
+
 namespace {
 
 using namespace tavolim::core;
 using namespace std::chrono;
 
 const year_month_day kFirstDay = year{2026} / January / day{10};
-
-// Ports of a program nobody watches: messages are answered OK, waits are not shown.
-class QuietDialogs final : public Dialogs {
-public:
-    msg::Answer message(const std::string&, int, const std::string&) override
-    {
-        return msg::Answer::Ok;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> askValue(const std::string&, const std::string&,
-                                        const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<year_month_day> askDate(const std::string&, const std::string&,
-                                          std::optional<year_month_day>) override
-    {
-        return std::nullopt;
-    }
-    int choose(const std::string&, const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-        return 0;
-    }
-};
-
-class SetClock final : public Clock {
-public:
-    year_month_day today() const override { return date; }
-    minutes timeOfDay() const override { return hours{10}; }
-    year_month_day date = kFirstDay;
-};
-
-class NoSettings final : public SettingsStore {
-public:
-    std::string read(const std::string&, const std::string&, const std::string&,
-                     const std::string& defaultValue) const override
-    {
-        return defaultValue;
-    }
-    void write(const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-    }
-};
-
-class NoPrinter final : public Printer {
-public:
-    bool printText(const std::string&, const std::string&, int) override { return true; }
-    bool writeRaw(const std::string&, std::span<const std::uint8_t>) override { return true; }
-};
-
-class NoProgress final : public Progress {
-public:
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-    void begin(const std::string&, int, int) override {}
-    void step(int) override {}
-    void end() override {}
-};
-
-class NoLauncher final : public Launcher {
-public:
-    bool openDocument(const std::string&) override { return true; }
-    bool openUrl(const std::string&) override { return true; }
-    bool openHelp(const std::string&) override { return true; }
-};
 
 // A full-size store whose business day last ran on kFirstDay: 32767 tapes, each with three
 // reservations (dated kFirstDay, ten and twenty days later). The files a day start changes
@@ -122,7 +53,7 @@ public:
     BooksStore& operator=(const BooksStore&) = delete;
 
     AppState& state() { return m_state; }
-    SetClock& clock() { return m_clock; }
+    tavolim::bench::QuietPorts& clock() { return m_ports; }
 
     void restore() const
     {
@@ -139,8 +70,7 @@ private:
     BooksStore()
         : m_folder(std::filesystem::temp_directory_path() /
                    ("tavolim-bench-books-" + std::to_string(::getpid()))),
-          m_state(build(m_folder), Ports{m_dialogs, m_clock, m_settings, m_printer, m_progress,
-                                         m_launcher})
+          m_state(build(m_folder), m_ports.ports())
     {
         m_state.loadOptions();
         startDay(m_state, false);
@@ -176,12 +106,7 @@ private:
     }
 
     std::filesystem::path m_folder;
-    QuietDialogs m_dialogs;
-    SetClock m_clock;
-    NoSettings m_settings;
-    NoPrinter m_printer;
-    NoProgress m_progress;
-    NoLauncher m_launcher;
+    tavolim::bench::QuietPorts m_ports{kFirstDay};
     AppState m_state;
 };
 

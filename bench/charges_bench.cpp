@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "QuietPorts.h"
+
 namespace {
 
 using namespace tavolim::core;
@@ -33,54 +35,6 @@ using namespace std::chrono;
 
 constexpr year_month_day kToday = year{2026} / December / day{5};
 constexpr int kTapes = 15;
-
-struct QuietPorts final : Dialogs, Clock, SettingsStore, Printer, Progress, Launcher {
-    msg::Answer message(const std::string&, int, const std::string&) override
-    {
-        return msg::Answer::Ok;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> askValue(const std::string&, const std::string&,
-                                        const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<year_month_day> askDate(const std::string&, const std::string&,
-                                          std::optional<year_month_day>) override
-    {
-        return std::nullopt;
-    }
-    int choose(const std::string&, const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-        return 0;
-    }
-    year_month_day today() const override { return kToday; }
-    minutes timeOfDay() const override { return hours{15}; }
-    std::string read(const std::string&, const std::string&, const std::string&,
-                     const std::string& defaultValue) const override
-    {
-        return defaultValue;
-    }
-    void write(const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-    }
-    bool printText(const std::string&, const std::string&, int) override { return true; }
-    bool writeRaw(const std::string&, std::span<const std::uint8_t>) override { return true; }
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-    void begin(const std::string&, int, int) override {}
-    void step(int) override {}
-    void end() override {}
-    bool openDocument(const std::string&) override { return true; }
-    bool openUrl(const std::string&) override { return true; }
-    bool openHelp(const std::string&) override { return true; }
-};
 
 // A full-size sample store in re-rent mode where client 1 has 15 tapes at home, taken two
 // years ago on the store's 1-day terms and never renewed since.
@@ -101,7 +55,7 @@ public:
                             {RecordStore::MaxRecords, RecordStore::MaxRecords, 500}, kToday);
         }
         m_state = std::make_unique<AppState>(
-            m_folder, Ports{m_ports, m_ports, m_ports, m_ports, m_ports, m_ports});
+            m_folder, m_ports.ports());
         m_state->loadOptions();
         m_state->DataDia = kToday;
         m_state->options().TipoCobraAtraso = 4;
@@ -152,7 +106,7 @@ public:
 
 private:
     std::filesystem::path m_folder;
-    QuietPorts m_ports;
+    tavolim::bench::QuietPorts m_ports{kToday};
     std::unique_ptr<AppState> m_state;
     std::array<TapeRecord, kTapes> m_overdue{};
 };
