@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tavolim::core {
+
+// Name comparison straight on the code-page bytes of a record's name field, so a search over
+// a full file never decodes a record that does not match. Both sides are trimmed of spaces
+// (and NULs, which read as spaces) and compared in upper case, accented letters included.
+class NameMatch {
+public:
+    // `typed` is UTF-8. Exact: the typed text is cut to `width` bytes first, as a name that
+    // long could only have been stored cut. Partial: the stored name must match the pattern
+    // "*" + typed + "*", "*" standing for any run of characters (typed ones included).
+    NameMatch(std::string_view typed, bool partial, std::size_t width);
+
+    bool matches(std::span<const std::uint8_t> field) const;
+
+private:
+    std::string m_text; // upper-cased code-page bytes: the name, or the pattern
+    bool m_partial;
+};
+
+// Windows-1252 upper case of one byte ("ã" to "Ã", "ÿ" to "Ÿ").
+std::uint8_t upperCp1252(std::uint8_t c);
+
+// "*" matches any run of bytes, everything else itself; `text` is upper-cased on the fly.
+bool wildcardMatch(std::string_view pattern, std::span<const std::uint8_t> text);
+
+} // namespace tavolim::core

@@ -1,0 +1,240 @@
+#include "core/registers/RecordSearch.h"
+
+#include "core/ports/Dialogs.h"
+#include "core/registers/NameMatch.h"
+#include "core/registers/SearchFixture.h"
+#include "core/store/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+std::span<const std::uint8_t> bytes(const std::string& s)
+{
+    return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+}
+
+TEST(NameMatch, ComparesTrimmedUpperCaseCodePageBytes)
+{
+    struct Case {
+        const char* typed;
+        bool partial;
+        const char* stored; // UTF-8, stored padded to 15 bytes
+        bool match;
+    };
+    const std::vector<Case> cases = {
+        {"joão", false, "JOÃO", true},
+        {"JOÃO", false, "joão", true},
+        {"  conceição ", false, "CONCEIÇÃO", true},
+        {"joao", false, "JOÃO", false},
+        {"jo", false, "JOÃO", false},
+        {"", false, "", true},
+        {"ÿvé", false, "ŸVÉ", true},
+        {"ão", true, "JOÃO", true},
+        {"jo", true, "JOÃO", true},
+        {"*jo", true, "JOÃO", true},
+        {"j*o", true, "JOÃO", true},
+        {"x", true, "JOÃO", false},
+        {"", true, "", true},
+        {"o o", true, "JOÃO SILVA", false}, // "JOÃO SILVA" has no "O O"
+        {"ão s", true, "JOÃO SILVA", true},
+        {"a*a*a", true, "ANAMARIA", true},
+        {"a*a*a*a*a", true, "ANAMARIA", false},
+    };
+    for (const auto& c : cases) {
+        const NameMatch m(c.typed, c.partial, 15);
+
+        const bool got = m.matches(bytes(encodeField(c.stored, 15)));
+
+        EXPECT_EQ(got, c.match) << c.typed << " / " << c.stored << " partial " << c.partial;
+    }
+}
+
+TEST(NameMatch, ExactCutsTheTypedNameToTheFieldWidth)
+{
+    const std::string stored = encodeField("ABCDEFGHIJKLMNOPQRS", 15);
+
+    EXPECT_TRUE(NameMatch("abcdefghijklmnopqrs", false, 15).matches(bytes(stored)));
+    EXPECT_FALSE(NameMatch("abcdefghijklmnopqrs", true, 15).matches(bytes(stored)));
+}
+
+TEST(RecordSearch, TypedCodes)
+{
+    struct Case {
+        const char* text;
+        std::optional<std::int32_t> code;
+    };
+    const std::vector<Case> cases = {
+        {"12", 12},    {" 7 ", 7},  {"0", 0},   {"-3", -3},    {"+4", 4},
+        {"99999999999", 0},         {"12a", {}}, {"a12", {}},   {"-", {}},
+        {"1 2", {}},   {"*1", {}},  {"", {}},   {"1.5", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(typedCode(c.text), c.code) << c.text;
+    }
+}
+
+struct FindCase {
+    SearchMode mode;
+    std::string typed;
+    bool procEsp = false;
+    std::optional<std::size_t> pick;            // the chooser's answer
+    std::optional<std::pair<FileKind, int>> hit; // what the search gives
+    std::vector<std::string> messages;
+    std::vector<std::string> offered = {}; // chooser lines, when it is asked
+    std::string chooserCaption = {};
+};
+
+const std::string kBadClient = "O código do cliente está incorreto.";
+const std::string kNoClient = "Nenhum Cliente encontrado com este nome.";
+const std::string kNotOut = "A fita não está emprestada.";
+
+TEST(RecordSearch, FindsByCodeOrNameWithItsMessages)
+{
+    using enum SearchMode;
+    const auto C = FileKind::Clients;
+    const auto D = FileKind::Dependents;
+    const auto T = FileKind::Tapes;
+    const std::vector<FindCase> cases = {
+        // Codes: 0, past the end, deleted, negative, and good ones.
+        {Clients, "0", false, {}, {}, {kBadClient}},
+        {Operations, "5", false, {}, {}, {kBadClient}},
+        {Clients, "3", false, {}, {}, {kBadClient}},
+        {Clients, "-1", false, {}, {}, {kBadClient}},
+        {Operations, "2", false, {}, {{C, 2}}, {}},
+        {Tapes, "4", false, {}, {}, {"O código da fita está incorreto."}},
+        {Products, "2", false, {}, {}, {"O código do produto está incorreto."}},
+        {Products, "1", false, {}, {{FileKind::Products, 1}}, {}},
+        {Distributors, "0", false, {}, {}, {"O código da distribuidora está incorreto."}},
+        // Names: case and spaces do not matter; holders come before dependents.
+        {Clients, "maria souza", false, {}, {{C, 2}}, {}},
+        {Clients, "  MARIA   souza ", false, {}, {{C, 2}}, {}},
+        {Clients, "zé", false, {}, {{C, 4}}, {}},
+        {Clients, "maria", false, {}, {}, {kNoClient}},
+        {Clients, "pedro paulo", false, {}, {}, {kNoClient}},
+        {Clients, "João Silva", false, 1, {{D, 1}}, {},
+         {"00001 JOÃO SILVA  (titular)", "00001 joão silva  (dependente)"},
+         "Clique no Nome do(a) Cliente"},
+        {Clients, "João Silva", false, std::nullopt, {}, {},
+         {"00001 JOÃO SILVA  (titular)", "00001 joão silva  (dependente)"},
+         "Clique no Nome do(a) Cliente"},
+        // Partial: a leading "*" or "ProcEsp"; one word may be in either part of the name.
+        {Clients, "*souza", false, 0, {{C, 2}}, {},
+         {"00002 Maria Souza  (titular)", "00002 ANA MARIA SOUZA  (dependente)"},
+         "Clique no Nome do(a) Cliente"},
+        {Clients, "a ouz", true, 1, {{D, 2}}, {},
+         {"00002 Maria Souza  (titular)", "00002 ANA MARIA SOUZA  (dependente)"},
+         "Clique no Nome do(a) Cliente"},
+        {Clients, "an", true, {}, {{D, 2}}, {}},
+        {Clients, "paulo", true, {}, {}, {kNoClient}},
+        // Tapes, and the return that takes only a tape that is out.
+        {Tapes, "o poderoso chefão", false, {}, {{T, 3}}, {}},
+        {Tapes, "chefe", false, {}, {}, {"Nenhuma fita encontrada com este nome."}},
+        {Tapes, "matrix", false, 0, {{T, 1}}, {}, {"000001 Matrix", "000002 MATRIX"},
+         "Clique no Nome do Filme"},
+        {ReturnTape, "1", false, {}, {}, {kNotOut}},
+        {ReturnTape, "2", false, {}, {{T, 2}}, {}},
+        {ReturnTape, "matrix", false, 0, {}, {kNotOut}, {"000001 Matrix", "000002 MATRIX"},
+         "Clique no Nome do Filme"},
+        {ReturnTape, "*rix", false, 1, {{T, 2}}, {}, {"000001 Matrix", "000002 MATRIX"},
+         "Clique no Nome do Filme"},
+        // Products skip deleted records; distributors match by contact person too.
+        {Products, "refrigerante", false, {}, {}, {"Nenhum produto encontrado com este nome."}},
+        {Products, "*doce", false, {}, {{FileKind::Products, 1}}, {}},
+        {Distributors, "carlos lima", false, {}, {{FileKind::Distributors, 1}}, {}},
+        {Distributors, "lima", true, 1, {{FileKind::Distributors, 2}}, {},
+         {"001 Vídeo Sul  (Carlos Lima)", "002 Lima Filmes"}, "Clique no Nome da Distribuidora"},
+        {Distributors, "Fulano", false, {}, {},
+         {"Nenhuma Distribuidora ou pessoa para contato com este nome foram encontradas."}},
+        // An empty box does nothing.
+        {Clients, "   ", false, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        test::SearchStore store;
+        store.state.options().ProcEsp = c.procEsp;
+        std::vector<std::string> offered;
+        std::string caption;
+        const ListChooser chooser = [&](const std::string& cap,
+                                        const std::vector<std::string>& lines) {
+            caption = cap;
+            offered = lines;
+            return c.pick;
+        };
+
+        const auto hit = RecordSearch(store.state, c.mode).find(c.typed, chooser);
+
+        const std::string what = searchCaption(c.mode) + " '" + c.typed + "'";
+        ASSERT_EQ(hit.has_value(), c.hit.has_value()) << what;
+        if (hit) {
+            EXPECT_EQ(hit->kind, c.hit->first) << what;
+            EXPECT_EQ(hit->number, c.hit->second) << what;
+        }
+        EXPECT_EQ(store.dialogs.shownTexts(), c.messages) << what;
+        EXPECT_EQ(offered, c.offered) << what;
+        EXPECT_EQ(caption, c.chooserCaption) << what;
+    }
+}
+
+TEST(RecordSearch, MessageIconsAreExclamationForCodesAndInformationForNames)
+{
+    test::SearchStore store;
+    RecordSearch search(store.state, SearchMode::Clients);
+
+    search.find("99", {});
+    search.find("ninguém", {});
+    RecordSearch(store.state, SearchMode::ReturnTape).find("1", {});
+
+    ASSERT_EQ(store.dialogs.messages.size(), 3u);
+    EXPECT_EQ(store.dialogs.messages[0].flags, msg::Exclamation);
+    EXPECT_EQ(store.dialogs.messages[1].flags, msg::Information);
+    EXPECT_EQ(store.dialogs.messages[2].flags, msg::Exclamation);
+}
+
+TEST(RecordSearch, TheFoundRecordBecomesCurrent)
+{
+    test::SearchStore store;
+    auto& records = store.state.records();
+    records.client() = {};
+    records.dependent() = {};
+
+    RecordSearch(store.state, SearchMode::Operations).find("ana maria souza", {});
+    RecordSearch(store.state, SearchMode::Clients).find("4", {});
+
+    EXPECT_EQ(records.dependent().PrimNome, "ANA");
+    EXPECT_EQ(records.dependent().Titular, 2);
+    EXPECT_EQ(records.client().PrimNome, "Zé");
+}
+
+TEST(RecordSearch, CaptionsOfEveryModeAndList)
+{
+    using enum SearchMode;
+    const std::vector<std::pair<SearchMode, std::string>> modes = {
+        {Clients, "Procurar Cliente"},   {Operations, "Iniciar Operações"},
+        {Tapes, "Procurar Fita"},        {ReturnTape, "Devolver Fita"},
+        {Products, "Procurar Produto"},  {Distributors, "Procurar Distribuidora"},
+    };
+    const std::vector<std::pair<ChooserList, std::string>> lists = {
+        {ChooserList::Clients, "Clique no Nome do(a) Cliente"},
+        {ChooserList::Tapes, "Clique no Nome do Filme"},
+        {ChooserList::Actors, "Clique no Nome do(a) Ator(Atriz)"},
+        {ChooserList::Products, "Clique no Nome do Produto"},
+        {ChooserList::Distributors, "Clique no Nome da Distribuidora"},
+        {ChooserList::Labels, "Clique no Selo"},
+        {ChooserList::Sections, "Clique no nome da seção"},
+    };
+
+    for (const auto& [mode, caption] : modes) {
+        EXPECT_EQ(searchCaption(mode), caption);
+    }
+    for (const auto& [list, caption] : lists) {
+        EXPECT_EQ(chooserCaption(list), caption);
+    }
+}
+
+} // namespace
+} // namespace tavolim::core
