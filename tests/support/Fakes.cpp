@@ -83,14 +83,22 @@ void MemorySettings::write(const std::string& application, const std::string& se
     values[{application, section, key}] = value;
 }
 
-bool RecordingPrinter::printText(const std::string& text, const std::string&, int)
+bool RecordingPrinter::printText(const std::string& text, const std::string& fontName,
+                                 int fontSize)
 {
+    if (fail) {
+        return false;
+    }
     printed.push_back(text);
+    fonts.emplace_back(fontName, fontSize);
     return true;
 }
 
 bool RecordingPrinter::writeRaw(const std::string& port, std::span<const std::uint8_t> bytes)
 {
+    if (fail) {
+        return false;
+    }
     raw.emplace_back(port, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     return true;
 }

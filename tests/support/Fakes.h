@@ -87,7 +87,9 @@ public:
     bool writeRaw(const std::string& port, std::span<const std::uint8_t> bytes) override;
 
     std::vector<std::string> printed;
+    std::vector<std::pair<std::string, int>> fonts; // name and size of each printed text
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> raw;
+    bool fail = false; // every job fails, as with no printer or an unwritable port
 };
 
 class RecordingProgress final : public core::Progress {

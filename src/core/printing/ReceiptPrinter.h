@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolim::core {
+
+class AppState;
+class ReceiptBuilder;
+struct Options;
+
+inline constexpr std::string_view kRemovePrintout = "Não se esqueça de retirar impressão!";
+
+// Sends finished receipts out the way the options say: with "IsDebugging" to the state's
+// text window; with "ImpDireto" as raw bytes to the printer port ("CmdImpAntes" bytes, the
+// text in Windows-1252, "CmdImpDepois" bytes); otherwise to the platform printer with
+// "FonteImp" and "TamFonte". "Desacent" removes accents first. A failed print is told to
+// the operator and reported as false.
+class ReceiptPrinter {
+public:
+    explicit ReceiptPrinter(AppState& state);
+
+    bool printText(const std::string& text);
+    // Header without number or client, the body, a footer without message; then the
+    // reminder to take the printout.
+    bool printFramed(std::string_view body, std::string_view title);
+    // "NumViasRec" copies, each with a new number: header + body(builder) + footer. Returns
+    // the copies printed (0 when "NumViasRec" is 0 or less).
+    int printCopies(std::string_view title, bool clientIsHolder, int clientCode,
+                    const std::function<std::string(const ReceiptBuilder&)>& body,
+                    std::string_view messageKey);
+    // mnuArqImpRecTeste: one copy, then the reminder.
+    bool printTestReceipt();
+
+private:
+    AppState& m_state;
+};
+
+// What direct printing writes for a receipt.
+std::vector<std::uint8_t> directPrintBytes(std::string_view text, const Options& options);
+// The port direct printing uses: "PortaImp", or the platform's usual one when empty.
+std::string printerPort(const Options& options);
+
+} // namespace tavolim::core

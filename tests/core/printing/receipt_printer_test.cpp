@@ -1,0 +1,311 @@
+#include "core/printing/ReceiptPrinter.h"
+
+#include "PrintingFixture.h"
+#include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptText.h"
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "every line ends in CR LF";
+        if (end == std::string::npos) {
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string spaces(int n)
+{
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+class ReceiptPrinterTest : public ::testing::Test, public test::PrintingFixture {
+protected:
+    // A store with a full automatic header, client 1, margin 2, one line above, two below.
+    void SetUp() override
+    {
+        auto& records = state.records();
+        auto& store = records.store();
+        store.NomeFantasia = "Vídeo Sol";
+        store.CGC = "12.345.678/0001-90";
+        store.Endereco = "Rua das Flores, 100";
+        store.Bairro = "Centro";
+        store.CEP = 12345678;
+        store.Cidade = "São Paulo";
+        store.Telefone = "(11) 5555-1234";
+        records.client() = ClientRecord();
+        records.client().PrimNome = "Ana";
+        records.client().SobreNome = "Souza";
+        ASSERT_TRUE(records.writeRecord(FileKind::Clients, 1));
+        records.client() = ClientRecord();
+
+        auto& rules = records.rules();
+        rules.NumeroRecibo = 41;
+        rules.MargemEsq = 2;
+        rules.LinhasAcima = 1;
+        rules.LinhasAbaixo = 2;
+        Options& o = state.options();
+        o.CabAuto = true;
+        o.ObsPag = "Obrigado!";
+        o.NCol = 40;
+    }
+
+    // The test receipt as the document lays it out, at width 40 with the fixture's settings.
+    static std::string expectedTestReceipt(const std::string& storeName, const std::string& city,
+                                           const std::string& debts)
+    {
+        const std::string rule = "  " + std::string(40, '-') + "\r\n";
+        std::ostringstream s;
+        s << " \r\n" << rule
+          << "  " << spaces(15) << storeName << "\r\n"
+          << "  " << spaces(8) << "CGC: 12.345.678/0001-90\r\n"
+          << "  " << spaces(6) << "Rua das Flores, 100 - Centro\r\n"
+          << "  " << spaces(9) << "12345-678 - " << city << "\r\n"
+          << "  " << spaces(13) << "(11) 5555-1234\r\n"
+          << rule
+          << "  05/12/2026  14:05h  No.000041#Rec.Teste#\r\n"
+          << "  Atendente: Tavolim" << spaces(18) << "\r\n"
+          << "  Cliente: 000001\r\n"
+          << "  Titular: Ana Souza\r\n"
+          << rule
+          << "          Fitas Locadas     R$    0,00\r\n"
+          << "         Outros " << debts << "     R$    0,00\r\n"
+          << "                  Total     R$    0,00\r\n"
+          << "             Valor Pago     R$    0,00\r\n"
+          << "           Valor Devido     R$    0,00\r\n"
+          << " \r\n"
+          << "  Obrigado! \r\n"
+          << "    Ass.:_______________________________  \r\n"
+          << rule << " \r\n \r\n";
+        return s.str();
+    }
+};
+
+TEST_F(ReceiptPrinterTest, TestReceiptLaysOutTheWholeFrame)
+{
+    const std::string text = ReceiptBuilder(state).testReceipt();
+
+    EXPECT_EQ(text, expectedTestReceipt("Vídeo Sol", "São Paulo", "Débitos"));
+    EXPECT_EQ(state.records().rules().NumeroRecibo, 41) << "the test receipt issues no number";
+}
+
+TEST_F(ReceiptPrinterTest, DirectPrintIsByteExact)
+{
+    Options& o = state.options();
+    o.ImpDireto = true;
+    o.PortaImp = "/dev/usb/lp0";
+    o.CmdImpAntes = ",27,64,";
+    o.CmdImpDepois = "29, 86,0";
+    rebuildCommandBytes(o);
+
+    for (const bool desacent : {true, false}) {
+        o.Desacent = desacent;
+        printer.raw.clear();
+
+        ASSERT_TRUE(ReceiptPrinter(state).printTestReceipt());
+
+        ASSERT_EQ(printer.raw.size(), 1u);
+        EXPECT_EQ(printer.raw[0].first, "/dev/usb/lp0");
+        const std::string body = desacent
+                                     ? expectedTestReceipt("Video Sol", "Sao Paulo", "Debitos")
+                                     : expectedTestReceipt("V\xED" "deo Sol", "S\xE3o Paulo",
+                                                           "D\xE9" "bitos");
+        std::vector<std::uint8_t> expected = {27, 64};
+        expected.insert(expected.end(), body.begin(), body.end());
+        expected.insert(expected.end(), {29, 86, 0});
+        EXPECT_EQ(printer.raw[0].second, expected) << "Desacent " << desacent;
+        EXPECT_TRUE(printer.printed.empty());
+    }
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>(2, std::string(kRemovePrintout)));
+}
+
+TEST_F(ReceiptPrinterTest, TitleOfElevenCharactersFillsTheLineAtBothWidths)
+{
+    for (const int width : {40, 45}) {
+        state.options().NCol = static_cast<std::int16_t>(width);
+        state.records().rules().MargemEsq = 0;
+        for (const int numbering : {ReceiptBuilder::NewNumber, ReceiptBuilder::CurrentNumber}) {
+            const auto lines =
+                linesOf(ReceiptBuilder(state).header("#Pagamento#", true, 0, numbering));
+
+            ASSERT_GE(lines.size(), 10u);
+            const std::string& titleLine = lines[8];
+            EXPECT_EQ(titleLine.size(), static_cast<std::size_t>(width)) << titleLine;
+            EXPECT_EQ(titleLine.substr(titleLine.size() - 11), "#Pagamento#");
+            EXPECT_EQ(lines[1], std::string(static_cast<std::size_t>(width), '-'));
+        }
+    }
+    state.options().NCol = 45;
+    const auto lines = linesOf(ReceiptBuilder(state).header("#X#", true, 0, 2));
+    EXPECT_EQ(lines[8], "05/12/2026  14:05h      #X#") << "no number, four spaces";
+}
+
+TEST_F(ReceiptPrinterTest, NumberingIssuesSavesReprintsOrOmits)
+{
+    struct Case {
+        int numbering;
+        std::int32_t after;
+        const char* shown; // in the title line
+    };
+    const Case cases[] = {
+        {ReceiptBuilder::NewNumber, 42, " No.000042#T#"},
+        {ReceiptBuilder::CurrentNumber, 42, " No.000042#T#"},
+        {7, 42, "14:05h #T#"},
+        {ReceiptBuilder::NewNumber, 43, " No.000043#T#"},
+    };
+    for (const Case& c : cases) {
+        const std::string text = ReceiptBuilder(state).header("#T#", true, 0, c.numbering);
+
+        EXPECT_NE(text.find(c.shown), std::string::npos) << c.shown;
+        EXPECT_EQ(state.records().rules().NumeroRecibo, c.after);
+        EXPECT_EQ(rulesOnDisk().NumeroRecibo, c.after) << "written as soon as it is issued";
+    }
+}
+
+TEST_F(ReceiptPrinterTest, ClientLinesForHolderAndDependent)
+{
+    auto& records = state.records();
+    records.client().PrimNome = "Maximiliano";
+    records.client().SobreNome = "Albuquerque Cavalcanti";
+    records.dependent().PrimNome = "João";
+    records.dependent().SobreNome = "Souza";
+    state.OperadorAtual = 0;
+    records.rules().MargemEsq = 0;
+
+    const auto holder = linesOf(ReceiptBuilder(state).header("#T#", true, 12, 2));
+    const auto dependent = linesOf(ReceiptBuilder(state).header("#T#", false, 7, 2));
+
+    EXPECT_EQ(holder[9], "Atendente: " + spaces(25));
+    EXPECT_EQ(holder[10], "Cliente: 000012");
+    EXPECT_EQ(holder[11], "Titular: Maximiliano Albuquerque Cavalca") << "cut to 40";
+    EXPECT_EQ(holder[12], std::string(40, '-'));
+    EXPECT_EQ(dependent[10], "Cliente: 000007  -  Dependente");
+    EXPECT_EQ(dependent[11], holder[11]);
+    EXPECT_EQ(dependent[12], "Retirou: João Souza");
+}
+
+TEST_F(ReceiptPrinterTest, CustomHeaderAndFooterWithoutSignature)
+{
+    Options& o = state.options();
+    o.CabAuto = false;
+    o.Cabecalho = "LOCADORA\r\nRua 1";
+    o.ObsDev = "Linha 1\r\n\r\nLinha 3";
+    o.NCol = 45;
+    ReceiptBuilder builder(state);
+
+    EXPECT_EQ(builder.storeHeader(), "  LOCADORA\r\n  Rua 1\r\n");
+    EXPECT_EQ(builder.footer("ObsDev", true),
+              "  Linha 1\r\n \r\n  Linha 3 \r\n  " + std::string(45, '-') + "\r\n \r\n \r\n");
+    EXPECT_EQ(builder.footer("", false), "  " + signatureLine(45) + "\r\n  " +
+                                             std::string(45, '-') + "\r\n \r\n \r\n");
+}
+
+TEST_F(ReceiptPrinterTest, WidthStoredAsFiftyPrintsAtForty)
+{
+    settings.write("Tavolim", "Opções", "NCol", "50");
+    state.loadOptions();
+
+    const auto lines = linesOf(ReceiptBuilder(state).header("#T#", true, 0, 2));
+
+    EXPECT_EQ(lines[1], std::string(40, '-'));
+}
+
+TEST_F(ReceiptPrinterTest, CopiesEachTakeTheNextNumber)
+{
+    for (const int copies : {2, 0, -1}) {
+        state.options().NumViasRec = static_cast<std::int16_t>(copies);
+        state.records().rules().NumeroRecibo = 100;
+        state.saveRules();
+        printer.printed.clear();
+
+        const int printed = ReceiptPrinter(state).printCopies(
+            "#Pagamento#", true, 1,
+            [](const ReceiptBuilder& b) { return b.line(amountLine("Total", Money())); },
+            "ObsPag");
+
+        const auto expected = static_cast<std::size_t>(std::max(copies, 0));
+        EXPECT_EQ(printed, static_cast<int>(expected));
+        ASSERT_EQ(printer.printed.size(), expected);
+        for (std::size_t i = 0; i < expected; ++i) {
+            EXPECT_NE(printer.printed[i].find(" No.00010" + std::to_string(i + 1) + "#Pag"),
+                      std::string::npos);
+            EXPECT_NE(printer.printed[i].find("Obrigado! "), std::string::npos);
+        }
+        EXPECT_EQ(rulesOnDisk().NumeroRecibo, 100 + static_cast<int>(expected));
+    }
+}
+
+TEST_F(ReceiptPrinterTest, PlatformPrinterGetsFontAndPlainText)
+{
+    Options& o = state.options();
+    o.FonteImp = "Courier New";
+    o.TamFonte = 9;
+    o.Desacent = true;
+    o.CmdImpAntes = "27";
+    rebuildCommandBytes(o);
+
+    ASSERT_TRUE(ReceiptPrinter(state).printText("Ação"));
+
+    ASSERT_EQ(printer.printed, std::vector<std::string>{"Acao"});
+    EXPECT_EQ(printer.fonts[0], std::make_pair(std::string("Courier New"), 9));
+    EXPECT_TRUE(printer.raw.empty());
+}
+
+TEST_F(ReceiptPrinterTest, FailedPrintStopsTheCopiesAndTellsTheOperator)
+{
+    state.options().NumViasRec = 3;
+    printer.fail = true;
+    for (const bool direct : {true, false}) {
+        state.options().ImpDireto = direct;
+        dialogs.messages.clear();
+
+        const int printed = ReceiptPrinter(state).printCopies(
+            "#T#", true, 0, [](const ReceiptBuilder&) { return std::string(); }, "");
+
+        EXPECT_EQ(printed, 0);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].text, direct
+                                                ? "Não foi possível imprimir na porta " +
+                                                      printerPort(state.options()) + "."
+                                                : std::string("Não foi possível imprimir."));
+    }
+}
+
+TEST_F(ReceiptPrinterTest, DebuggingShowsTheTextInsteadOfPrinting)
+{
+    state.options().IsDebugging = true;
+    state.options().ImpDireto = true;
+    std::vector<std::string> shown;
+    state.showText = [&](const std::string& text) { shown.push_back(text); };
+
+    ASSERT_TRUE(ReceiptPrinter(state).printFramed("  corpo\r\n", "#Lista#"));
+
+    ASSERT_EQ(shown.size(), 1u);
+    const std::string rule = "  " + std::string(40, '-') + "\r\n";
+    EXPECT_NE(shown[0].find("h #Lista#\r\n  Atendente: Tavolim"), std::string::npos);
+    EXPECT_NE(shown[0].find(rule + "  corpo\r\n  " + signatureLine(40) + "\r\n" + rule),
+              std::string::npos);
+    EXPECT_EQ(shown[0].find("Cliente"), std::string::npos);
+    EXPECT_TRUE(printer.printed.empty());
+    EXPECT_TRUE(printer.raw.empty());
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{std::string(kRemovePrintout)});
+    EXPECT_EQ(rulesOnDisk().NumeroRecibo, 0) << "a framed text takes no number";
+}
+
+} // namespace
+} // namespace tavolim::core
