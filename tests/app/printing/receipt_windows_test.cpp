@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -94,6 +95,10 @@ TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
               "alinhamento.");
 
     header->setPlainText(QStringLiteral("LOCADORA\nRua 1"));
+    grab(&window, "frmConfigRec_cab2.png");
+    child<QTabWidget>(&window, "tabConfig")->setCurrentIndex(2);
+    grab(&window, "frmConfigRec_adv.png");
+    child<QTabWidget>(&window, "tabConfig")->setCurrentIndex(1);
     auto* messages = child<QComboBox>(&window, "cboNota");
     auto* message = child<QPlainTextEdit>(&window, "txtMsgNota");
     messages->setCurrentIndex(2);
