@@ -1,3 +1,4 @@
+#include "app/shell/LoginWindow.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtDialogs.h"
@@ -5,11 +6,17 @@
 #include "app/shell/QtPrinter.h"
 #include "app/shell/QtProgress.h"
 #include "app/shell/QtSettingsStore.h"
+#include "app/shell/SplashWindow.h"
 #include "app/shell/Startup.h"
 #include "app/shell/SystemClock.h"
+#include "app/shell/UnavailableBackup.h"
 #include "core/shell/AppState.h"
+#include "core/shell/BusinessDay.h"
+#include "core/shell/OperatorSession.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QPrintDialog>
 
 using namespace tavolim;
 
@@ -25,16 +32,36 @@ int main(int argc, char** argv)
     app::QtPrinter printer;
     app::QtProgress progress;
     app::QtLauncher launcher;
+    app::UnavailableBackup backup;
 
     const auto folder = app::resolveDataFolder(QCoreApplication::arguments());
     if (!app::prepareDataFolder(folder, clock.today(), dialogs)) {
         return 1;
     }
-
     core::AppState state(folder, {dialogs, clock, settings, printer, progress, launcher});
+    state.records().readRecord(core::FileKind::Store, 1, true);
+
+    // The splash stays up for its two seconds while the program goes on loading.
+    QPointer<app::SplashWindow> splash = new app::SplashWindow(2000);
+    splash->show();
+    QCoreApplication::processEvents();
+
     state.loadOptions();
 
-    app::MainWindow window(state);
+    app::MainWindow window(state, backup);
+    window.setHandler(QStringLiteral("mnuArqConfigImp"), [&] {
+        QPrintDialog setup(&printer.device(), &window);
+        setup.exec();
+    });
     window.show();
+    if (splash) {
+        splash->raise();
+    }
+
+    if (!core::logInAtStart(state, [&] { return app::LoginWindow::logIn(state, &window); })) {
+        return 0;
+    }
+    state.dayHooks.refreshMenus = [&window] { window.refreshMenus(); };
+    core::startDay(state, false);
     return QApplication::exec();
 }

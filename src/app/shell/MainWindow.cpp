@@ -1,48 +1,273 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/shell/AccessLevelsWindow.h"
+#include "app/shell/LoginWindow.h"
+#include "app/shell/OperatorsWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
+#include "core/ports/Dialogs.h"
 #include "core/shell/AppState.h"
+#include "core/shell/BackgroundPicture.h"
+#include "core/shell/ExitSequence.h"
+#include "core/shell/MainMenu.h"
+#include "core/shell/OperatorSession.h"
 
-#include <QDir>
+#include <QCloseEvent>
+#include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace tavolim::app {
 
-MainWindow::MainWindow(core::AppState& state, QWidget* parent)
-    : QMainWindow(parent), m_state(state)
+namespace {
+
+const QString kLegend = QStringLiteral(
+    "C = Clientes            F = Fitas                  P = Produtos                      "
+    "                     Enter = Operações D = Devoluções     V = Vendas");
+
+// Colours are kept as the platform's 0x00BBGGRR.
+QColor fromBgr(std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
+}
+
+QString shortcutKey(const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        return QStringLiteral("Enter");
+    }
+    if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
+        return QString(QChar(event.key()));
+    }
+    return {};
+}
+
+} // namespace
+
+// The client area: the background colour and the picture in its mode, redrawn on resize.
+class BackgroundArea final : public QWidget {
+public:
+    explicit BackgroundArea(QWidget* parent) : QWidget(parent) {}
+
+    void setPicture(QPixmap picture, core::PictureMode mode)
+    {
+        m_picture = std::move(picture);
+        m_mode = mode;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        if (m_picture.isNull()) {
+            return;
+        }
+        switch (m_mode) {
+        case core::PictureMode::Tiled: painter.drawTiledPixmap(rect(), m_picture); break;
+        case core::PictureMode::Stretched: painter.drawPixmap(rect(), m_picture); break;
+        case core::PictureMode::Centred: {
+            QRect target = m_picture.rect();
+            target.moveCenter(rect().center());
+            painter.drawPixmap(target, m_picture);
+            break;
+        }
+        }
+    }
+
+private:
+    QPixmap m_picture;
+    core::PictureMode m_mode = core::PictureMode::Centred;
+};
+
+MainWindow::MainWindow(core::AppState& state, core::Backup& backup, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_backup(backup)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     // The name field is space-padded in its record.
     const QString store = toQString(m_state.records().store().NomeFantasia).trimmed();
     setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - ") + store);
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(32, 28, 32, 28);
-    layout->setSpacing(12);
+    addItems(nullptr, core::mainMenuTree());
 
-    m_storeName = new QLabel(store, central);
-    m_storeName->setObjectName(QStringLiteral("lblLocadora"));
-    QFont nameFont = m_storeName->font();
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 2);
-    nameFont.setBold(true);
-    m_storeName->setFont(nameFont);
-
-    const QString folder = QDir::toNativeSeparators(toQString(m_state.dataFolder()));
-    m_dataFolder = new QLabel(QStringLiteral("Pasta de dados: ") + folder, central);
-    m_dataFolder->setObjectName(QStringLiteral("lblPastaDados"));
-    m_dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_dataFolder->setToolTip(folder);
-    // A long path is cut rather than widening the window past the screen.
-    m_dataFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-
-    layout->addWidget(m_storeName);
-    layout->addWidget(m_dataFolder);
+    m_background = new BackgroundArea(this);
+    m_background->setObjectName(QStringLiteral("picFundo"));
+    m_background->setAutoFillBackground(false);
+    m_legend = new QLabel(kLegend, m_background);
+    m_legend->setObjectName(QStringLiteral("lblDicas"));
+    m_legend->setFont(QFont(QStringLiteral("Arial"), 9));
+    m_legend->setWordWrap(true);
+    m_legend->setFixedWidth(330);
+    m_legend->setAutoFillBackground(true);
+    m_legend->setContentsMargins(8, 6, 8, 6);
+    auto* layout = new QVBoxLayout(m_background);
+    layout->setContentsMargins(12, 12, 12, 12);
     layout->addStretch();
-    setCentralWidget(central);
+    layout->addWidget(m_legend, 0, Qt::AlignLeft | Qt::AlignBottom);
+    setCentralWidget(m_background);
+
+    registerOwnHandlers();
+    applyAppearance();
+    refreshMenus();
     resize(800, 560);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addItems(QMenu* menu, const std::vector<core::MenuItem>& items)
+{
+    for (const core::MenuItem& item : items) {
+        const QString name = toQString(std::string(item.name));
+        const QString caption = toQString(std::string(item.caption));
+        QAction* action = nullptr;
+        if (item.isSeparator()) {
+            action = menu->addSeparator();
+        } else if (!item.children.empty()) {
+            QMenu* sub = menu ? menu->addMenu(caption) : menuBar()->addMenu(caption);
+            sub->setObjectName(name);
+            addItems(sub, item.children);
+            if (!menu) {
+                // Opening a top menu refreshes it, as RefreshMenus does for all of them.
+                const auto* children = &item.children;
+                connect(sub, &QMenu::aboutToShow, this, [this, children] {
+                    refreshMenu(*children);
+                });
+            }
+            action = sub->menuAction();
+        } else {
+            const QString shown = item.shortcut.empty()
+                                      ? caption
+                                      : caption + QLatin1Char('\t') +
+                                            toQString(std::string(item.shortcut));
+            action = menu->addAction(shown);
+            connect(action, &QAction::triggered, this, [this, name] {
+                if (const auto handler = m_handlers.value(name)) {
+                    handler();
+                }
+            });
+        }
+        action->setObjectName(name);
+        m_actions.insert(name, action);
+    }
+}
+
+void MainWindow::setHandler(const QString& name, std::function<void()> handler)
+{
+    m_handlers.insert(name, std::move(handler));
+    refreshMenus();
+}
+
+void MainWindow::refreshMenu(const std::vector<core::MenuItem>& items)
+{
+    const auto& rules = m_state.records().rules();
+    for (const core::MenuItem& item : items) {
+        QAction* action = m_actions.value(toQString(std::string(item.name)));
+        if (!action || item.isSeparator()) {
+            continue;
+        }
+        const bool allowed = core::menuItemAllowed(item, rules, m_state.OperadorAtual);
+        const bool hasAction = !item.children.empty() ||
+                               m_handlers.contains(toQString(std::string(item.name)));
+        action->setEnabled(allowed && hasAction);
+        refreshMenu(item.children);
+    }
+}
+
+void MainWindow::refreshMenus()
+{
+    refreshMenu(core::mainMenuTree());
+}
+
+void MainWindow::applyAppearance()
+{
+    const core::Options& options = m_state.options();
+    const QColor background = fromBgr(options.CorFundoPrinc);
+    QPalette colours = m_background->palette();
+    colours.setColor(QPalette::Window, background);
+    m_background->setPalette(colours);
+    // The legend shares the background; its text takes whichever of black or white reads.
+    QPalette legend = m_legend->palette();
+    legend.setColor(QPalette::Window, background);
+    legend.setColor(QPalette::WindowText, background.lightness() < 128 ? Qt::white : Qt::black);
+    m_legend->setPalette(legend);
+    m_legend->setVisible(options.MostrarLeg);
+
+    // Read afresh, not through the pixmap cache: the file may have been replaced.
+    QPixmap picture;
+    const auto mode = core::pictureMode(options.Tipo);
+    const QImage image(options.Imagem.empty() ? QString() : toQString(options.Imagem));
+    if (!image.isNull()) {
+        picture = QPixmap::fromImage(image);
+        const std::string refusal = core::pictureRefusal(mode, picture.width(), picture.height());
+        if (!refusal.empty()) {
+            m_state.ports().dialogs.message(refusal, core::msg::Exclamation);
+            picture = QPixmap();
+        }
+    }
+    m_background->setPicture(picture, mode);
+}
+
+void MainWindow::registerOwnHandlers()
+{
+    using Mode = core::AccessForm::Mode;
+    auto login = [this] { return LoginWindow::logIn(m_state, this); };
+    m_handlers.insert(QStringLiteral("mnuArqSair"), [this] { close(); });
+    m_handlers.insert(QStringLiteral("mnuFerrLogOn"),
+                      [this, login] { core::changeOperator(m_state, login); });
+    m_handlers.insert(QStringLiteral("mnuFerrLogOff"), [this, login] {
+        if (!core::logOff(m_state, login)) {
+            close();
+        }
+    });
+    m_handlers.insert(QStringLiteral("mnuFerrAltSenha"), [this] {
+        core::changePassword(m_state,
+                             [this] { return LoginWindow::run(m_state, Mode::ChangePassword, this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuFerrUsuarios"), [this] {
+        OperatorsWindow window(m_state, this);
+        window.exec();
+        refreshMenus();
+    });
+    m_handlers.insert(QStringLiteral("mnuFerrNivAcesso"), [this] {
+        AccessLevelsWindow window(m_state, this);
+        window.exec();
+    });
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    const QString key = shortcutKey(*event);
+    const core::MenuItem* item = (event->modifiers() & Qt::AltModifier) || key.isEmpty()
+                                     ? nullptr
+                                     : core::menuItemForShortcut(toStdString(key));
+    if (!item) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    QAction* action = m_actions.value(toQString(std::string(item->name)));
+    if (action && action->isEnabled()) {
+        action->trigger();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_exited) {
+        if (!core::queryExit(m_state, m_backup)) {
+            event->ignore();
+            return;
+        }
+        core::finishExit(m_state);
+        m_exited = true;
+    }
+    event->accept();
 }
 
 } // namespace tavolim::app
