@@ -1,20 +1,16 @@
 #include "app/shell/QtDialogs.h"
 
+#include "app/shell/DatePromptWindow.h"
+#include "app/shell/InputPromptWindow.h"
+#include "app/shell/MsgBoxWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QInputDialog>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-#include <array>
 #include <utility>
 #include <vector>
 
@@ -73,24 +69,6 @@ std::vector<MessageButton> buttonsFor(int flags)
     }
 }
 
-// Three free captions, answered by position. QMessageBox ignores Esc when no button has a
-// cancelling role, so Esc and the close box are taken here and answer 0.
-class ChoiceBox final : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->matches(QKeySequence::Cancel)) {
-            reject();
-            return;
-        }
-        QMessageBox::keyPressEvent(event);
-    }
-    void closeEvent(QCloseEvent*) override { reject(); }
-};
-
 } // namespace
 
 QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent)
@@ -127,28 +105,16 @@ Answer QtDialogs::message(const std::string& text, int flags, const std::string&
     return buttons.back().second;
 }
 
-std::optional<std::string> QtDialogs::askLine(const std::string& prompt,
-                                              const std::string& title,
-                                              const std::string& initial)
-{
-    QInputDialog dialog(parentWindow());
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(titleOr(title));
-    dialog.setLabelText(toQString(prompt));
-    dialog.setTextValue(toQString(initial));
-    dialog.setOkButtonText(kOk);
-    dialog.setCancelButtonText(kCancel);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return toStdString(dialog.textValue());
-}
-
 std::optional<std::string> QtDialogs::askText(const std::string& prompt,
                                               const std::string& title,
                                               const std::string& initial)
 {
-    return askLine(prompt, title, initial);
+    InputPromptWindow window(InputPromptWindow::Kind::Text, titleOr(title), toQString(prompt),
+                             toQString(initial), parentWindow());
+    if (window.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return toStdString(window.text());
 }
 
 // The core reads the number, with either decimal mark; the prompt only takes the text.
@@ -156,62 +122,34 @@ std::optional<std::string> QtDialogs::askValue(const std::string& prompt,
                                                const std::string& title,
                                                const std::string& initial)
 {
-    return askLine(prompt, title, initial);
+    InputPromptWindow window(InputPromptWindow::Kind::Value, titleOr(title), toQString(prompt),
+                             toQString(initial), parentWindow());
+    if (window.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return toStdString(window.text());
 }
 
 std::optional<std::chrono::year_month_day>
 QtDialogs::askDate(const std::string& prompt, const std::string& title,
                    std::optional<std::chrono::year_month_day> initial)
 {
-    QDialog dialog(parentWindow());
-    dialog.setWindowTitle(titleOr(title));
-    auto* label = new QLabel(toQString(prompt), &dialog);
-    auto* edit = new QDateEdit(initial ? toQDate(*initial) : QDate::currentDate(), &dialog);
-    edit->setObjectName(QStringLiteral("txtData"));
-    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    edit->setCalendarPopup(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
-                                         &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(kOk);
-    buttons->button(QDialogButtonBox::Cancel)->setText(kCancel);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(label);
-    layout->addWidget(edit);
-    layout->addWidget(buttons);
-    dialog.setMinimumWidth(280);
-
-    if (dialog.exec() != QDialog::Accepted) {
+    DatePromptWindow window(*this, titleOr(title), toQString(prompt),
+                            initial ? *initial : toYmd(QDate::currentDate()), parentWindow());
+    if (window.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return toYmd(edit->date());
+    return window.date();
 }
 
 int QtDialogs::choose(const std::string& text, const std::string& title,
                       const std::string& button1, const std::string& button2,
                       const std::string& button3)
 {
-    ChoiceBox box(QMessageBox::NoIcon, titleOr(title), toQString(text), QMessageBox::NoButton,
-                  parentWindow());
-    const std::array captions{&button1, &button2, &button3};
-    std::vector<QPushButton*> buttons;
-    for (const std::string* caption : captions) {
-        if (caption == &button3 && caption->empty()) {
-            break;
-        }
-        buttons.push_back(box.addButton(toQString(*caption), QMessageBox::ActionRole));
-    }
-    box.setDefaultButton(buttons.front());
-
-    box.exec();
-
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (box.clickedButton() == buttons[i]) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
+    MsgBoxWindow window(titleOr(title), 0, toQString(text),
+                        {toQString(button1), toQString(button2), toQString(button3)},
+                        parentWindow());
+    return window.exec();
 }
 
 } // namespace tavolim::app

@@ -8,7 +8,8 @@ class QWidget;
 
 namespace tavolim::app {
 
-// The operator's message boxes and small prompts, with the program's Portuguese buttons.
+// The operator's message boxes (the platform's, with Portuguese buttons) and the program's
+// own prompts: frmMsgBox, frmPegaData, frmPegaValor, frmPegaDado.
 // Every window is modal over the given parent, or over the active window when none is given.
 class QtDialogs final : public core::Dialogs {
 public:
@@ -28,8 +29,6 @@ public:
 
 private:
     QWidget* parentWindow() const;
-    std::optional<std::string> askLine(const std::string& prompt, const std::string& title,
-                                       const std::string& initial);
 
     QPointer<QWidget> m_parent;
 };

@@ -1,11 +1,11 @@
 #include "app/shell/QtProgress.h"
 
 #include "app/shell/QtConversions.h"
+#include "app/shell/StatusWindow.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -77,21 +77,10 @@ void QtProgress::hideWait()
 void QtProgress::begin(const std::string& caption, int minimum, int maximum)
 {
     if (!m_status) {
-        // No cancel button: the work behind it cannot stop half-way.
-        m_status = new QProgressDialog(QApplication::activeWindow());
-        m_status->setObjectName(QStringLiteral("frmStatus"));
-        m_status->setCancelButton(nullptr);
+        m_status = new StatusWindow(QApplication::activeWindow());
         m_status->setWindowModality(Qt::ApplicationModal);
-        m_status->setMinimumDuration(0);
-        m_status->setAutoClose(false);
-        m_status->setAutoReset(false);
-        m_status->setMinimumWidth(360);
     }
-    const QString text = toQString(caption);
-    m_status->setWindowTitle(text);
-    m_status->setLabelText(text);
-    m_status->setRange(minimum, maximum);
-    m_status->setValue(minimum);
+    m_status->start(toQString(caption), minimum, maximum);
     m_status->show();
     letEventsRun();
 }

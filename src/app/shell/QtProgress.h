@@ -5,10 +5,11 @@
 #include <QPointer>
 
 class QLabel;
-class QProgressDialog;
 class QWidget;
 
 namespace tavolim::app {
+
+class StatusWindow;
 
 // The wait window (frmMessage: one line, no frame) and the progress window (frmStatus).
 // Each call lets pending window events run, so the screen is repainted while the core works.
@@ -30,7 +31,7 @@ private:
     // Guarded: a window may be closed by Qt (application shutdown) before we hide it.
     QPointer<QWidget> m_wait;
     QPointer<QLabel> m_waitLabel;
-    QPointer<QProgressDialog> m_status;
+    QPointer<StatusWindow> m_status;
 };
 
 } // namespace tavolim::app

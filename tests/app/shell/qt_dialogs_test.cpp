@@ -1,9 +1,9 @@
 #include "app/shell/QtDialogs.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -156,9 +156,9 @@ TEST(QtDialogs, DatePromptStartsOnTheGivenDayAndReturnsTheChosenOne)
     using namespace std::chrono;
     QString shown;
     onNextModal([&](QWidget& w) {
-        auto* edit = w.findChild<QDateEdit*>("txtData");
+        auto* edit = w.findChild<QLineEdit*>("txtData");
         shown = edit->text();
-        edit->setDate(QDate(2025, 12, 31));
+        edit->setText("31/12/2025");
         click("OK")(w);
     });
 

@@ -1,8 +1,10 @@
 #include "app/shell/QtProgress.h"
 
+#include "app/shell/StatusWindow.h"
+
 #include <QApplication>
 #include <QLabel>
-#include <QProgressDialog>
+#include <QProgressBar>
 
 #include <gtest/gtest.h>
 
@@ -29,13 +31,14 @@ TEST(QtProgress, WindowsShowTheWorkUntilTheCallerEndsIt)
     progress.step(40);
 
     auto* wait = topLevel<QWidget>("frmMessage");
-    auto* status = topLevel<QProgressDialog>("frmStatus");
+    auto* status = topLevel<StatusWindow>("frmStatus");
     ASSERT_NE(wait, nullptr);
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(wait->findChild<QLabel*>()->text(), "Removendo Reservas Antigas...");
     // Reaching the maximum must not close or reset the window under the caller.
     EXPECT_TRUE(status->isVisible());
-    EXPECT_EQ(status->value(), 40);
+    EXPECT_EQ(status->findChild<QProgressBar*>("ProgressBar1")->value(), 40);
+    EXPECT_EQ(status->windowTitle(), "Verificando Bancos de Dados");
 
     progress.hideWait();
     progress.end();

@@ -1,0 +1,55 @@
+#include "app/shell/InputPromptWindow.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace tavolim::app {
+
+InputPromptWindow::InputPromptWindow(Kind kind, const QString& title, const QString& prompt,
+                                     const QString& initial, QWidget* parent)
+    : QDialog(parent)
+{
+    const bool value = kind == Kind::Value;
+    setObjectName(value ? QStringLiteral("frmPegaValor") : QStringLiteral("frmPegaDado"));
+    setWindowTitle(title);
+
+    auto* label = new QLabel(prompt, this);
+    label->setObjectName(QStringLiteral("lblPrompt"));
+    label->setWordWrap(true);
+    label->setMinimumWidth(320);
+
+    m_box = new QLineEdit(initial, this);
+    m_box->setObjectName(value ? QStringLiteral("txtValor") : QStringLiteral("txtDado"));
+    if (value) {
+        // Digits, a sign and either decimal mark; the core reads the rest.
+        m_box->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("-?[0-9.,]*")), m_box));
+    }
+    m_box->selectAll();
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    auto* cancel = buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancelar"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_box);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString InputPromptWindow::text() const
+{
+    return m_box->text();
+}
+
+} // namespace tavolim::app

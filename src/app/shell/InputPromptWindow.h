@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace tavolim::app {
+
+// frmPegaDado (a text) and frmPegaValor (a number, read by the core with either decimal
+// mark): a prompt over one box, OK and Cancelar.
+class InputPromptWindow final : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Kind { Text, Value };
+
+    InputPromptWindow(Kind kind, const QString& title, const QString& prompt,
+                      const QString& initial, QWidget* parent = nullptr);
+
+    QString text() const;
+
+private:
+    QLineEdit* m_box = nullptr;
+};
+
+} // namespace tavolim::app

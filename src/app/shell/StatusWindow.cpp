@@ -1,0 +1,64 @@
+#include "app/shell/StatusWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tavolim::app {
+
+StatusWindow::StatusWindow(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmStatus"));
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("lblStatus"));
+    m_caption->setWordWrap(true);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bar->setTextVisible(false);
+    m_percent = new QLabel(this);
+    m_percent->setObjectName(QStringLiteral("lblPorcentagem"));
+    m_percent->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_caption);
+    layout->addWidget(m_bar);
+    layout->addWidget(m_percent);
+    setMinimumWidth(380);
+}
+
+void StatusWindow::start(const QString& caption, int minimum, int maximum)
+{
+    setWindowTitle(caption);
+    m_caption->setText(caption);
+    m_bar->setRange(minimum, std::max(minimum, maximum));
+    setValue(minimum);
+}
+
+void StatusWindow::setValue(int value)
+{
+    m_bar->setValue(std::clamp(value, m_bar->minimum(), m_bar->maximum()));
+    const qint64 span = qint64(m_bar->maximum()) - m_bar->minimum();
+    const qint64 done = qint64(m_bar->value()) - m_bar->minimum();
+    m_percent->setText(QStringLiteral("%1%").arg(span > 0 ? done * 100 / span : 100));
+}
+
+void StatusWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void StatusWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+} // namespace tavolim::app

@@ -1,0 +1,91 @@
+#include "app/rules/HolidayWindow.h"
+
+#include "core/shell/AppState.h"
+#include "core/shell/NewInstallation.h"
+#include "core/store/GeneralRulesRecord.h"
+#include "support/Fakes.h"
+#include "support/TempDataFolder.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace tavolim::app {
+namespace {
+
+using namespace std::chrono;
+
+class HolidayWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(core::createNewInstallation(folder.path(), year{2026} / 12 / 4));
+        state.loadOptions();
+        state.DataDia = clock.date;
+    }
+
+    test::TempDataFolder folder;
+    test::ScriptedDialogs dialogs;
+    test::FixedClock clock{year{2026} / 12 / 24};
+    test::MemorySettings settings;
+    test::RecordingPrinter printer;
+    test::RecordingProgress progress;
+    test::RecordingLauncher launcher;
+    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
+};
+
+TEST_F(HolidayWindowTest, MarksDaysOfBothMonthsAndOkWritesThem)
+{
+    HolidayWindow window(state);
+    auto* calendar = window.findChild<QCalendarWidget*>("Calendar1");
+    auto click = [&](const char* name) { window.findChild<QPushButton*>(name)->click(); };
+    window.show();
+
+    for (const QDate day : {QDate(2026, 12, 25), QDate(2026, 12, 8), QDate(2027, 1, 1),
+                            QDate(2027, 1, 20)}) {
+        calendar->setSelectedDate(day);
+        click("cmdMarcar");
+    }
+    calendar->setSelectedDate(QDate(2027, 1, 20));
+    click("cmdDesMarcar");
+    click("cmdOK");
+
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(calendar->maximumDate(), QDate(2027, 1, 31));
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
+                                        "Feriados\n   Mês Atual : 8, 25\n   Próximo Mês : 1"});
+    auto& rules = state.records().rules();
+    rules = core::GeneralRulesRecord{};
+    state.records().readRecord(core::FileKind::GeneralRules, 1, true);
+    EXPECT_TRUE(rules.FeriadosOk2 && rules.FeriadosOk3);
+    EXPECT_EQ(rules.MesFeriados, 12);
+    EXPECT_EQ(rules.Feriados[core::holidayIndex(25, 2)], -1);
+    EXPECT_EQ(rules.Feriados[core::holidayIndex(1, 3)], -1);
+    EXPECT_EQ(rules.Feriados[core::holidayIndex(20, 3)], 0);
+}
+
+TEST_F(HolidayWindowTest, TheStartOfTheDayOpensItThroughTheHook)
+{
+    installHolidayEditor(state, nullptr);
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        opened = modal ? modal->objectName() : QString();
+        if (modal) {
+            modal->findChild<QPushButton*>("cmdCancelar")->click();
+        }
+    });
+
+    state.dayHooks.openHolidayEditor(state);
+
+    EXPECT_EQ(opened, "frmFeriados");
+    EXPECT_TRUE(dialogs.messages.empty());
+    state.records().readRecord(core::FileKind::GeneralRules, 1, true);
+    EXPECT_FALSE(state.records().rules().FeriadosOk3);
+}
+
+} // namespace
+} // namespace tavolim::app
