@@ -2,6 +2,7 @@
 #include "app/printing/PrintingActions.h"
 #include "app/printing/ReceiptSettingsWindow.h"
 #include "app/printing/TextWindow.h"
+#include "app/shell/QtPrinter.h"
 
 #include "core/printing/ReceiptPrinter.h"
 #include "core/shell/AppState.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -237,6 +239,27 @@ TEST_F(ReceiptWindowsTest, TextWindowPrintsFramedAndDebuggingShowsTheTestReceipt
     EXPECT_EQ(printer.printed.size(), 1u);
     grab(shown, "frmText_debug.png");
     shown->close();
+}
+
+TEST_F(ReceiptWindowsTest, DirectPrintWritesTheBytesToThePortFile)
+{
+    QtPrinter qtPrinter;
+    core::AppState direct{folder.path(), {dialogs, clock, settings, qtPrinter, progress, launcher}};
+    direct.loadOptions();
+    core::Options& o = direct.options();
+    o.ImpDireto = true;
+    o.Desacent = false;
+    o.PortaImp = (folder.path() / "porta.prn").string();
+    o.CmdImpAntes = "27,64";
+    o.CmdImpDepois = "12";
+    core::rebuildCommandBytes(o);
+
+    ASSERT_TRUE(core::ReceiptPrinter(direct).printText("Ação\r\n"));
+    ASSERT_TRUE(core::ReceiptPrinter(direct).printText("ok\r\n"));
+
+    QFile port(QString::fromStdString(o.PortaImp));
+    ASSERT_TRUE(port.open(QIODevice::ReadOnly));
+    EXPECT_EQ(port.readAll(), QByteArray("\x1b@A\xe7\xe3o\r\n\x0c\x1b@ok\r\n\x0c"));
 }
 
 } // namespace
