@@ -71,7 +71,7 @@ std::string ReceiptBuilder::header(std::string_view title, bool clientIsHolder, 
     auto& rules = records.rules();
     if (numbering == NewNumber) {
         ++rules.NumeroRecibo;
-        // Saved at once, so that a crash never issues the same number twice.
+        // Saved at once, so that a crash never gives the same number twice.
         m_state.saveRules();
     }
     const std::string number = numbering == NewNumber || numbering == CurrentNumber

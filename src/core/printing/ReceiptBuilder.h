@@ -14,7 +14,7 @@ class AppState;
 class ReceiptBuilder {
 public:
     // How ReceiptHeader numbers the receipt.
-    static constexpr int NewNumber = 0;     // issue the next number, saved at once
+    static constexpr int NewNumber = 0;     // take the next number, saved at once
     static constexpr int CurrentNumber = 1; // print the last number again
     static constexpr int NoNumber = 2;      // any other value
 

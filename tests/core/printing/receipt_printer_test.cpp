@@ -101,7 +101,7 @@ TEST_F(ReceiptPrinterTest, TestReceiptLaysOutTheWholeFrame)
     const std::string text = ReceiptBuilder(state).testReceipt();
 
     EXPECT_EQ(text, expectedTestReceipt("Vídeo Sol", "São Paulo", "Débitos"));
-    EXPECT_EQ(state.records().rules().NumeroRecibo, 41) << "the test receipt issues no number";
+    EXPECT_EQ(state.records().rules().NumeroRecibo, 41) << "the test receipt takes no number";
 }
 
 TEST_F(ReceiptPrinterTest, DirectPrintIsByteExact)
@@ -155,7 +155,7 @@ TEST_F(ReceiptPrinterTest, TitleOfElevenCharactersFillsTheLineAtBothWidths)
     EXPECT_EQ(lines[8], "05/12/2026  14:05h      #X#") << "no number, four spaces";
 }
 
-TEST_F(ReceiptPrinterTest, NumberingIssuesSavesReprintsOrOmits)
+TEST_F(ReceiptPrinterTest, NumberingTakesSavesReprintsOrOmits)
 {
     struct Case {
         int numbering;
@@ -173,7 +173,7 @@ TEST_F(ReceiptPrinterTest, NumberingIssuesSavesReprintsOrOmits)
 
         EXPECT_NE(text.find(c.shown), std::string::npos) << c.shown;
         EXPECT_EQ(state.records().rules().NumeroRecibo, c.after);
-        EXPECT_EQ(rulesOnDisk().NumeroRecibo, c.after) << "written as soon as it is issued";
+        EXPECT_EQ(rulesOnDisk().NumeroRecibo, c.after) << "written as soon as it is taken";
     }
 }
 
