@@ -13,6 +13,7 @@
 #include "core/shell/OperatorSession.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,10 +104,17 @@ MainWindow::MainWindow(core::AppState& state, core::Backup& backup, QWidget* par
     m_legend = new QLabel(kLegend, m_background);
     m_legend->setObjectName(QStringLiteral("lblDicas"));
     m_legend->setFont(QFont(QStringLiteral("Arial"), 9));
+    m_legend->setTextFormat(Qt::PlainText);
     m_legend->setWordWrap(true);
-    m_legend->setFixedWidth(330);
     m_legend->setAutoFillBackground(true);
     m_legend->setContentsMargins(8, 6, 8, 6);
+    // Two lines, broken after "P = Produtos", whatever font stands in for Arial.
+    const QFontMetrics metrics(m_legend->font());
+    const QString firstLine = kLegend.section(QStringLiteral("Produtos"), 0, 0) +
+                              QStringLiteral("Produtos");
+    const int slack = 16 + metrics.averageCharWidth() * 4;
+    m_legend->setFixedSize(metrics.horizontalAdvance(firstLine) + slack,
+                           metrics.lineSpacing() * 2 + 12);
     auto* layout = new QVBoxLayout(m_background);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addStretch();
@@ -164,25 +172,32 @@ void MainWindow::setHandler(const QString& name, std::function<void()> handler)
     refreshMenus();
 }
 
-void MainWindow::refreshMenu(const std::vector<core::MenuItem>& items)
+bool MainWindow::refreshMenu(const std::vector<core::MenuItem>& items)
 {
     const auto& rules = m_state.records().rules();
+    bool anyEnabled = false;
     for (const core::MenuItem& item : items) {
         QAction* action = m_actions.value(toQString(std::string(item.name)));
         if (!action || item.isSeparator()) {
             continue;
         }
         const bool allowed = core::menuItemAllowed(item, rules, m_state.OperadorAtual);
-        const bool hasAction = !item.children.empty() ||
-                               m_handlers.contains(toQString(std::string(item.name)));
+        // A submenu is of use when one of its items is.
+        const bool hasAction = item.children.empty()
+                                   ? m_handlers.contains(toQString(std::string(item.name)))
+                                   : refreshMenu(item.children);
         action->setEnabled(allowed && hasAction);
-        refreshMenu(item.children);
+        anyEnabled = anyEnabled || action->isEnabled();
     }
+    return anyEnabled;
 }
 
 void MainWindow::refreshMenus()
 {
-    refreshMenu(core::mainMenuTree());
+    // The top menus always open, even when none of their items can be used.
+    for (const core::MenuItem& top : core::mainMenuTree()) {
+        refreshMenu(top.children);
+    }
 }
 
 void MainWindow::applyAppearance()

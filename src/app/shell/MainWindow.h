@@ -44,7 +44,8 @@ protected:
 private:
     void addItems(QMenu* menu, const std::vector<core::MenuItem>& items);
     void registerOwnHandlers();
-    void refreshMenu(const std::vector<core::MenuItem>& items);
+    // Returns whether any item of the list ended up enabled.
+    bool refreshMenu(const std::vector<core::MenuItem>& items);
 
     core::AppState& m_state;
     core::Backup& m_backup;
