@@ -244,7 +244,8 @@ TEST_F(ReceiptWindowsTest, TextWindowPrintsFramedAndDebuggingShowsTheTestReceipt
 TEST_F(ReceiptWindowsTest, DirectPrintWritesTheBytesToThePortFile)
 {
     QtPrinter qtPrinter;
-    core::AppState direct{folder.path(), {dialogs, clock, settings, qtPrinter, progress, launcher}};
+    core::AppState direct{folder.path(),
+                          {dialogs, clock, settings, qtPrinter, progress, launcher}};
     direct.loadOptions();
     core::Options& o = direct.options();
     o.ImpDireto = true;
