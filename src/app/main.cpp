@@ -1,3 +1,6 @@
+#include "app/printing/PrintingActions.h"
+#include "app/rules/HolidayWindow.h"
+#include "app/shell/ColourScheme.h"
 #include "app/shell/LoginWindow.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/ProgramTitle.h"
@@ -16,7 +19,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QPrintDialog>
 
 using namespace tavolim;
 
@@ -48,11 +50,11 @@ int main(int argc, char** argv)
 
     state.loadOptions();
 
+    app::applyColourScheme(state.options());
+
     app::MainWindow window(state, backup);
-    window.setHandler(QStringLiteral("mnuArqConfigImp"), [&] {
-        QPrintDialog setup(&printer.device(), &window);
-        setup.exec();
-    });
+    app::installTextWindow(state, &window);
+    app::installHolidayEditor(state, &window);
     window.show();
     if (splash) {
         splash->raise();

@@ -1,11 +1,16 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/printing/PrintingActions.h"
+#include "app/registers/ChooserWindow.h"
+#include "app/rules/HolidayWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
 #include "app/shell/OperatorsWindow.h"
+#include "app/shell/OptionsWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
 #include "core/ports/Dialogs.h"
+#include "core/registers/Undelete.h"
 #include "core/shell/AppState.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
@@ -254,6 +259,31 @@ void MainWindow::registerOwnHandlers()
         AccessLevelsWindow window(m_state, this);
         window.exec();
     });
+    m_handlers.insert(QStringLiteral("mnuFerrOpções"), [this] {
+        OptionsWindow window(m_state, this);
+        connect(&window, &OptionsWindow::appearanceChanged, this, &MainWindow::applyAppearance);
+        window.exec();
+    });
+    m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {
+        HolidayWindow window(m_state, this);
+        window.exec();
+    });
+    m_handlers.insert(QStringLiteral("mnuArqConfigImp"),
+                      [this] { showPrinterSetup(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
+                      [this] { showReceiptSettings(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    const std::pair<const char*, core::FileKind> undeletes[] = {
+        {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
+        {"mnuDadosDesfExcProd", core::FileKind::Products},
+        {"mnuDadosDesfExcDist", core::FileKind::Distributors},
+    };
+    for (const auto& [name, kind] : undeletes) {
+        m_handlers.insert(QString::fromLatin1(name), [this, kind = kind] {
+            core::undeleteRecords(m_state.records(), kind, m_state.ports().dialogs,
+                                  undeleteChooser(this, kind));
+        });
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

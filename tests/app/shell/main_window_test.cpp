@@ -102,10 +102,11 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
     MainWindow window(state, backup);
 
     for (const char* name : {"mnuDadosClientes", "mnuOpGerais", "mnuArqBackUp",
-                             "mnuDadosImportar", "mnuRelDist"}) {
+                             "mnuDadosImportar", "mnuRelDist", "mnuDadosDesfExcCli"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
-    for (const char* name : {"mnuArqSair", "mnuFerrLogOff", "mnuFerrUsuarios"}) {
+    for (const char* name : {"mnuArqSair", "mnuFerrLogOff", "mnuFerrUsuarios", "mnuFerrOpções",
+                             "mnuDadosFeriados", "mnuDadosDesfazerExc"}) {
         EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
 }
@@ -130,7 +131,7 @@ TEST_F(MainWindowTest, ShortcutsActOnlyOnEnabledItems)
         {2, Qt::Key_Return, Qt::NoModifier, "mnuOpGerais"},
         {2, Qt::Key_Enter, Qt::KeypadModifier, "mnuOpGerais"},
         {1, Qt::Key_X, Qt::NoModifier, nullptr},
-        {1, Qt::Key_O, Qt::NoModifier, nullptr}, // no options window given
+        {1, Qt::Key_V, Qt::NoModifier, nullptr}, // no sales window yet
     };
     MainWindow window(state, backup);
     std::vector<std::string> ran;
