@@ -2,6 +2,7 @@
 
 #include "core/store/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tavolim::core {
@@ -42,6 +43,25 @@ std::span<const std::uint8_t> trimmed(std::span<const std::uint8_t> s)
         --e;
     }
     return s.subspan(b, e - b);
+}
+
+// Plain search: names are a few dozen bytes, too short for the library's to pay off.
+std::size_t findPiece(std::string_view name, const std::string& piece, std::size_t from)
+{
+    const std::size_t m = piece.size();
+    for (std::size_t i = from; i + m <= name.size(); ++i) {
+        if (name[i] != piece[0]) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k < m && name[i + k] == piece[k]) {
+            ++k;
+        }
+        if (k == m) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
 }
 
 std::span<const std::uint8_t> bytesOf(std::string_view s)
@@ -107,21 +127,68 @@ NameMatch::NameMatch(std::string_view typed, bool partial, std::size_t width)
         text.push_back('*');
     }
     m_text = std::move(text);
+    if (partial) {
+        // A space beside a star is taken into the star, so no piece starts or ends with one
+        // and the stored name's padding can be searched as it is, untrimmed.
+        std::size_t start = 0;
+        while (start < m_text.size()) {
+            const std::size_t star = std::min(m_text.find('*', start), m_text.size());
+            std::string_view piece(m_text.data() + start, star - start);
+            while (!piece.empty() && piece.front() == ' ') {
+                piece.remove_prefix(1);
+            }
+            while (!piece.empty() && piece.back() == ' ') {
+                piece.remove_suffix(1);
+            }
+            if (!piece.empty()) {
+                m_pieces.emplace_back(piece);
+            }
+            start = star + 1;
+        }
+    }
 }
 
 bool NameMatch::matches(std::span<const std::uint8_t> field) const
 {
-    const auto stored = trimmed(field);
-    if (m_partial) {
-        return wildcardMatch(m_text, stored);
-    }
-    if (stored.size() != m_text.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (kUpper[stored[i]] != static_cast<std::uint8_t>(m_text[i])) {
+    if (!m_partial) {
+        // Most names differ in their first letter: decide that before trimming the end.
+        std::size_t b = 0;
+        while (b < field.size() && isBlank(field[b])) {
+            ++b;
+        }
+        if (m_text.empty() || b == field.size()) {
+            return m_text.empty() && b == field.size();
+        }
+        if (kUpper[field[b]] != static_cast<std::uint8_t>(m_text[0])) {
             return false;
         }
+        const auto stored = trimmed(field.subspan(b));
+        if (stored.size() != m_text.size()) {
+            return false;
+        }
+        for (std::size_t i = 1; i < stored.size(); ++i) {
+            if (kUpper[stored[i]] != static_cast<std::uint8_t>(m_text[i])) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::array<char, 64> upper;
+    if (field.size() > upper.size()) {
+        return wildcardMatch(m_text, trimmed(field));
+    }
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        upper[i] = static_cast<char>(kUpper[field[i]]);
+    }
+    const std::string_view name(upper.data(), field.size());
+    std::size_t at = 0;
+    for (const auto& piece : m_pieces) {
+        at = findPiece(name, piece, at);
+        if (at == std::string_view::npos) {
+            return false;
+        }
+        at += piece.size();
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavolim::core {
 
@@ -21,6 +22,9 @@ public:
 
 private:
     std::string m_text; // upper-cased code-page bytes: the name, or the pattern
+    // The pattern's pieces between stars. As it starts and ends with one, finding each piece
+    // after the previous one is the whole match.
+    std::vector<std::string> m_pieces;
     bool m_partial;
 };
 

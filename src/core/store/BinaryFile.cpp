@@ -1,5 +1,6 @@
 #include "core/store/BinaryFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -44,6 +45,32 @@ std::vector<std::uint8_t> readAt(const std::filesystem::path& path, std::uint64_
         *got = n;
     }
     return bytes;
+}
+
+void readBlocks(const std::filesystem::path& path, std::uint64_t offset, std::uint64_t length,
+                std::size_t blockLength,
+                const std::function<void(std::span<const std::uint8_t>)>& f)
+{
+    std::FILE* file = open(path, "rb");
+    if (!file || blockLength == 0 || !seek(file, offset)) {
+        if (file) {
+            std::fclose(file);
+        }
+        return;
+    }
+    std::vector<std::uint8_t> buffer(blockLength);
+    while (length > 0) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(length, blockLength));
+        const std::size_t got = std::fread(buffer.data(), 1, want, file);
+        if (got > 0) {
+            f(std::span<const std::uint8_t>(buffer.data(), got));
+        }
+        if (got < want) {
+            break;
+        }
+        length -= got;
+    }
+    std::fclose(file);
 }
 
 bool writeAt(const std::filesystem::path& path, std::uint64_t offset,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -22,6 +23,13 @@ std::vector<std::uint8_t> readAt(const std::filesystem::path& path, std::uint64_
 // Writes at `offset`, creating the file when missing; a gap before offset fills with zeros.
 bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
              std::span<const std::uint8_t> bytes);
+
+// Reads `length` bytes from `offset` in blocks of at most `blockLength`, through one open
+// file and one buffer, calling f(bytes) per block; a short file ends early. The way to walk a
+// whole file without a buffer per block.
+void readBlocks(const std::filesystem::path& path, std::uint64_t offset, std::uint64_t length,
+                std::size_t blockLength,
+                const std::function<void(std::span<const std::uint8_t>)>& f);
 
 std::vector<std::uint8_t> readAll(const std::filesystem::path& path);
 // Writes the whole file through a temporary beside it, renamed over the target only when

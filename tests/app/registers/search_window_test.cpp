@@ -183,7 +183,8 @@ TEST(ChooserWindow, ReturnsTheLineClickedShownOrNone)
         {[](ChooserWindow& w) { w.reject(); }, std::nullopt},
     };
     for (const auto& c : cases) {
-        ChooserWindow window("Clique no Selo", {"001 Lançamento", "002 Catálogo", "003 Infantil"});
+        ChooserWindow window("Clique no Selo",
+                             {"001 Lançamento", "002 Catálogo", "003 Infantil"});
         window.show();
 
         c.act(window);
