@@ -222,8 +222,8 @@ void MainWindow::applyAppearance()
     // Read afresh, not through the pixmap cache: the file may have been replaced.
     QPixmap picture;
     const auto mode = core::pictureMode(options.Tipo);
-    const QImage image(options.Imagem.empty() ? QString() : toQString(options.Imagem));
-    if (!image.isNull()) {
+    QImage image;
+    if (!options.Imagem.empty() && image.load(toQString(options.Imagem))) {
         picture = QPixmap::fromImage(image);
         const std::string refusal = core::pictureRefusal(mode, picture.width(), picture.height());
         if (!refusal.empty()) {
