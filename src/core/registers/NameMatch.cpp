@@ -76,34 +76,6 @@ std::uint8_t upperCp1252(std::uint8_t c)
     return kUpper[c];
 }
 
-bool wildcardMatch(std::string_view pattern, std::span<const std::uint8_t> text)
-{
-    std::size_t p = 0;
-    std::size_t t = 0;
-    std::size_t star = std::string_view::npos;
-    std::size_t resume = 0;
-    while (t < text.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = t;
-        } else if (p < pattern.size() &&
-                   static_cast<std::uint8_t>(pattern[p]) == kUpper[text[t]]) {
-            ++p;
-            ++t;
-        } else if (star != std::string_view::npos) {
-            // Let the last star swallow one more byte and retry from there.
-            p = star + 1;
-            t = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') {
-        ++p;
-    }
-    return p == pattern.size();
-}
-
 NameMatch::NameMatch(std::string_view typed, bool partial, std::size_t width)
     : m_partial(partial)
 {
@@ -174,14 +146,18 @@ bool NameMatch::matches(std::span<const std::uint8_t> field) const
         return true;
     }
 
-    std::array<char, 64> upper;
-    if (field.size() > upper.size()) {
-        return wildcardMatch(m_text, trimmed(field));
+    // Names are at most 35 bytes; a wider field would take the heap.
+    std::array<char, 64> small;
+    std::string large;
+    char* upper = small.data();
+    if (field.size() > small.size()) {
+        large.resize(field.size());
+        upper = large.data();
     }
     for (std::size_t i = 0; i < field.size(); ++i) {
         upper[i] = static_cast<char>(kUpper[field[i]]);
     }
-    const std::string_view name(upper.data(), field.size());
+    const std::string_view name(upper, field.size());
     std::size_t at = 0;
     for (const auto& piece : m_pieces) {
         at = findPiece(name, piece, at);

@@ -15,7 +15,8 @@ class NameMatch {
 public:
     // `typed` is UTF-8. Exact: the typed text is cut to `width` bytes first, as a name that
     // long could only have been stored cut. Partial: the stored name must match the pattern
-    // "*" + typed + "*", "*" standing for any run of characters (typed ones included).
+    // "*" + typed + "*", "*" standing for any run of characters (typed ones included); a
+    // space beside a star is taken into it.
     NameMatch(std::string_view typed, bool partial, std::size_t width);
 
     bool matches(std::span<const std::uint8_t> field) const;
@@ -30,8 +31,5 @@ private:
 
 // Windows-1252 upper case of one byte ("ã" to "Ã", "ÿ" to "Ÿ").
 std::uint8_t upperCp1252(std::uint8_t c);
-
-// "*" matches any run of bytes, everything else itself; `text` is upper-cased on the fly.
-bool wildcardMatch(std::string_view pattern, std::span<const std::uint8_t> text);
 
 } // namespace tavolim::core

@@ -44,6 +44,8 @@ TEST(NameMatch, ComparesTrimmedUpperCaseCodePageBytes)
         {"o o", true, "JOÃO SILVA", false}, // "JOÃO SILVA" has no "O O"
         {"ão s", true, "JOÃO SILVA", true},
         {"a*a*a", true, "ANAMARIA", true},
+        {"jo *", true, "JOÃO", true},
+        {"*", true, "", true},
         {"a*a*a*a*a", true, "ANAMARIA", false},
     };
     for (const auto& c : cases) {
