@@ -45,25 +45,6 @@ std::span<const std::uint8_t> trimmed(std::span<const std::uint8_t> s)
     return s.subspan(b, e - b);
 }
 
-// Plain search: names are a few dozen bytes, too short for the library's to pay off.
-std::size_t findPiece(std::string_view name, const std::string& piece, std::size_t from)
-{
-    const std::size_t m = piece.size();
-    for (std::size_t i = from; i + m <= name.size(); ++i) {
-        if (name[i] != piece[0]) {
-            continue;
-        }
-        std::size_t k = 1;
-        while (k < m && name[i + k] == piece[k]) {
-            ++k;
-        }
-        if (k == m) {
-            return i;
-        }
-    }
-    return std::string_view::npos;
-}
-
 std::span<const std::uint8_t> bytesOf(std::string_view s)
 {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
@@ -146,27 +127,45 @@ bool NameMatch::matches(std::span<const std::uint8_t> field) const
         return true;
     }
 
-    // Names are at most 35 bytes; a wider field would take the heap.
-    std::array<char, 64> small;
-    std::string large;
-    char* upper = small.data();
-    if (field.size() > small.size()) {
-        large.resize(field.size());
-        upper = large.data();
-    }
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        upper[i] = static_cast<char>(kUpper[field[i]]);
-    }
-    const std::string_view name(upper, field.size());
     std::size_t at = 0;
     for (const auto& piece : m_pieces) {
-        at = findPiece(name, piece, at);
+        at = piece.find(field, at);
         if (at == std::string_view::npos) {
             return false;
         }
         at += piece.size();
     }
     return true;
+}
+
+NameMatch::Piece::Piece(std::string_view upper) : m_text(upper)
+{
+    // Horspool's skips, indexed by the stored byte as it is: the case folding is in the table.
+    const std::size_t m = m_text.size();
+    std::array<std::uint8_t, 256> byUpper;
+    byUpper.fill(static_cast<std::uint8_t>(std::min<std::size_t>(m, 255)));
+    for (std::size_t i = 0; i + 1 < m; ++i) {
+        byUpper[static_cast<std::uint8_t>(m_text[i])] =
+            static_cast<std::uint8_t>(std::min<std::size_t>(m - 1 - i, 255));
+    }
+    for (int b = 0; b < 256; ++b) {
+        m_skip[static_cast<std::size_t>(b)] = byUpper[kUpper[static_cast<std::size_t>(b)]];
+    }
+}
+
+std::size_t NameMatch::Piece::find(std::span<const std::uint8_t> name, std::size_t from) const
+{
+    const std::size_t m = m_text.size();
+    for (std::size_t i = from; i + m <= name.size(); i += m_skip[name[i + m - 1]]) {
+        std::size_t k = m;
+        while (k > 0 && kUpper[name[i + k - 1]] == static_cast<std::uint8_t>(m_text[k - 1])) {
+            --k;
+        }
+        if (k == 0) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
 }
 
 } // namespace tavolim::core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -22,10 +23,22 @@ public:
     bool matches(std::span<const std::uint8_t> field) const;
 
 private:
+    // An upper-cased piece of a pattern, found in stored bytes of any case.
+    class Piece {
+    public:
+        explicit Piece(std::string_view upper);
+        std::size_t size() const { return m_text.size(); }
+        std::size_t find(std::span<const std::uint8_t> name, std::size_t from) const;
+
+    private:
+        std::string m_text;
+        std::array<std::uint8_t, 256> m_skip{};
+    };
+
     std::string m_text; // upper-cased code-page bytes: the name, or the pattern
     // The pattern's pieces between stars. As it starts and ends with one, finding each piece
     // after the previous one is the whole match.
-    std::vector<std::string> m_pieces;
+    std::vector<Piece> m_pieces;
     bool m_partial;
 };
 

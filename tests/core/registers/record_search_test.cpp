@@ -45,6 +45,10 @@ TEST(NameMatch, ComparesTrimmedUpperCaseCodePageBytes)
         {"ão s", true, "JOÃO SILVA", true},
         {"a*a*a", true, "ANAMARIA", true},
         {"jo *", true, "JOÃO", true},
+        {"nana", true, "banana", true},
+        {"aab", true, "AAAB", true},
+        {"aba", true, "AABBA", false},
+        {"ção", true, "CONCEIÇÃO", true},
         {"*", true, "", true},
         {"a*a*a*a*a", true, "ANAMARIA", false},
     };
