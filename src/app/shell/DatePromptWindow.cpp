@@ -1,5 +1,6 @@
 #include "app/shell/DatePromptWindow.h"
 
+#include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/ports/Dialogs.h"
 #include "core/shell/DateEntry.h"
@@ -46,14 +47,7 @@ DatePromptWindow::DatePromptWindow(core::Dialogs& dialogs, const QString& title,
     });
     connect(m_calendar, &QCalendarWidget::activated, this, &DatePromptWindow::accept);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancelar"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &DatePromptWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DatePromptWindow::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

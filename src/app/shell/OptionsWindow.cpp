@@ -1,6 +1,7 @@
 #include "app/shell/OptionsWindow.h"
 
 #include "app/shell/ColourScheme.h"
+#include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/ports/SettingsStore.h"
 #include "core/shell/AppState.h"
@@ -82,14 +83,7 @@ OptionsWindow::OptionsWindow(core::AppState& state, QWidget* parent)
     tabs->addTab(accountsTab(), QStringLiteral("Contas"));
     tabs->addTab(backupTab(), QStringLiteral("BackUp"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancelar"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &OptionsWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &OptionsWindow::reject);
+    auto* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
