@@ -2,6 +2,7 @@
 
 #include "core/books/BookFiles.h"
 #include "core/store/BinaryFile.h"
+#include "core/store/ConfigFile.h"
 #include "core/store/RecordStore.h"
 #include "core/store/RuleTables.h"
 
@@ -119,6 +120,17 @@ LabelRecord newLabel()
     return l;
 }
 
+// A new store starts with the counter ready: terms from the general table, each late day
+// charged at the label price, and a main window with a calm colour and its shortcut legend.
+void writeFirstSettings(const std::filesystem::path& folder)
+{
+    ConfigFile config(folder);
+    config.writeConfig("TipoPrazo", "1");
+    config.writeConfig("TipoCobraAtraso", "1");
+    config.writeConfig("MostrarLeg", "True");
+    config.writeConfig("CorFundoPrinc", "&H7F5F3F");
+}
+
 StoreRecord newStoreData()
 {
     StoreRecord s;
@@ -152,6 +164,7 @@ bool createNewInstallation(const std::filesystem::path& folder,
         return false;
     }
     bool ok = true;
+    const bool newSettings = !std::filesystem::exists(folder / "Config.ini");
     for (const auto name : kEmptyFiles) {
         const auto file = folder / std::string(name);
         if (!std::filesystem::exists(file)) {
@@ -162,6 +175,9 @@ bool createNewInstallation(const std::filesystem::path& folder,
     ok = writeIfMissing(folder / "FitaSelo.tvl", newLabel()) && ok;
     ok = writeIfMissing(folder / "DadosLoc.tvl", newStoreData()) && ok;
     ok = createBookFiles(folder, today) && ok;
+    if (newSettings) {
+        writeFirstSettings(folder);
+    }
     // The general rules record last: its presence is what marks the folder as a store.
     ok = ok && writeIfMissing(folder / "tavolim.ini", newRules(today));
     return ok;

@@ -73,7 +73,7 @@ TEST_F(OptionsWindowTest, OkWritesTheControlsToTheSettings)
     QObject::connect(window.get(), &OptionsWindow::appearanceChanged, [&] { ++redraws; });
     child<QLineEdit>("txtImagem")->setText("/fotos/fundo.jpg");
     click("optJustificado");
-    click("chkMostrarLeg");
+    child<QCheckBox>("chkMostrarLeg")->setChecked(false); // a new store starts with it on
     click("chkVerifNomeECod");
     click("chkConfirmOp");
     click("optUltReg");
@@ -92,7 +92,7 @@ TEST_F(OptionsWindowTest, OkWritesTheControlsToTheSettings)
         const char* key;
         const char* value;
     };
-    for (const Key& k : {Key{"MostrarLeg", "True"}, Key{"VerifNomeECod", "True"},
+    for (const Key& k : {Key{"MostrarLeg", "False"}, Key{"VerifNomeECod", "True"},
                          Key{"ConfirmOp", "True"}, Key{"MostraUltReg", "True"},
                          Key{"AcaoQdoSaiForm", "2"}, Key{"AskForBackUp", "True"},
                          Key{"FlagsAskBak", "38"}, Key{"ProcEsp", "False"},

@@ -66,7 +66,9 @@ TEST_F(NewInstallationTest, AnEmptyFolderBecomesAWorkingStore)
     EXPECT_EQ(records.recordCount(FileKind::Clients), 0);
     EXPECT_EQ(records.nextRecordNumber(FileKind::Tapes), 1);
     EXPECT_FALSE(records.store().NomeFantasia.empty());
-    EXPECT_TRUE(std::filesystem::exists(folder.file("Config.ini")));
+    EXPECT_EQ(state.options().TipoPrazo, 1);
+    EXPECT_EQ(state.options().TipoCobraAtraso, 1);
+    EXPECT_TRUE(state.options().MostrarLeg);
     EXPECT_TRUE(std::filesystem::exists(folder.file("RegMemos.tvl")));
 }
 
