@@ -9,8 +9,7 @@
 #include "core/shell/NewInstallation.h"
 #include "core/store/Money.h"
 #include "core/store/RecordStore.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,7 +30,7 @@
 namespace tavolim::app {
 namespace {
 
-class ReceiptWindowsTest : public ::testing::Test {
+class ReceiptWindowsTest : public ::testing::Test, protected test::FakeStore {
 protected:
     void SetUp() override
     {
@@ -61,14 +60,6 @@ protected:
         }
     }
 
-    test::TempDataFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock;
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
 };
 
 TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)

@@ -5,8 +5,7 @@
 #include "core/shell/NewInstallation.h"
 #include "core/shell/Operators.h"
 #include "core/store/GeneralRulesRecord.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -28,7 +27,7 @@ public:
 };
 
 // A new installation loaded into a state with scripted ports, for the shell's windows.
-class ShellWindowFixture : public ::testing::Test {
+class ShellWindowFixture : public ::testing::Test, protected FakeStore {
 protected:
     struct Operator {
         std::string name;
@@ -71,15 +70,7 @@ protected:
         child<QAbstractButton>(window, name)->click();
     }
 
-    TempDataFolder folder;
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    MemorySettings settings;
-    RecordingPrinter printer;
-    RecordingProgress progress;
-    RecordingLauncher launcher;
     FakeBackup backup;
-    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
 };
 
 } // namespace tavolim::test

@@ -2,8 +2,7 @@
 
 #include "core/shell/AppState.h"
 #include "core/shell/NewInstallation.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +20,7 @@ namespace {
 
 using namespace std::chrono;
 
-class OptionsWindowTest : public ::testing::Test {
+class OptionsWindowTest : public ::testing::Test, protected test::FakeStore {
 protected:
     void SetUp() override
     {
@@ -43,14 +42,6 @@ protected:
     void click(const char* name) { child<QAbstractButton>(name)->click(); }
     std::string config(const char* key) { return state.config().readConfig(key, "-"); }
 
-    test::TempDataFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock;
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
     std::unique_ptr<OptionsWindow> window;
 };
 

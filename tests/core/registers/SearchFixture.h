@@ -2,8 +2,7 @@
 
 #include "core/shell/AppState.h"
 #include "core/store/RecordStore.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <string>
 
@@ -17,15 +16,7 @@ namespace tavolim::test {
 // Tapes:        1 "Matrix" (in), 2 "MATRIX" (out, with client 1), 3 "O Poderoso Chefão"
 // Products:     1 "Pipoca Doce", 2 "Refrigerante" (deleted)
 // Distributors: 1 "Vídeo Sul" (contact "Carlos Lima"), 2 "Lima Filmes" (no contact)
-struct SearchStore {
-    TempDataFolder folder;
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    MemorySettings settings;
-    RecordingPrinter printer;
-    RecordingProgress progress;
-    RecordingLauncher launcher;
-    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
+struct SearchStore : FakeStore {
 
     SearchStore()
     {

@@ -4,8 +4,7 @@
 #include "core/shell/NewInstallation.h"
 #include "core/shell/Operators.h"
 #include "core/store/GeneralRulesRecord.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@
 namespace tavolim::test {
 
 // A new installation with its state loaded, and helpers to set up the operator table.
-class ShellFixture : public ::testing::Test {
+class ShellFixture : public ::testing::Test, protected FakeStore {
 protected:
     struct Operator {
         std::string name;
@@ -42,14 +41,6 @@ protected:
         }
     }
 
-    TempDataFolder folder;
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    MemorySettings settings;
-    RecordingPrinter printer;
-    RecordingProgress progress;
-    RecordingLauncher launcher;
-    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
 };
 
 } // namespace tavolim::test
