@@ -1,0 +1,179 @@
+#include "core/registers/RegisterModel.h"
+
+#include "core/ports/Dialogs.h"
+#include "core/shell/NewInstallation.h"
+#include "support/FakeStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+// The smallest register there is: products by number, the description as the only control.
+class ProductRegister final : public RegisterModel {
+public:
+    explicit ProductRegister(AppState& state) : RegisterModel(state, FileKind::Products) {}
+
+    std::string description;
+
+    int positionCount() const override { return m_state.records().recordCount(m_kind); }
+    void addAt(std::int32_t number, const std::string& name)
+    {
+        beginNew(number, number);
+        description = name;
+    }
+
+protected:
+    std::int32_t numberAt(int position) const override { return position; }
+    bool readIntoForm(std::int32_t number) override
+    {
+        m_state.records().readRecord(m_kind, number, true);
+        description = m_state.records().product().Descricao;
+        return description.starts_with('#');
+    }
+    void clearForm() override { description.clear(); }
+    std::string& nameBox() override { return description; }
+    bool writeForm() override
+    {
+        auto& records = m_state.records();
+        records.readRecord(m_kind, code(), true);
+        records.product().Codigo = static_cast<std::int16_t>(code());
+        records.product().Descricao = description;
+        return records.writeRecord(m_kind, code());
+    }
+};
+
+class RegisterModelTest : public ::testing::Test, protected test::FakeStore {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(createNewInstallation(folder.path(), clock.date));
+        state.loadOptions();
+        auto& records = state.records();
+        for (const char* name : {"Pipoca", "Chocolate", "Refrigerante"}) {
+            const auto n = *records.nextRecordNumber(FileKind::Products);
+            records.product() = {};
+            records.product().Descricao = name;
+            records.writeRecord(FileKind::Products, n);
+        }
+        records.readRecord(FileKind::Products, 2, true);
+        records.deleteRecord(FileKind::Products, 2);
+    }
+
+    std::string fileBytes() const
+    {
+        std::ifstream in(folder.file("DadosPrd.tvl"), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::string stored(int n)
+    {
+        state.records().readRecord(FileKind::Products, n, true);
+        return state.records().product().Descricao;
+    }
+};
+
+TEST_F(RegisterModelTest, ADeletedRecordIsShownWrittenOnlyWhenRenamedAndThenLeavesTheList)
+{
+    ProductRegister reg(state);
+    reg.open();
+    const std::string before = fileBytes();
+
+    ASSERT_TRUE(reg.moveNext());
+    EXPECT_EQ(reg.code(), 2);
+    EXPECT_TRUE(reg.showsDeleted());
+    EXPECT_EQ(reg.description, "Registro Excluído");
+    reg.markDirty();
+    EXPECT_TRUE(reg.moveNext());
+    EXPECT_TRUE(reg.movePrevious());
+    EXPECT_TRUE(reg.save());
+    EXPECT_EQ(fileBytes(), before);
+
+    reg.description = "Balas";
+    reg.markDirty();
+    ASSERT_TRUE(reg.moveFirst());
+
+    EXPECT_EQ(stored(2), "Balas");
+    EXPECT_EQ(state.records().deletedNumbers(FileKind::Products), std::vector<std::int32_t>{});
+    EXPECT_EQ(reg.code(), 1);
+    EXPECT_FALSE(reg.isDirty());
+}
+
+TEST_F(RegisterModelTest, MovesOnlyWithinTheFileAndOpensOnTheLastWithMostraUltReg)
+{
+    ProductRegister reg(state);
+    reg.open();
+    EXPECT_EQ(reg.code(), 1);
+    EXPECT_FALSE(reg.movePrevious());
+    ASSERT_TRUE(reg.moveLast());
+    EXPECT_FALSE(reg.moveNext());
+    EXPECT_EQ(reg.code(), 3);
+
+    state.options().MostraUltReg = true;
+    ProductRegister last(state);
+    last.open();
+
+    EXPECT_EQ(last.code(), 3);
+    EXPECT_EQ(last.description, "Refrigerante");
+}
+
+TEST_F(RegisterModelTest, ANewRecordTakesItsReusedNumberOffTheListWhenSaved)
+{
+    ProductRegister reg(state);
+    const auto number = *state.records().nextRecordNumber(FileKind::Products);
+    ASSERT_EQ(number, 2);
+
+    reg.addAt(number, "Balas");
+    ASSERT_TRUE(reg.isDirty());
+    ASSERT_TRUE(reg.save());
+
+    EXPECT_EQ(stored(2), "Balas");
+    EXPECT_EQ(*state.records().nextRecordNumber(FileKind::Products), 4);
+}
+
+struct CloseCase {
+    int action;
+    std::vector<msg::Answer> answers;
+    bool closes;
+    bool saved;
+    std::vector<std::string> messages;
+};
+
+TEST_F(RegisterModelTest, ClosingWithChangesFollowsAcaoQdoSaiForm)
+{
+    const std::string ask = "Deseja salvar as alterações ?";
+    const std::vector<CloseCase> cases = {
+        {0, {}, true, false, {}},
+        {1, {}, true, true, {}},
+        {2, {msg::Answer::Yes}, true, true, {ask}},
+        {2, {msg::Answer::No}, true, false, {ask}},
+        {2, {msg::Answer::Cancel}, false, false, {ask}},
+    };
+    for (const auto& c : cases) {
+        test::FakeStore fresh;
+        ASSERT_TRUE(createNewInstallation(fresh.folder.path(), fresh.clock.date));
+        fresh.state.loadOptions();
+        fresh.state.options().AcaoQdoSaiForm = static_cast<std::int16_t>(c.action);
+        fresh.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        ProductRegister reg(fresh.state);
+        reg.addAt(1, "Pipoca");
+
+        const bool closes = reg.close();
+
+        const auto what = std::to_string(c.action) + " " + std::to_string(c.answers.size());
+        EXPECT_EQ(closes, c.closes) << what;
+        EXPECT_EQ(fresh.state.records().recordCount(FileKind::Products), c.saved ? 1 : 0)
+            << what;
+        EXPECT_EQ(fresh.dialogs.shownTexts(), c.messages) << what;
+        if (!c.messages.empty()) {
+            EXPECT_EQ(fresh.dialogs.messages[0].flags, msg::Question + msg::YesNoCancel);
+        }
+    }
+}
+
+} // namespace
+} // namespace tavolim::core
