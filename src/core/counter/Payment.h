@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/counter/Account.h"
+#include "core/store/Money.h"
+
+#include <string>
+
+namespace tavolim::core {
+
+class AppState;
+class ReceiptBuilder;
+
+// How a payment changes the account: paying the whole amount due clears the debt and
+// credits the part of it that belongs to the tapes at home (paid in advance); a part
+// payment pays off the debt first and credits the rest.
+void applyPayment(Balance& balance, Money amountDue, Money paid);
+
+// The payment window (frmPagamentos): money taken from a person with no tape changing
+// hands. The amount due is the situation's total for the person; a negative total (more
+// credit than charges) is taken as nothing due.
+class PaymentModel {
+public:
+    PaymentModel(AppState& state, PersonRef person, Money amountDue);
+
+    // Control values, copied in by the window.
+    bool optPagouTudo = true;
+    std::string txtValorPago;
+    bool chkImprimir = false;
+
+    Money amountDue() const { return m_amountDue; }
+    Money debt() const { return m_debt; }
+    Money tapesAtHome() const { return m_amountDue - m_debt; }
+    std::string pagouTudoCaption() const;
+    // The amount due, or the typed one (not a number counts as 0).
+    Money paidAmount() const;
+
+    enum class Outcome {
+        Saved,     // written; the window closes and the situation is refreshed
+        Discarded, // the operator answered No to "Confirma a Operação ?"
+        Stay,      // Cancel, or nothing could be written
+    };
+    // cmdOK: date-change check, confirmation, receipt copies, day totals, account.
+    Outcome confirm();
+
+    std::string receiptBody(const ReceiptBuilder& builder) const;
+
+private:
+    std::string receiptFor(const ReceiptBuilder& builder, Money paid) const;
+
+    AppState& m_state;
+    PersonRef m_person;
+    Money m_amountDue;
+    Money m_debt;
+};
+
+} // namespace tavolim::core

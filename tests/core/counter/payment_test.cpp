@@ -1,0 +1,137 @@
+#include "core/counter/Payment.h"
+
+#include "core/books/DayRoll.h"
+#include "core/counter/CounterFixture.h"
+#include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPrinter.h"
+#include "core/printing/ReceiptText.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using test::reais;
+
+TEST(Payment, EachAccountCaseMovesTheMoneyItsWay)
+{
+    struct Case {
+        const char* name;
+        Balance before;
+        Money due;
+        Money paid;
+        Balance after;
+    };
+    const std::vector<Case> cases = {
+        {"pays all: debt cleared, tapes credited", {{}, reais(10)}, reais(13), reais(13),
+         {reais(3), {}}},
+        {"pays all of nothing due", {reais(5), {}}, {}, {}, {reais(5), {}}},
+        {"part with no debt becomes credit", {reais(1), {}}, reais(8), reais(5),
+         {reais(6), {}}},
+        {"part less than the debt of 10", {{}, reais(10)}, reais(12), reais(4),
+         {{}, reais(6)}},
+        {"part of 15 on a debt of 10", {{}, reais(10)}, reais(12), reais(15),
+         {reais(5), {}}},
+        {"part equal to the debt", {{}, reais(10)}, reais(12), reais(10), {{}, {}}},
+        {"part on a negative debt clears it", {{}, reais(-2)}, reais(8), reais(5),
+         {reais(5), {}}},
+    };
+
+    for (const auto& c : cases) {
+        Balance b = c.before;
+
+        applyPayment(b, c.due, c.paid);
+
+        EXPECT_EQ(b, c.after) << c.name;
+    }
+}
+
+class PaymentWindow : public test::CounterTest {};
+
+TEST_F(PaymentWindow, ConfirmingWritesDayTotalsAndTheAccount)
+{
+    struct Case {
+        const char* typed;
+        double devido;
+        double pago;
+    };
+    const std::vector<Case> cases = {
+        {"4,00", 6, 0},
+        {"15.00", 0, 5},
+        {"abc", 10, 0},
+    };
+
+    for (const auto& c : cases) {
+        writeClient(1, "Ana", 0, 10);
+        state.CaixaDia = DailyTotalsRecord{};
+        PaymentModel payment(state, {1, true}, reais(10));
+        payment.optPagouTudo = false;
+        payment.txtValorPago = c.typed;
+
+        const auto outcome = payment.confirm();
+
+        EXPECT_EQ(outcome, PaymentModel::Outcome::Saved) << c.typed;
+        const Money paid = reais(10 - c.devido + c.pago);
+        EXPECT_EQ(client(1).ValorDevido, reais(c.devido)) << c.typed;
+        EXPECT_EQ(client(1).ValorPago, reais(c.pago)) << c.typed;
+        EXPECT_EQ(client(1).ValorUltPgto, paid) << c.typed;
+        loadCaixaDia(state);
+        EXPECT_EQ(state.CaixaDia.Pagamentos, paid) << c.typed;
+        EXPECT_EQ(state.CaixaDia.Entrada, paid) << c.typed;
+    }
+}
+
+TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
+{
+    state.options().ConfirmOp = true;
+    writeClient(1, "Ana", 0, 10);
+    dialogs.answers = {msg::Answer::No, msg::Answer::Cancel};
+    PaymentModel payment(state, {1, true}, reais(10));
+
+    const auto first = payment.confirm();
+    const auto second = payment.confirm();
+
+    EXPECT_EQ(first, PaymentModel::Outcome::Discarded);
+    EXPECT_EQ(second, PaymentModel::Outcome::Stay);
+    EXPECT_EQ(dialogs.messages.at(0).text, "Confirma a Operação ?");
+    EXPECT_EQ(dialogs.messages.at(0).flags, 35);
+    EXPECT_EQ(client(1).ValorDevido, reais(10));
+}
+
+TEST_F(PaymentWindow, ReceiptListsTheNonZeroAmountsAndWhatIsLeft)
+{
+    writeClient(1, "Ana", 0, 2.5);
+    PaymentModel payment(state, {1, true}, reais(9));
+    payment.optPagouTudo = false;
+    payment.txtValorPago = "4";
+    ReceiptBuilder builder(state);
+
+    const std::string body = payment.receiptBody(builder);
+
+    EXPECT_EQ(payment.pagouTudoCaption(), "Pagou &Tudo(R$9,00)");
+    EXPECT_EQ(body, builder.line("        Fitas Locadas     R$    6,50") +
+                        builder.line("       Outros Débitos     R$    2,50") +
+                        builder.line("                Total     R$    9,00") +
+                        builder.line("           Valor Pago     R$    4,00") +
+                        builder.line("         Valor Devido     R$    5,00"));
+}
+
+TEST_F(PaymentWindow, TickedPrintingPrintsTheCopiesBeforeWriting)
+{
+    state.options().NumViasRec = 2;
+    writeClient(1, "Ana", 0, 10);
+    PaymentModel payment(state, {1, true}, reais(10));
+    payment.chkImprimir = true;
+
+    payment.confirm();
+
+    ASSERT_EQ(printer.printed.size(), 2U);
+    EXPECT_NE(printer.printed[0].find("#Pagamento#"), std::string::npos);
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{std::string(kRemovePrintout)});
+    EXPECT_EQ(client(1).ValorDevido, Money());
+}
+
+} // namespace
+} // namespace tavolim::core
