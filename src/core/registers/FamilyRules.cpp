@@ -1,0 +1,109 @@
+#include "core/registers/FamilyRules.h"
+
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/Progress.h"
+#include "core/registers/NewRecordPrompt.h"
+#include "core/registers/PersonForm.h"
+#include "core/shell/AppState.h"
+
+#include <cstdio>
+
+namespace tavolim::core {
+namespace {
+
+// Characters, not bytes: the list lines up in the window's font, not in the file's bytes.
+std::string padRight(const std::string& text, std::size_t width)
+{
+    std::size_t chars = 0;
+    for (const unsigned char c : text) {
+        chars += (c & 0xC0) != 0x80;
+    }
+    return chars >= width ? text : text + std::string(width - chars, ' ');
+}
+
+} // namespace
+
+std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holder)
+{
+    std::vector<std::string> lines;
+    records.readRecord(FileKind::Clients, holder, true);
+    const auto dep = records.client().Dep;
+    const int count = records.client().depCount();
+    for (int i = 0; i < count; ++i) {
+        records.readRecord(FileKind::Dependents, dep[static_cast<std::size_t>(i)], true);
+        const auto& d = records.dependent();
+        char slot[8];
+        std::snprintf(slot, sizeof slot, "%2d", i + 1);
+        lines.push_back(std::string(slot) + " " + padRight(d.PrimNome, DependentRecord::NameWidth) +
+                        trim(d.GrauParentesco));
+    }
+    return lines;
+}
+
+std::optional<int> createDependent(AppState& state, std::int16_t holder,
+                                   const NewRecordName& name)
+{
+    auto& records = state.records();
+    records.readRecord(FileKind::Clients, holder, true);
+    const ClientRecord owner = records.client();
+    const int count = owner.depCount();
+    if (count >= ClientRecord::MaxDependents) {
+        return std::nullopt;
+    }
+    const auto number = records.nextRecordNumber(FileKind::Dependents).value_or(0);
+    if (number < 1 || number > RecordStore::MaxRecords) {
+        return std::nullopt;
+    }
+    auto& d = records.dependent();
+    d = {};
+    d.Codigo = static_cast<std::int16_t>(number);
+    d.Titular = holder;
+    d.PrimNome = name.name;
+    d.SobreNome = name.surname;
+    const auto& clock = state.ports().clock;
+    d.DataInsc = textToDate(registrationDate(clock.today()));
+    d.HoraInsc = textToTime(registrationTime(clock.timeOfDay()));
+    d.Endereco = owner.Endereco;
+    d.Bairro = owner.Bairro;
+    d.CEP = owner.CEP;
+    d.Cidade = owner.Cidade;
+    d.TelResidencial = owner.TelResidencial;
+    records.writeRecord(FileKind::Dependents, number);
+
+    auto& c = records.client();
+    c = owner;
+    c.Dep[static_cast<std::size_t>(count)] = static_cast<std::int16_t>(number);
+    c.NumDep = static_cast<std::int16_t>(count + 1);
+    records.writeRecord(FileKind::Clients, holder);
+    return count + 1;
+}
+
+bool refuseDuplicateName(AppState& state, const std::string& first, const std::string& surname,
+                         std::int32_t client, std::int32_t dependent)
+{
+    const std::string f = trim(first);
+    const std::string s = trim(surname);
+    std::string numbers;
+    {
+        ScopedWait wait(&state.ports().progress, "Verificando Repetição de Nomes...");
+        const auto collect = [&](std::int32_t n, const auto& r, std::int32_t self) {
+            if (n != self && trim(r.PrimNome) == f && trim(r.SobreNome) == s) {
+                numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
+            }
+        };
+        state.records().scan<ClientRecord>(
+            FileKind::Clients, [&](std::int32_t n, const ClientRecord& r) { collect(n, r, client); });
+        state.records().scan<DependentRecord>(
+            FileKind::Dependents,
+            [&](std::int32_t n, const DependentRecord& r) { collect(n, r, dependent); });
+    }
+    if (numbers.empty()) {
+        return false;
+    }
+    state.ports().dialogs.message("O nome do(a) cliente já existe.\nN° de registro : " + numbers,
+                                  msg::Exclamation);
+    return true;
+}
+
+} // namespace tavolim::core

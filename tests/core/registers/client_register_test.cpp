@@ -1,0 +1,166 @@
+#include "core/registers/ClientRegister.h"
+
+#include "core/ports/Dialogs.h"
+#include "core/shell/NewInstallation.h"
+#include "support/FakeStore.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using Adjust = std::function<void(ClientRecord&, DependentRecord&)>;
+
+// A fresh store; family() makes holder 1 "Ana Lima" with dependents 1 "Bia" and 2 "Caio",
+// `adjust` then changing the holder and dependent 2 on disk.
+struct PeopleStore : test::FakeStore {
+    PeopleStore()
+    {
+        createNewInstallation(folder.path(), clock.date);
+        state.loadOptions();
+    }
+
+    void family(const Adjust& adjust = {})
+    {
+        ClientRegister reg(state);
+        dialogs.texts = {"Ana Lima", "Bia Lima", "Caio Lima"};
+        ASSERT_TRUE(reg.addHolder());
+        ASSERT_TRUE(reg.save());
+        ASSERT_EQ(reg.addDependent(), 1);
+        ASSERT_EQ(reg.addDependent(), 2);
+        auto& records = state.records();
+        if (adjust) {
+            records.readRecord(FileKind::Clients, 1, true);
+            records.readRecord(FileKind::Dependents, 2, true);
+            adjust(records.client(), records.dependent());
+            records.writeRecord(FileKind::Clients, 1);
+            records.writeRecord(FileKind::Dependents, 2);
+        }
+        dialogs.messages.clear();
+    }
+
+    bool deleted(FileKind kind, int n) { return state.records().isDeletedOnDisk(kind, n); }
+};
+
+class ClientRegisterTest : public ::testing::Test, protected PeopleStore {};
+
+TEST_F(ClientRegisterTest, SavesTheControlsWithTheirConversionsAndShowsThemBack)
+{
+    ClientRegister reg(state);
+    dialogs.texts = {"  José   da Silva "};
+    ASSERT_TRUE(reg.addHolder());
+    reg.form.DataNasc = "05/03/1981";
+    reg.form.CEP = "01310-100";
+    reg.form.TipoCasa = true;
+    reg.form.Observacoes = "paga em dia";
+
+    ASSERT_TRUE(reg.save());
+
+    auto& records = state.records();
+    records.readRecord(FileKind::Clients, 1, true);
+    const ClientRecord c = records.client();
+    EXPECT_EQ(c.Codigo, 1);
+    EXPECT_EQ(c.PrimNome, "José");
+    EXPECT_EQ(c.SobreNome, "da Silva");
+    EXPECT_EQ(c.DataNasc, 5031981);
+    EXPECT_EQ(c.CEP, 1310100);
+    EXPECT_EQ(c.DataInsc, 5122026);
+    EXPECT_EQ(c.HoraInsc, 1400);
+    EXPECT_TRUE(c.TipoCasa);
+    ClientRegister again(state);
+    again.open();
+    EXPECT_EQ(again.form.CEP, "01310-100");
+    EXPECT_EQ(again.form.DataInsc, "05/12/2026");
+    EXPECT_EQ(again.form.HoraInsc, "14:00");
+    EXPECT_EQ(again.form.Observacoes, "paga em dia");
+}
+
+TEST_F(ClientRegisterTest, ListsDependentsAndRefusesAnEleventh)
+{
+    family();
+    ClientRegister reg(state);
+    reg.open();
+    ASSERT_EQ(reg.lstDependentes.size(), 2u);
+    EXPECT_EQ(reg.lstDependentes[0], " 1 Bia            ");
+    for (int i = 3; i <= 10; ++i) {
+        dialogs.texts.push_back("Filho" + std::to_string(i) + " Lima");
+        ASSERT_EQ(reg.addDependent(), i);
+    }
+
+    dialogs.texts = {"Zeca Lima"};
+    const auto eleventh = reg.addDependent();
+
+    EXPECT_EQ(eleventh, std::nullopt);
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
+        "Este cliente já possui 10 dependentes, o número máximo permitido."});
+    EXPECT_EQ(dialogs.texts.size(), 1u);
+    EXPECT_EQ(state.records().recordCount(FileKind::Dependents), 10);
+}
+
+TEST_F(ClientRegisterTest, RenamingToAnotherPersonsNameIsRefusedWithVerifNomeECod)
+{
+    family();
+    state.options().VerifNomeECod = true;
+    ClientRegister reg(state);
+    reg.open();
+    reg.form.PrimNome = "Caio";
+    reg.markDirty();
+
+    EXPECT_FALSE(reg.save());
+
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
+        "O nome do(a) cliente já existe.\nN° de registro : 2"});
+    state.records().readRecord(FileKind::Clients, 1, true);
+    EXPECT_EQ(state.records().client().PrimNome, "Ana");
+}
+
+struct DeleteCase {
+    const char* what;
+    Adjust adjust;
+    std::vector<std::string> messages;
+    std::vector<msg::Answer> answers;
+    bool deleted;
+};
+
+TEST(ClientRegisterDelete, AHolderGoesWithItsDependentsOnlyWhenTheFamilyIsSquare)
+{
+    const std::string who = " O(A) cliente Ana, e/ou um(a) de seus(suas) dependentes, ";
+    const std::string owes =
+        who + "possuem débitos e/ou fitas locadas, portanto não pode ser excluído(a).";
+    const std::string credit = who + "podem possuir saldo.";
+    const std::string ask = "Deseja excluir todos os dados de 'Ana', inclusive de seus dependentes ?";
+    const std::vector<DeleteCase> cases = {
+        {"dependent owes", [](auto&, auto& d) { d.ValorDevido = Money::fromCents(200); },
+         {owes}, {}, false},
+        {"dependent holds a tape", [](auto&, auto& d) { d.NumFitas = 1; }, {owes}, {}, false},
+        {"holder has credit", [](auto& c, auto&) { c.ValorPago = Money::fromCents(100); },
+         {credit}, {}, false},
+        {"dependent has credit", [](auto&, auto& d) { d.ValorPago = Money::fromCents(100); },
+         {credit}, {}, false},
+        {"answered No", {}, {ask}, {msg::Answer::No}, false},
+        {"square", {}, {ask}, {msg::Answer::Yes}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PeopleStore store;
+        store.family(c.adjust);
+        ClientRegister reg(store.state);
+        reg.open();
+        store.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+
+        EXPECT_EQ(reg.deleteHolder(), c.deleted);
+
+        EXPECT_EQ(store.dialogs.shownTexts(), c.messages);
+        EXPECT_EQ(store.deleted(FileKind::Clients, 1), c.deleted);
+        EXPECT_EQ(store.deleted(FileKind::Dependents, 1), c.deleted);
+        EXPECT_EQ(store.deleted(FileKind::Dependents, 2), c.deleted);
+        EXPECT_EQ(reg.form.PrimNome, c.deleted ? "Registro Excluído" : "Ana");
+    }
+}
+
+} // namespace
+} // namespace tavolim::core
