@@ -1,0 +1,192 @@
+#include "core/counter/Situation.h"
+
+#include "core/rules/AutoRenew.h"
+#include "core/rules/TapeCharge.h"
+#include "core/shell/AppState.h"
+#include "core/shell/BusinessDay.h"
+#include "core/store/ClientRecord.h"
+#include "core/store/DependentRecord.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <chrono>
+
+namespace tavolim::core {
+namespace {
+
+// The fields of a client or dependent record the situation needs, whichever file.
+struct PersonView {
+    std::string name;
+    bool deleted = false;
+    std::int16_t holder = 0;
+    std::int32_t DataNasc = 0;
+    std::int32_t Observacoes = 0;
+    std::int16_t TotalLocacoes = 0;
+    std::int32_t DataUltLocacao = 0;
+    Money ValorUltPgto;
+    Money ValorPago;
+    Money ValorDevido;
+    std::vector<std::int16_t> fitas;
+    std::vector<std::int16_t> deps;
+};
+
+template <class R>
+PersonView viewOf(const R& r)
+{
+    PersonView v;
+    v.deleted = isDeletedName(r.PrimNome);
+    v.name = trim(r.PrimNome) + " " + trim(r.SobreNome);
+    v.DataNasc = r.DataNasc;
+    v.Observacoes = r.Observacoes;
+    v.TotalLocacoes = r.TotalLocacoes;
+    v.DataUltLocacao = r.DataUltLocacao;
+    v.ValorUltPgto = r.ValorUltPgto;
+    v.ValorPago = r.ValorPago;
+    v.ValorDevido = r.ValorDevido;
+    v.fitas.assign(r.Fitas.begin(), r.Fitas.begin() + r.tapeCount());
+    return v;
+}
+
+PersonView readPerson(AppState& state, PersonRef person)
+{
+    auto& records = state.records();
+    if (person.titular) {
+        records.readRecord(FileKind::Clients, person.code, true);
+        const auto& c = records.client();
+        PersonView v = viewOf(c);
+        v.holder = person.code;
+        v.deps.assign(c.Dep.begin(), c.Dep.begin() + c.depCount());
+        return v;
+    }
+    records.readRecord(FileKind::Dependents, person.code, true);
+    PersonView v = viewOf(records.dependent());
+    v.holder = records.dependent().Titular;
+    return v;
+}
+
+bool birthdayToday(std::int32_t dataNasc, std::chrono::year_month_day today)
+{
+    const auto born = toYmd(dataNasc);
+    return born && born->month() == today.month() && born->day() == today.day();
+}
+
+SituationLine tapeLine(AppState& state, std::int16_t code, Money& total)
+{
+    auto& records = state.records();
+    records.readRecord(FileKind::Tapes, code, true);
+    const TapeRecord tape = records.tape();
+    SituationLine line;
+    line[0] = std::to_string(code);
+    line[1] = trim(tape.Nome);
+    line[2] = tape.Brinde ? "Brinde" : formatMoneyPlain(tape.ValorLocacao);
+    line[3] = std::to_string(tape.Dias);
+    // A tape whose dates are not dates shows no charge rather than a made-up one.
+    if (const auto charge = currentTapeCharge(state)) {
+        line[4] = std::to_string(charge->days);
+        line[5] = std::to_string(charge->periods);
+        line[6] = formatMoneyPlain(charge->amount);
+        line[7] = charge->fineAmountText;
+        total += charge->amount;
+    }
+    return line;
+}
+
+SituationLine totalLine(const char* label, Money value)
+{
+    SituationLine line;
+    line[1] = label;
+    line[6] = formatMoneyPlain(value);
+    return line;
+}
+
+} // namespace
+
+std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, Money valorPago,
+                         Money valorDevido)
+{
+    if (!tapes.empty()) {
+        const std::chrono::sys_days today = state.DataDia;
+        for (const std::int16_t code : tapes) {
+            state.records().readRecord(FileKind::Tapes, code, true);
+            const auto& tape = state.records().tape();
+            const auto taken = toYmd(tape.DataRetirada);
+            if (taken && today > std::chrono::sys_days(*taken) + std::chrono::days{tape.Dias}) {
+                return "[F] - ";
+            }
+        }
+        return "[L] - ";
+    }
+    if (valorDevido.isPositive()) {
+        return "[D] - ";
+    }
+    return valorPago.isPositive() ? "[C] - " : "[N] - ";
+}
+
+Situation showSituation(AppState& state, PersonRef person)
+{
+    checkDateChange(state);
+    Situation s;
+    s.person = person;
+
+    PersonView shown = readPerson(state, person);
+    autoRenew(state, shown.fitas);
+
+    s.deleted = shown.deleted;
+    s.txtNome = shown.deleted ? "Registro Excluído" : shown.name;
+    s.txtNumInsc = std::to_string(person.code);
+    s.txtTotalLoca_es = std::to_string(shown.TotalLocacoes);
+    s.txtUltimaLoca_o = dateToText(shown.DataUltLocacao);
+    s.txtUltPgto = formatMoney(shown.ValorUltPgto);
+    s.txtObserva_es = state.memos().readMemo(shown.Observacoes);
+    s.txtNumeroFitasEmCasa = std::to_string(shown.fitas.size());
+
+    for (const std::int16_t code : shown.fitas) {
+        s.lines.push_back(tapeLine(state, code, s.totalFitas));
+    }
+    const Balance balance = Account(state, person).balance();
+    s.outrosGastos = balance.ValorDevido;
+    s.subTotal = s.totalFitas + s.outrosGastos;
+    s.valorPagoAdiantado = balance.ValorPago;
+    s.valorDevido = s.subTotal - s.valorPagoAdiantado;
+    s.lines.push_back(totalLine("-Total Fitas-->", s.totalFitas));
+    s.lines.push_back(totalLine("-Outros Gastos-->", s.outrosGastos));
+    s.lines.push_back(totalLine("-Sub-Total-->", s.subTotal));
+    s.lines.push_back(totalLine("-Valor Pago Adiantado-->", s.valorPagoAdiantado));
+    s.lines.push_back(totalLine("-Valor Devido-->", s.owes() ? s.valorDevido : Money()));
+
+    const auto today = state.DataDia;
+    if (birthdayToday(shown.DataNasc, today)) {
+        s.birthdays.push_back("Este(a) cliente está de aniversário hoje!");
+    }
+    std::vector<PersonRef> family;
+    if (shown.holder > 0) {
+        family.push_back({shown.holder, true});
+        const PersonView holder =
+            person.titular ? shown : readPerson(state, {shown.holder, true});
+        for (const std::int16_t dep : holder.deps) {
+            family.push_back({dep, false});
+        }
+    }
+    for (const PersonRef& member : family) {
+        const PersonView v = member == person ? shown : readPerson(state, member);
+        if (v.deleted) {
+            continue;
+        }
+        RelatedPerson related;
+        related.person = member;
+        const std::string prefix = statusPrefix(state, v.fitas, v.ValorPago, v.ValorDevido);
+        related.text = prefix + v.name;
+        related.owes = prefix == "[F] - " || prefix == "[D] - ";
+        s.lblSitClientesRelRed = s.lblSitClientesRelRed || related.owes;
+        s.lstClientes.push_back(std::move(related));
+        if (!(member == person) && birthdayToday(v.DataNasc, today)) {
+            s.birthdays.push_back("O(a) cliente " + v.name + " está de aniversário hoje!");
+        }
+    }
+    s.lblSitClientesRel = s.lblSitClientesRelRed ? kRelatedOwe : kRelatedOk;
+
+    readPerson(state, person);
+    return s;
+}
+
+} // namespace tavolim::core

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/counter/Account.h"
+#include "core/store/Money.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+
+class AppState;
+
+// One line of the situation grid FlexGrid1, by column: "N°", "Descrição", "Preço",
+// "Prazo", "Dias", "Diárias", "Total", "Multas...". Total lines carry only their label (in
+// "Descrição") and amount (in "Total").
+using SituationLine = std::array<std::string, 8>;
+inline const std::array<std::string, 8> kSituationColumns = {
+    "N°", "Descrição", "Preço", "Prazo", "Dias", "Diárias", "Total", "Multas..."};
+
+// A person in the family list lstClientes, with the status prefix in its text.
+struct RelatedPerson {
+    PersonRef person;
+    std::string text; // "[F] - Ana Silva"
+    bool owes = false; // "[F] - " or "[D] - "
+};
+
+// What the client situation window (frmSitua_o) shows for one person: the tapes at home
+// with their charges so far, the account, and the state of the whole family.
+struct Situation {
+    PersonRef person;
+    bool deleted = false;
+
+    std::string txtNome; // "Registro Excluído" for a deleted record
+    std::string txtNumInsc;
+    std::string txtTotalLoca_es;
+    std::string txtUltimaLoca_o;
+    std::string txtUltPgto;
+    std::string txtObserva_es;
+    std::string txtNumeroFitasEmCasa;
+
+    std::vector<SituationLine> lines; // the tapes, then the five total lines
+    Money totalFitas;
+    Money outrosGastos;       // the account's ValorDevido
+    Money subTotal;
+    Money valorPagoAdiantado; // the account's ValorPago
+    Money valorDevido;        // subTotal - valorPagoAdiantado; negative is credit
+
+    // "Valor Devido:" with what is owed, or "Saldo:" with the credit; paying is possible
+    // only when something is owed.
+    bool owes() const { return valorDevido.isPositive(); }
+    std::string balanceCaption() const { return owes() ? "Valor Devido:" : "Saldo:"; }
+    Money balanceAmount() const { return owes() ? valorDevido : -valorDevido; }
+    bool cmdPagamentoEnabled() const { return owes(); }
+
+    std::vector<RelatedPerson> lstClientes; // the holder first, then the dependents
+    std::string lblSitClientesRel;
+    bool lblSitClientesRelRed = false;
+    std::vector<std::string> birthdays; // texts to show, the shown person's first
+};
+
+inline constexpr const char* kRelatedOwe =
+    "Algum(ns) dos clientes relacionados contém débito(s).";
+inline constexpr const char* kRelatedOk = "Todos os clientes relacionados estão em dia.";
+
+// Fills the situation: the date-change check, AutoRenew in re-rent mode, the grid, the
+// totals and the family. Leaves the person's record current, for the credit and debit
+// that follow.
+Situation showSituation(AppState& state, PersonRef person);
+
+// "[F] - ", "[L] - ", "[D] - ", "[C] - " or "[N] - ". A tape is late when the working
+// day is past DataRetirada + Dias.
+std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, Money valorPago,
+                         Money valorDevido);
+
+} // namespace tavolim::core

@@ -1,0 +1,189 @@
+#include "core/counter/Situation.h"
+
+#include "core/counter/CounterFixture.h"
+#include "core/store/LabelRecord.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using test::reais;
+
+// Label 1 at 2.00 for any count and day, 2-day terms; lateness charged per agreed term.
+class SituationTest : public test::CounterTest {
+protected:
+    void SetUp() override
+    {
+        CounterTest::SetUp();
+        state.options().TipoCobraAtraso = 3;
+        state.options().CobrarMulta = false;
+        auto& l = records().label();
+        l = LabelRecord{};
+        l.Codigo = 1;
+        l.Nome = "Catálogo";
+        l.NumMaxDias = 30;
+        l.Diarias.fill(reais(2));
+        l.Prazos.fill(2);
+        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 1));
+    }
+
+    std::int32_t daysAgo(int n)
+    {
+        return fromYmd(std::chrono::sys_days(clock.date) - std::chrono::days{n});
+    }
+
+    // Tape `code` at home with the person since `ago` days, and in the person's Fitas.
+    void lend(std::int16_t code, PersonRef person, int ago, std::int16_t dias, double price,
+              bool brinde = false)
+    {
+        auto& t = records().tape();
+        t = TapeRecord{};
+        t.Codigo = code;
+        t.Nome = "Fita " + std::to_string(code);
+        t.Selo = 1;
+        t.Midia = 1;
+        t.ClienteFita = person.code;
+        t.ClienteTitular = person.titular;
+        t.DataRetirada = daysAgo(ago);
+        t.DataBase = t.DataRetirada;
+        t.QtdLocadas = 1;
+        t.QtdBase = 1;
+        t.ValorLocacao = reais(price);
+        t.Dias = dias;
+        t.DiasBase = dias;
+        t.Brinde = brinde;
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+        const auto add = [code](auto& r) {
+            r.Fitas[static_cast<std::size_t>(r.NumFitas++)] = code;
+        };
+        if (person.titular) {
+            add(client(person.code));
+            ASSERT_TRUE(records().writeRecord(FileKind::Clients, person.code));
+        } else {
+            add(dependent(person.code));
+            ASSERT_TRUE(records().writeRecord(FileKind::Dependents, person.code));
+        }
+    }
+};
+
+TEST_F(SituationTest, GridHoldsEachTapeChargeAndTheFiveTotals)
+{
+    writeClient(1, "Ana", 0, 2.5);
+    lend(7, {1, true}, 1, 2, 3);
+    lend(8, {1, true}, 5, 2, 0, true); // freebie 3 days late: Int(3 / 2 + 0.99) = 2 terms
+
+    const Situation s = showSituation(state, {1, true});
+
+    const std::vector<SituationLine> expected = {
+        {"7", "Fita 7", "3,00", "2", "1", "1", "3,00", ""},
+        {"8", "Fita 8", "Brinde", "2", "5", "2", "4,00", ""},
+        {"", "-Total Fitas-->", "", "", "", "", "7,00", ""},
+        {"", "-Outros Gastos-->", "", "", "", "", "2,50", ""},
+        {"", "-Sub-Total-->", "", "", "", "", "9,50", ""},
+        {"", "-Valor Pago Adiantado-->", "", "", "", "", "0,00", ""},
+        {"", "-Valor Devido-->", "", "", "", "", "9,50", ""},
+    };
+    EXPECT_EQ(s.lines, expected);
+    EXPECT_EQ(s.balanceCaption(), "Valor Devido:");
+    EXPECT_EQ(s.balanceAmount(), reais(9.5));
+    EXPECT_TRUE(s.cmdPagamentoEnabled());
+    EXPECT_EQ(s.txtNome, "Ana Silva");
+    EXPECT_EQ(s.txtNumeroFitasEmCasa, "2");
+}
+
+TEST_F(SituationTest, CreditBeyondTheChargesShowsZeroDueAndTheSaldo)
+{
+    struct Case {
+        double pago;
+        const char* lastLine;
+        const char* caption;
+        double amount;
+    };
+    const std::vector<Case> cases = {
+        {10, "0,00", "Saldo:", 7},
+        {3, "0,00", "Saldo:", 0},
+        {2.999, "0,00", "Valor Devido:", 0.001},
+    };
+
+    for (const auto& c : cases) {
+        writeClient(1, "Ana", c.pago, 0);
+        lend(7, {1, true}, 1, 2, 3);
+
+        const Situation s = showSituation(state, {1, true});
+
+        EXPECT_EQ(s.lines.back()[6], c.lastLine) << c.pago;
+        EXPECT_EQ(s.balanceCaption(), c.caption) << c.pago;
+        EXPECT_EQ(s.balanceAmount(), reais(c.amount)) << c.pago;
+    }
+}
+
+TEST_F(SituationTest, FamilyListCarriesEachStatusAndTheBirthdays)
+{
+    writeClient(1, "Ana", 0, 0);
+    writeDependent(1, 1, "Bia", 0, 5);
+    writeDependent(2, 1, "Caio", 0, 5);
+    writeDependent(3, 1, "Duda", 4, 0);
+    writeDependent(4, 1, "Edu", 0, 0);
+    lend(7, {1, true}, 3, 2, 3);   // one day past its term
+    lend(8, {1, false}, 2, 2, 3);  // due today: not late, though owing
+    dependent(3).DataNasc = fromYmd(std::chrono::year{1990} / clock.date.month() /
+                                    clock.date.day());
+    ASSERT_TRUE(records().writeRecord(FileKind::Dependents, 3));
+
+    const Situation s = showSituation(state, {2, false});
+
+    std::vector<std::string> texts;
+    for (const auto& r : s.lstClientes) {
+        texts.push_back(r.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"[F] - Ana Silva", "[L] - Bia Silva",
+                                               "[D] - Caio Silva", "[C] - Duda Silva",
+                                               "[N] - Edu Silva"}));
+    EXPECT_EQ(s.lblSitClientesRel, "Algum(ns) dos clientes relacionados contém débito(s).");
+    EXPECT_TRUE(s.lblSitClientesRelRed);
+    EXPECT_EQ(s.birthdays,
+              std::vector<std::string>{"O(a) cliente Duda Silva está de aniversário hoje!"});
+    EXPECT_EQ(records().dependent().Codigo, 2); // the shown person stays current
+}
+
+TEST_F(SituationTest, AFamilyUpToDateAndTheShownPersonsBirthday)
+{
+    writeClient(1, "Ana", 1, 0);
+    client(1).DataNasc = fromYmd(std::chrono::year{1980} / clock.date.month() /
+                                 clock.date.day());
+    ASSERT_TRUE(records().writeRecord(FileKind::Clients, 1));
+    lend(7, {1, true}, 1, 2, 3);
+
+    const Situation s = showSituation(state, {1, true});
+
+    EXPECT_EQ(s.lblSitClientesRel, "Todos os clientes relacionados estão em dia.");
+    EXPECT_FALSE(s.lblSitClientesRelRed);
+    EXPECT_EQ(s.birthdays,
+              std::vector<std::string>{"Este(a) cliente está de aniversário hoje!"});
+}
+
+TEST_F(SituationTest, ReRentModeRenewsThePastDueTapesBeforeCharging)
+{
+    state.options().TipoCobraAtraso = 4;
+    state.options().TipoPrazo = 2;
+    records().rules().AbreSabado = true;
+    records().rules().AbreDomingo = true;
+    writeClient(1, "Ana", 0, 0);
+    lend(7, {1, true}, 5, 2, 3); // due 3 days ago, renewed for 2 days twice
+
+    const Situation s = showSituation(state, {1, true});
+
+    records().readRecord(FileKind::Tapes, 7, true);
+    EXPECT_EQ(records().tape().AcertoQtd, 2);
+    EXPECT_EQ(s.lines[0][5], "3");
+    EXPECT_EQ(s.lines[0][6], "7,00"); // 3.00 + two renewals at 2.00
+}
+
+} // namespace
+} // namespace tavolim::core
