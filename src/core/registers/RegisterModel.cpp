@@ -67,7 +67,7 @@ bool RegisterModel::save()
         return true;
     }
     const bool reviving = m_deletedShown;
-    if (reviving && nameBox() == DeletedText) {
+    if (reviving && (nameBox() == DeletedText || !canRevive())) {
         m_dirty = false;
         return true;
     }

@@ -65,6 +65,9 @@ protected:
     // Builds the record from the form over the stored one and writes it at code(); false
     // when a check refused it (nothing written).
     virtual bool writeForm() = 0;
+    // Whether saving a deleted record with a typed name brings it back; a dependent left
+    // its holder's list when deleted and has nowhere to come back to.
+    virtual bool canRevive() const { return true; }
 
     // Clears the form for a record about to be created at `number`.
     void beginNew(std::int32_t number, int position);

@@ -1,8 +1,7 @@
 #include "core/registers/ClientRegister.h"
 
 #include "core/ports/Dialogs.h"
-#include "core/shell/NewInstallation.h"
-#include "support/FakeStore.h"
+#include "core/registers/PeopleStore.h"
 
 #include <gtest/gtest.h>
 
@@ -13,38 +12,8 @@
 namespace tavolim::core {
 namespace {
 
-using Adjust = std::function<void(ClientRecord&, DependentRecord&)>;
-
-// A fresh store; family() makes holder 1 "Ana Lima" with dependents 1 "Bia" and 2 "Caio",
-// `adjust` then changing the holder and dependent 2 on disk.
-struct PeopleStore : test::FakeStore {
-    PeopleStore()
-    {
-        createNewInstallation(folder.path(), clock.date);
-        state.loadOptions();
-    }
-
-    void family(const Adjust& adjust = {})
-    {
-        ClientRegister reg(state);
-        dialogs.texts = {"Ana Lima", "Bia Lima", "Caio Lima"};
-        ASSERT_TRUE(reg.addHolder());
-        ASSERT_TRUE(reg.save());
-        ASSERT_EQ(reg.addDependent(), 1);
-        ASSERT_EQ(reg.addDependent(), 2);
-        auto& records = state.records();
-        if (adjust) {
-            records.readRecord(FileKind::Clients, 1, true);
-            records.readRecord(FileKind::Dependents, 2, true);
-            adjust(records.client(), records.dependent());
-            records.writeRecord(FileKind::Clients, 1);
-            records.writeRecord(FileKind::Dependents, 2);
-        }
-        dialogs.messages.clear();
-    }
-
-    bool deleted(FileKind kind, int n) { return state.records().isDeletedOnDisk(kind, n); }
-};
+using test::Adjust;
+using test::PeopleStore;
 
 class ClientRegisterTest : public ::testing::Test, protected PeopleStore {};
 
