@@ -47,6 +47,17 @@ AccountRef accountOf(AppState& state, PersonRef person)
     return {FileKind::Dependents, person.code};
 }
 
+void loadReceiptPerson(AppState& state, PersonRef person)
+{
+    auto& records = state.records();
+    std::int16_t holder = person.code;
+    if (!person.titular) {
+        records.readRecord(FileKind::Dependents, person.code, true);
+        holder = records.dependent().Titular;
+    }
+    records.readRecord(FileKind::Clients, holder, true);
+}
+
 Account::Account(AppState& state, PersonRef person)
     : m_state(state), m_ref(accountOf(state, person))
 {

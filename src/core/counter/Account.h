@@ -43,6 +43,10 @@ struct AccountRef {
 };
 AccountRef accountOf(AppState& state, PersonRef person);
 
+// Makes the holder the current client record and, for a dependent, the dependent the
+// current dependent record: what a receipt header with client lines reads.
+void loadReceiptPerson(AppState& state, PersonRef person);
+
 // The account's record is read (forced) into the current client or dependent record and
 // changed only there until save() writes it (kind 1 or 2).
 class Account {

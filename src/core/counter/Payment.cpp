@@ -64,12 +64,7 @@ PaymentModel::Outcome PaymentModel::confirm()
     if (chkImprimir) {
         // The header reads the person's records, so the receipt goes before the account.
         ReceiptPrinter printer(m_state);
-        if (!m_person.titular) {
-            m_state.records().readRecord(FileKind::Dependents, m_person.code, true);
-        }
-        const int holder =
-            m_person.titular ? m_person.code : m_state.records().dependent().Titular;
-        m_state.records().readRecord(FileKind::Clients, holder, true);
+        loadReceiptPerson(m_state, m_person);
         const int copies = printer.printCopies(
             "#Pagamento#", m_person.titular, m_person.code,
             [this, paid](const ReceiptBuilder& b) { return receiptFor(b, paid); }, "ObsPag");

@@ -1,0 +1,87 @@
+#include "core/counter/AccountMove.h"
+
+#include "core/books/DayRoll.h"
+#include "core/ports/Dialogs.h"
+#include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPrinter.h"
+#include "core/printing/ReceiptText.h"
+#include "core/shell/AppState.h"
+#include "core/store/TextHelpers.h"
+
+namespace tavolim::core {
+namespace {
+
+void apply(Balance& balance, AccountMoveKind kind, Money amount)
+{
+    if (kind == AccountMoveKind::Credit) {
+        AddCredit(balance, amount);
+    } else {
+        AddDebit(balance, amount);
+    }
+}
+
+Money saldo(const Balance& b) { return b.ValorPago - b.ValorDevido; }
+
+} // namespace
+
+std::string accountMoveTitle(AccountMoveKind kind)
+{
+    return kind == AccountMoveKind::Credit ? "Crédito" : "Débito";
+}
+
+bool accountMovePrintDefault(const AppState& state, AccountMoveKind kind)
+{
+    const auto& o = state.options();
+    return (kind == AccountMoveKind::Credit ? o.ImpNotaCred : o.ImpNotaDeb) != 0;
+}
+
+bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
+                       const std::optional<std::string>& typed, bool print)
+{
+    if (!typed || trim(*typed).empty()) {
+        return false;
+    }
+    auto& o = state.options();
+    (kind == AccountMoveKind::Credit ? o.ImpNotaCred : o.ImpNotaDeb) = print ? 1 : 0;
+    const Money amount = parseMoney(*typed);
+    const Balance before = Account(state, person).balance();
+    Balance after = before;
+    apply(after, kind, amount);
+
+    if (kind == AccountMoveKind::Credit) {
+        state.CaixaDia.Creditos += amount;
+        state.CaixaDia.Entrada += amount;
+    } else {
+        state.CaixaDia.Debitos += amount;
+    }
+    saveCaixaDia(state);
+
+    if (print) {
+        loadReceiptPerson(state, person);
+        const int copies = ReceiptPrinter(state).printCopies(
+            kind == AccountMoveKind::Credit ? "#Crédito#" : "#Débito#", person.titular,
+            person.code,
+            [&](const ReceiptBuilder& b) {
+                return accountMoveReceipt(b, kind, before, amount, after);
+            },
+            "ObsCred");
+        if (copies > 0) {
+            state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
+        }
+    }
+
+    // Read again: the receipt header made other records current.
+    Account account(state, person);
+    account.setBalance(after);
+    return account.save();
+}
+
+std::string accountMoveReceipt(const ReceiptBuilder& builder, AccountMoveKind kind,
+                               const Balance& before, Money amount, const Balance& after)
+{
+    return builder.line(amountLine("Saldo Anterior", saldo(before))) +
+           builder.line(amountLine(accountMoveTitle(kind), amount)) +
+           builder.line(amountLine("Saldo Atual", saldo(after)));
+}
+
+} // namespace tavolim::core
