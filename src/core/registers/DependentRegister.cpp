@@ -6,6 +6,7 @@
 #include "core/registers/FamilyRules.h"
 #include "core/registers/NewRecordPrompt.h"
 #include "core/shell/AppState.h"
+#include "core/store/DeletedNameTails.h"
 
 #include <algorithm>
 
@@ -224,6 +225,7 @@ std::optional<std::int32_t> DependentRegister::makeHolder()
     c.Fitas = d.Fitas;
     records.writeRecord(FileKind::Clients, client);
     records.removeDeleted(FileKind::Clients, client);
+    DeletedNameTails(m_state.dataFolder()).take(FileKind::Clients, client);
 
     records.readRecord(FileKind::Clients, m_holder, true);
     ClientRecord& old = records.client();

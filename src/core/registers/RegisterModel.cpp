@@ -76,8 +76,6 @@ bool RegisterModel::save()
     }
     if (reviving || m_new) {
         m_state.records().removeDeleted(m_kind, m_code);
-    }
-    if (reviving) {
         // The byte a full-width name lost to the mark belongs to the old name.
         DeletedNameTails(m_state.dataFolder()).take(m_kind, m_code);
     }
