@@ -34,7 +34,11 @@ public:
     bool deleteHolder();
 
 protected:
-    std::int32_t numberAt(int position) const override { return position; }
+    // A position past the file is no record: an empty file shows an empty form.
+    std::int32_t numberAt(int position) const override
+    {
+        return position >= 1 && position <= positionCount() ? position : 0;
+    }
     bool readIntoForm(std::int32_t number) override;
     void clearForm() override;
     std::string& nameBox() override { return form.PrimNome; }
