@@ -1,0 +1,67 @@
+#include "core/counter/PersonHistory.h"
+
+#include "core/books/Histories.h"
+#include "core/counter/CounterFixture.h"
+#include "core/store/ProductRecord.h"
+#include "core/store/TapeRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using test::reais;
+
+class PersonHistoryTest : public test::CounterTest {};
+
+TEST_F(PersonHistoryTest, EmptyHistoriesOnlyTellTheOperator)
+{
+    writeClient(1, "Ana", 0, 0);
+
+    const auto tapes = tapeHistoryListing(state, {1, true});
+    const auto products = productHistoryListing(state, {1, true});
+
+    EXPECT_FALSE(tapes);
+    EXPECT_FALSE(products);
+    EXPECT_EQ(dialogs.shownTexts(),
+              (std::vector<std::string>{"O histórico de fitas locadas está vazio.",
+                                        "O histórico de vendas do cliente está vazio."}));
+}
+
+TEST_F(PersonHistoryTest, ListsTheDependentsEntriesOldestFirst)
+{
+    writeClient(1, "Ana", 0, 0);
+    writeDependent(1, 1, "Bia", 0, 0);
+    for (const std::int16_t code : {3, 5}) {
+        records().tape() = TapeRecord{};
+        records().tape().Nome = "Fita " + std::to_string(code);
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+    }
+    records().product() = ProductRecord{};
+    records().product().Descricao = "Pipoca";
+    ASSERT_TRUE(records().writeRecord(FileKind::Products, 2));
+    const Histories histories(folder.path());
+    auto& d = dependent(1);
+    d.RegHistFita = allocateHistory(records(), FileKind::TapeHistory);
+    d.RegHistProd = allocateHistory(records(), FileKind::ProductHistory);
+    ASSERT_TRUE(records().writeRecord(FileKind::Dependents, 1));
+    std::int32_t book = 1;
+    const std::array<std::int16_t, 2> rented{5, 3};
+    ASSERT_TRUE(histories.appendTapeHistory(d.RegHistFita, rented, book));
+    ASSERT_TRUE(histories.appendProductHistory(d.RegHistProd, 2, 3, reais(1.5), clock.date));
+
+    const auto tapes = tapeHistoryListing(state, {1, false});
+    const auto products = productHistoryListing(state, {1, false});
+
+    ASSERT_TRUE(tapes && products);
+    EXPECT_EQ(tapes->heading, "Cliente: Bia Silva");
+    EXPECT_EQ(tapes->lines, (std::vector<std::string>{"5 - Fita 5", "3 - Fita 3"}));
+    EXPECT_EQ(products->lines,
+              std::vector<std::string>{"05/12/2026 2 - Pipoca 3 x 1,50"});
+}
+
+} // namespace
+} // namespace tavolim::core
