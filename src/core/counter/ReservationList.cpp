@@ -1,0 +1,135 @@
+#include "core/counter/ReservationList.h"
+
+#include "core/counter/Reservations.h"
+#include "core/ports/Dialogs.h"
+#include "core/shell/AppState.h"
+#include "core/store/ClientRecord.h"
+#include "core/store/DependentRecord.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tavolim::core {
+namespace {
+
+constexpr int MaxReservations = 5;
+
+int reservationCount(const TapeRecord& tape)
+{
+    return std::clamp<int>(tape.NumReservas, 0, MaxReservations);
+}
+
+std::string personName(AppState& state, PersonRef person)
+{
+    auto& records = state.records();
+    if (person.titular) {
+        records.readRecord(FileKind::Clients, person.code, true);
+        return trim(records.client().PrimNome) + " " + trim(records.client().SobreNome);
+    }
+    records.readRecord(FileKind::Dependents, person.code, true);
+    return trim(records.dependent().PrimNome) + " " + trim(records.dependent().SobreNome);
+}
+
+} // namespace
+
+bool placeReservation(AppState& state, std::int16_t tapeCode, PersonRef person,
+                      std::chrono::year_month_day day)
+{
+    auto& records = state.records();
+    records.readRecord(FileKind::Tapes, tapeCode, true);
+    TapeRecord& tape = records.tape();
+    const int count = reservationCount(tape);
+    const auto refuse = [&](const char* text) {
+        state.ports().dialogs.message(text, msg::Exclamation);
+        return false;
+    };
+    if (count >= MaxReservations) {
+        return refuse("A Fita está locada no momento e já está reservada para cinco clientes.");
+    }
+    if (std::chrono::sys_days(day) < std::chrono::sys_days(state.DataDia)) {
+        return refuse("A data é anterior à hoje.");
+    }
+    const std::chrono::sys_days wanted = day;
+    int at = count;
+    for (int i = 0; i < count; ++i) {
+        const auto taken = toYmd(tape.ReservaData[static_cast<std::size_t>(i)]);
+        if (taken && std::chrono::sys_days(*taken) == wanted) {
+            return refuse("A fita já está reservada para este dia.");
+        }
+        if (taken && std::chrono::sys_days(*taken) > wanted && at == count) {
+            at = i;
+        }
+    }
+    for (int i = count; i > at; --i) {
+        const auto to = static_cast<std::size_t>(i);
+        tape.ReservaCliente[to] = tape.ReservaCliente[to - 1];
+        tape.ReservaTitular[to] = tape.ReservaTitular[to - 1];
+        tape.ReservaData[to] = tape.ReservaData[to - 1];
+    }
+    const auto slot = static_cast<std::size_t>(at);
+    tape.ReservaCliente[slot] = person.code;
+    tape.ReservaTitular[slot] = person.titular;
+    tape.ReservaData[slot] = fromYmd(day);
+    tape.NumReservas = static_cast<std::int16_t>(count + 1);
+    return records.writeRecord(FileKind::Tapes, tapeCode);
+}
+
+ReservationList::ReservationList(AppState& state, std::int16_t tapeCode)
+    : m_state(state), m_tape(tapeCode)
+{
+    load();
+}
+
+void ReservationList::load()
+{
+    auto& records = m_state.records();
+    records.readRecord(FileKind::Tapes, m_tape, true);
+    const TapeRecord tape = records.tape();
+    m_entries.clear();
+    for (int i = 0; i < reservationCount(tape); ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const PersonRef person{tape.ReservaCliente[s], tape.ReservaTitular[s]};
+        m_entries.push_back({person, personName(m_state, person), tape.ReservaData[s]});
+    }
+}
+
+std::optional<ReservationList::Choice> ReservationList::choiceForKey(int key)
+{
+    switch (key >= 0 && key < 128 ? std::toupper(key) : key) {
+    case 'L':
+        return Choice::Locar;
+    case 'R':
+        return Choice::Reservar;
+    case 'C':
+    case 27:
+        return Choice::Cancelar;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool ReservationList::cancelEntry(std::size_t index)
+{
+    if (index >= m_entries.size()) {
+        return false;
+    }
+    const Entry entry = m_entries[index];
+    const auto answer = m_state.ports().dialogs.message(
+        "Deseja anular a reserva para " + entry.name + " ?", msg::Question + msg::YesNo);
+    if (answer != msg::Answer::Yes) {
+        return false;
+    }
+    auto& records = m_state.records();
+    records.readRecord(FileKind::Tapes, m_tape, true);
+    // The entry by its place: the same person may hold two dates.
+    if (!removeReservation(records.tape(), static_cast<int>(index) + 1) ||
+        !records.writeRecord(FileKind::Tapes, m_tape)) {
+        return false;
+    }
+    load();
+    return true;
+}
+
+} // namespace tavolim::core

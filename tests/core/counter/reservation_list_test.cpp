@@ -1,0 +1,111 @@
+#include "core/counter/ReservationList.h"
+
+#include "core/counter/CounterFixture.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using namespace std::chrono;
+
+// The working day is 5 December 2026.
+class ReservationListTest : public test::CounterTest {
+protected:
+    void writeTape(const std::vector<std::int32_t>& dates)
+    {
+        auto& t = records().tape();
+        t = TapeRecord{};
+        t.Nome = "Fita";
+        t.ClienteFita = 9;
+        t.ClienteTitular = true;
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            t.ReservaCliente[i] = static_cast<std::int16_t>(i + 1);
+            t.ReservaTitular[i] = true;
+            t.ReservaData[i] = dates[i];
+        }
+        t.NumReservas = static_cast<std::int16_t>(dates.size());
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 1));
+    }
+
+    std::vector<std::int32_t> datesOnFile()
+    {
+        records().readRecord(FileKind::Tapes, 1, true);
+        const auto& t = records().tape();
+        return {t.ReservaData.begin(), t.ReservaData.begin() + t.NumReservas};
+    }
+};
+
+TEST_F(ReservationListTest, NewReservationsKeepDateOrderAndTheThreeRefusals)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::int32_t> before;
+        year_month_day day;
+        std::vector<std::int32_t> after;
+        const char* refusal;
+    };
+    const std::vector<Case> cases = {
+        {"between two", {10122026, 20122026}, 2026y / 12 / 15,
+         {10122026, 15122026, 20122026}, nullptr},
+        {"today, first", {10122026}, 2026y / 12 / 5, {5122026, 10122026}, nullptr},
+        {"last", {10122026}, 2027y / 1 / 2, {10122026, 2012027}, nullptr},
+        {"yesterday", {}, 2026y / 12 / 4, {}, "A data é anterior à hoje."},
+        {"same day", {10122026}, 2026y / 12 / 10, {10122026},
+         "A fita já está reservada para este dia."},
+        {"five already", std::vector<std::int32_t>(5, 10122026), 2026y / 12 / 11,
+         std::vector<std::int32_t>(5, 10122026),
+         "A Fita está locada no momento e já está reservada para cinco clientes."},
+    };
+
+    for (const auto& c : cases) {
+        writeTape(c.before);
+        dialogs.messages.clear();
+
+        const bool placed = placeReservation(state, 1, {7, false}, c.day);
+
+        EXPECT_EQ(placed, c.refusal == nullptr) << c.name;
+        EXPECT_EQ(datesOnFile(), c.after) << c.name;
+        if (c.refusal) {
+            EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{c.refusal}) << c.name;
+        }
+    }
+}
+
+TEST_F(ReservationListTest, CancellingAnEntryAsksAndWritesAtOnce)
+{
+    writeClient(1, "Ana", 0, 0);
+    writeClient(2, "Caio", 0, 0);
+    writeTape({6122026, 7122026});
+    ReservationList list(state, 1);
+    dialogs.answers = {msg::Answer::No, msg::Answer::Yes};
+
+    const bool first = list.cancelEntry(0);
+    const bool second = list.cancelEntry(0);
+
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(second);
+    EXPECT_EQ(dialogs.messages.at(1).text, "Deseja anular a reserva para Ana Silva ?");
+    EXPECT_EQ(dialogs.messages.at(1).flags, 36);
+    ASSERT_EQ(list.entries().size(), 1U);
+    EXPECT_EQ(list.entries()[0].name, "Caio Silva");
+    EXPECT_EQ(datesOnFile(), std::vector<std::int32_t>{7122026});
+}
+
+TEST(ReservationList, DialogKeys)
+{
+    using C = ReservationList::Choice;
+    EXPECT_EQ(ReservationList::choiceForKey('l'), C::Locar);
+    EXPECT_EQ(ReservationList::choiceForKey('R'), C::Reservar);
+    EXPECT_EQ(ReservationList::choiceForKey('c'), C::Cancelar);
+    EXPECT_EQ(ReservationList::choiceForKey(27), C::Cancelar);
+    EXPECT_EQ(ReservationList::choiceForKey('x'), std::nullopt);
+}
+
+} // namespace
+} // namespace tavolim::core
