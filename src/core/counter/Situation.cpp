@@ -70,18 +70,25 @@ bool birthdayToday(std::int32_t dataNasc, std::chrono::year_month_day today)
     return born && born->month() == today.month() && born->day() == today.day();
 }
 
-SituationLine tapeLine(AppState& state, std::int16_t code, Money& total)
+SituationLine tapeLine(AppState& state, std::int16_t code, std::vector<TapeAtHome>& tapes,
+                       Money& total)
 {
     auto& records = state.records();
     records.readRecord(FileKind::Tapes, code, true);
     const TapeRecord tape = records.tape();
+    TapeAtHome& at = tapes.emplace_back();
+    at.code = code;
+    at.Nome = trim(tape.Nome);
+    at.DataRetirada = tape.DataRetirada;
+    at.Dias = tape.Dias;
+    at.charge = currentTapeCharge(state);
     SituationLine line;
     line[0] = std::to_string(code);
-    line[1] = trim(tape.Nome);
+    line[1] = at.Nome;
     line[2] = tape.Brinde ? "Brinde" : formatMoneyPlain(tape.ValorLocacao);
     line[3] = std::to_string(tape.Dias);
     // A tape whose dates are not dates shows no charge rather than a made-up one.
-    if (const auto charge = currentTapeCharge(state)) {
+    if (const auto& charge = at.charge) {
         line[4] = std::to_string(charge->days);
         line[5] = std::to_string(charge->periods);
         line[6] = formatMoneyPlain(charge->amount);
@@ -141,7 +148,7 @@ Situation showSituation(AppState& state, PersonRef person)
     s.txtNumeroFitasEmCasa = std::to_string(shown.fitas.size());
 
     for (const std::int16_t code : shown.fitas) {
-        s.lines.push_back(tapeLine(state, code, s.totalFitas));
+        s.lines.push_back(tapeLine(state, code, s.tapes, s.totalFitas));
     }
     const Balance balance = Account(state, person).balance();
     s.outrosGastos = balance.ValorDevido;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/counter/Account.h"
+#include "core/rules/TapeCharge.h"
 #include "core/store/Money.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,6 +21,16 @@ class AppState;
 using SituationLine = std::array<std::string, 8>;
 inline const std::array<std::string, 8> kSituationColumns = {
     "N°", "Descrição", "Preço", "Prazo", "Dias", "Diárias", "Total", "Multas..."};
+
+// A tape at home as charged today: what the grid line, its detail pop-ups and the printout
+// are made of. No charge when the tape's dates are not dates.
+struct TapeAtHome {
+    std::int16_t code = 0;
+    std::string Nome;
+    std::int32_t DataRetirada = 0;
+    std::int16_t Dias = 0;
+    std::optional<TapeChargeLine> charge;
+};
 
 // A person in the family list lstClientes, with the status prefix in its text.
 struct RelatedPerson {
@@ -41,6 +53,7 @@ struct Situation {
     std::string txtObserva_es;
     std::string txtNumeroFitasEmCasa;
 
+    std::vector<TapeAtHome> tapes;
     std::vector<SituationLine> lines; // the tapes, then the five total lines
     Money totalFitas;
     Money outrosGastos;       // the account's ValorDevido

@@ -1,6 +1,8 @@
 #include "core/counter/Situation.h"
 
 #include "core/counter/CounterFixture.h"
+#include "core/counter/SituationPrintout.h"
+#include "core/printing/ReceiptBuilder.h"
 #include "core/store/LabelRecord.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
@@ -183,6 +185,35 @@ TEST_F(SituationTest, ReRentModeRenewsThePastDueTapesBeforeCharging)
     EXPECT_EQ(records().tape().AcertoQtd, 2);
     EXPECT_EQ(s.lines[0][5], "3");
     EXPECT_EQ(s.lines[0][6], "7,00"); // 3.00 + two renewals at 2.00
+}
+
+TEST_F(SituationTest, PrintoutCarriesEachTapeWithItsLatenessAndTheAccount)
+{
+    state.options().CobrarMulta = true;
+    auto& l = records().label();
+    l.TempoMulta = 1;
+    l.UnidadeMulta = 1;
+    l.ValorMulta = reais(0.5);
+    ASSERT_TRUE(records().writeRecord(FileKind::Labels, 1));
+    writeClient(1, "Ana", 0, 2.5);
+    lend(8, {1, true}, 5, 2, 3); // 3 days late: 3 agreed terms and 3 fines of 0.50
+    const Situation s = showSituation(state, {1, true});
+    ReceiptBuilder b(state);
+
+    const std::string body = situationPrintoutBody(b, s);
+
+    EXPECT_EQ(body, b.line("8 - Fita 8") + b.line("30/11/2026 a 02/12/2026  Diárias: 3") +
+                        b.line("Atraso: 3d 3 multas") +
+                        b.line("                Total     R$   10,50") +
+                        b.line("        Fitas em casa     R$   10,50") +
+                        b.line("       Outros Débitos     R$    2,50") +
+                        b.line("            Sub-Total     R$   13,00") +
+                        b.line(" Valor Pago Adiantado     R$    0,00") +
+                        b.line("         Valor Devido     R$   13,00") +
+                        b.line("                Saldo     R$    0,00"));
+    EXPECT_TRUE(printSituation(state, s));
+    ASSERT_EQ(printer.printed.size(), 1U);
+    EXPECT_NE(printer.printed[0].find("#Situacao de Cliente#"), std::string::npos);
 }
 
 } // namespace
