@@ -76,6 +76,39 @@ bool placeReservation(AppState& state, std::int16_t tapeCode, PersonRef person,
     return records.writeRecord(FileKind::Tapes, tapeCode);
 }
 
+ReserveStep startReservation(AppState& state, std::optional<std::int16_t> tapeCode)
+{
+    if (!tapeCode || *tapeCode < 1) {
+        return ReserveStep::Nothing;
+    }
+    auto& records = state.records();
+    records.readRecord(FileKind::Tapes, *tapeCode, true);
+    if (isDeletedName(records.tape().Nome)) {
+        state.ports().dialogs.message("O registro desta fita foi excluído.", msg::Information);
+        return ReserveStep::Nothing;
+    }
+    return reservationCount(records.tape()) == 0 ? ReserveStep::ReserveAtOnce
+                                                 : ReserveStep::ShowList;
+}
+
+std::chrono::year_month_day reservationDay(ReserveDay choice, std::chrono::year_month_day today)
+{
+    const std::chrono::sys_days day = today;
+    return choice == ReserveDay::Hoje ? today
+                                      : std::chrono::year_month_day{day + std::chrono::days{1}};
+}
+
+bool holdsReservation(const TapeRecord& tape, PersonRef person)
+{
+    for (int i = 0; i < reservationCount(tape); ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        if (tape.ReservaCliente[s] == person.code && tape.ReservaTitular[s] == person.titular) {
+            return true;
+        }
+    }
+    return false;
+}
+
 ReservationList::ReservationList(AppState& state, std::int16_t tapeCode)
     : m_state(state), m_tape(tapeCode)
 {

@@ -11,6 +11,7 @@
 namespace tavolim::core {
 
 class AppState;
+struct TapeRecord;
 
 // Puts the person on the tape's reservation list for `day` and writes the tape. The list is
 // kept in date order (a new entry goes before the first later date), so the first
@@ -20,6 +21,21 @@ class AppState;
 // anterior à hoje.") or already reserved ("A fita já está reservada para este dia.").
 bool placeReservation(AppState& state, std::int16_t tapeCode, PersonRef person,
                       std::chrono::year_month_day day);
+
+// cmdReserva of the situation once the tape search closed (nullopt: nothing chosen).
+enum class ReserveStep {
+    Nothing,       // no tape, or a deleted one ("O registro desta fita foi excluído.")
+    ReserveAtOnce, // no reservation yet: straight to the day prompts and placeReservation
+    ShowList,      // the reservations dialog decides
+};
+ReserveStep startReservation(AppState& state, std::optional<std::int16_t> tapeCode);
+
+// The day prompt's answers: "Hoje" the working day, "Amanhã" the next calendar day.
+enum class ReserveDay { Hoje, Amanha };
+std::chrono::year_month_day reservationDay(ReserveDay choice, std::chrono::year_month_day today);
+
+// True when the person holds any of the tape's reservations.
+bool holdsReservation(const TapeRecord& tape, PersonRef person);
 
 // The reservations dialog (frmReservas): who reserved a tape, and the operator's choice.
 class ReservationList {

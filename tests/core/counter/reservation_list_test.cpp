@@ -97,6 +97,27 @@ TEST_F(ReservationListTest, CancellingAnEntryAsksAndWritesAtOnce)
     EXPECT_EQ(datesOnFile(), std::vector<std::int32_t>{7122026});
 }
 
+TEST_F(ReservationListTest, ReserveButtonGoesByTheTapesReservations)
+{
+    writeTape({});
+    writeTape({6122026});
+    records().tape().Nome = "#Apagada";
+    ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 2));
+    records().tape().Nome = "Fita";
+    records().tape().NumReservas = 0;
+    ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 3));
+
+    EXPECT_EQ(startReservation(state, std::nullopt), ReserveStep::Nothing);
+    EXPECT_EQ(startReservation(state, 1), ReserveStep::ShowList);
+    EXPECT_EQ(startReservation(state, 3), ReserveStep::ReserveAtOnce);
+    EXPECT_EQ(startReservation(state, 2), ReserveStep::Nothing);
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{"O registro desta fita foi excluído."});
+    EXPECT_TRUE(holdsReservation(records().tape(), {1, true}));
+    EXPECT_FALSE(holdsReservation(records().tape(), {1, false}));
+    EXPECT_EQ(reservationDay(ReserveDay::Amanha, 2026y / 12 / 31), 2027y / 1 / 1);
+}
+
 TEST(ReservationList, DialogKeys)
 {
     using C = ReservationList::Choice;
