@@ -2,6 +2,7 @@
 
 #include "app/printing/PrintingActions.h"
 #include "app/registers/ChooserWindow.h"
+#include "app/registers/ClientWindow.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
@@ -262,6 +263,10 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuFerrOpções"), [this] {
         OptionsWindow window(m_state, this);
         connect(&window, &OptionsWindow::appearanceChanged, this, &MainWindow::applyAppearance);
+        window.exec();
+    });
+    m_handlers.insert(QStringLiteral("mnuDadosClientes"), [this] {
+        ClientWindow window(m_state, this);
         window.exec();
     });
     m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {

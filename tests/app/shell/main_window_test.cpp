@@ -101,12 +101,12 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
 
     MainWindow window(state, backup);
 
-    for (const char* name : {"mnuDadosClientes", "mnuOpGerais", "mnuArqBackUp",
+    for (const char* name : {"mnuDadosProdutos", "mnuOpGerais", "mnuArqBackUp",
                              "mnuDadosImportar", "mnuRelDist", "mnuDadosDesfExcCli"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuArqSair", "mnuFerrLogOff", "mnuFerrUsuarios", "mnuFerrOpções",
-                             "mnuDadosFeriados", "mnuDadosDesfazerExc"}) {
+                             "mnuDadosFeriados", "mnuDadosDesfazerExc", "mnuDadosClientes"}) {
         EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
 }

@@ -1,0 +1,247 @@
+#include "app/registers/ClientWindow.h"
+
+#include "app/registers/DependentWindow.h"
+#include "app/registers/SearchWindow.h"
+#include "app/shell/QtConversions.h"
+#include "core/registers/RecordSearch.h"
+#include "core/shell/AppState.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tavolim::app {
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
+    : QDialog(parent), m_state(state), m_model(state)
+{
+    setObjectName(QStringLiteral("frmDadosCli"));
+    setWindowTitle(QStringLiteral("Dados dos Clientes"));
+
+    auto* menus = new QMenuBar(this);
+    QMenu* print = menus->addMenu(QStringLiteral("&Imprimir"));
+    print->setObjectName(QStringLiteral("mnuImprimir"));
+    QAction* current = print->addAction(QStringLiteral("Atual"));
+    current->setObjectName(QStringLiteral("mnuImpCliAtual"));
+    QAction* all = print->addAction(QStringLiteral("Todos"));
+    all->setObjectName(QStringLiteral("mnuImpTodosRel"));
+    // The client sheets are not printed yet.
+    current->setEnabled(false);
+    all->setEnabled(false);
+
+    auto* grid = new QGridLayout;
+    m_controls = std::make_unique<PersonControls>(
+        this, grid, PersonControls::Options{.grauParentesco = false, .tipoCasa = true},
+        [this] { m_model.markDirty(); });
+
+    m_dependents = new QListWidget(this);
+    m_dependents->setObjectName(QStringLiteral("lstDependentes"));
+    m_dependents->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_dependents->setMinimumWidth(220);
+    connect(m_dependents, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openDependent(m_dependents->row(item) + 1); });
+    connect(m_dependents, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { openDependent(m_dependents->row(item) + 1); });
+    auto* depTitle = new QLabel(QStringLiteral("&Dependentes:"), this);
+    depTitle->setBuddy(m_dependents);
+
+    auto* first = button(this, "cmdPrimeiroCliente", QStringLiteral("|<"));
+    auto* previous = button(this, "cmdClienteAnterior", QStringLiteral("<"));
+    auto* next = button(this, "cmdProxCliente", QStringLiteral(">"));
+    auto* last = button(this, "cmdUltimoCliente", QStringLiteral(">|"));
+    first->setToolTip(QStringLiteral("Primeiro cliente"));
+    previous->setToolTip(QStringLiteral("Cliente anterior"));
+    next->setToolTip(QStringLiteral("Próximo cliente"));
+    last->setToolTip(QStringLiteral("Último cliente"));
+    auto* add = button(this, "cmdAdicionar", QStringLiteral("&Adicionar"));
+    auto* save = button(this, "cmdSalvar", QStringLiteral("Sal&var"));
+    auto* cancel = button(this, "cmdCancelar", QStringLiteral("&Cancelar"));
+    auto* remove = button(this, "cmdExcluir", QStringLiteral("&Excluir"));
+    auto* newDep = button(this, "cmdNovoDep", QStringLiteral("Novo De&p."));
+    auto* find = button(this, "cmdProcurar", QStringLiteral("P&rocurar"));
+    auto* situation = button(this, "cmdSituação", QStringLiteral("Si&tuação"));
+    // The client situation window is not part of the program yet.
+    situation->setEnabled(false);
+    auto* ok = button(this, "cmdOK", QStringLiteral("OK"));
+
+    connect(first, &QPushButton::clicked, this, [this] { step([this] { m_model.moveFirst(); }); });
+    connect(previous, &QPushButton::clicked, this,
+            [this] { step([this] { m_model.movePrevious(); }); });
+    connect(next, &QPushButton::clicked, this, [this] { step([this] { m_model.moveNext(); }); });
+    connect(last, &QPushButton::clicked, this, [this] { step([this] { m_model.moveLast(); }); });
+    connect(add, &QPushButton::clicked, this, [this] {
+        bool started = false;
+        step([this, &started] { started = m_model.addHolder(); });
+        if (started) {
+            m_controls->ci()->setFocus();
+        }
+    });
+    connect(save, &QPushButton::clicked, this, [this] { step([this] { m_model.save(); }); });
+    connect(cancel, &QPushButton::clicked, this,
+            [this] { step([this] { m_model.showPosition(m_model.position()); }); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { step([this] { m_model.deleteHolder(); }); });
+    connect(newDep, &QPushButton::clicked, this, [this] {
+        std::optional<int> position;
+        step([this, &position] { position = m_model.addDependent(); });
+        if (position) {
+            openDependent(*position);
+        }
+    });
+    connect(find, &QPushButton::clicked, this, &ClientWindow::search);
+    connect(ok, &QPushButton::clicked, this, &ClientWindow::accept);
+
+    auto* moves = new QHBoxLayout;
+    for (QPushButton* b : {first, previous, next, last}) {
+        b->setFixedWidth(40);
+        moves->addWidget(b);
+    }
+    moves->addStretch();
+    auto* side = new QVBoxLayout;
+    side->addWidget(depTitle);
+    side->addWidget(m_dependents, 1);
+    side->addWidget(newDep);
+    auto* body = new QHBoxLayout;
+    body->addLayout(grid, 3);
+    body->addLayout(side, 1);
+    auto* actions = new QHBoxLayout;
+    for (QPushButton* b : {add, save, cancel, remove, find, situation}) {
+        actions->addWidget(b);
+    }
+    actions->addStretch();
+    actions->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
+    layout->addLayout(body, 1);
+    layout->addLayout(moves);
+    layout->addLayout(actions);
+
+    std::vector<QWidget*> order = m_controls->tabOrder();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_dependents, newDep, first, previous,
+                                                      next, last, add, save, cancel, remove,
+                                                      find, situation, ok}) {
+        order.push_back(w);
+    }
+    chainTabOrder(order);
+
+    m_model.open();
+    showForm();
+    m_controls->firstName()->setFocus();
+}
+
+ClientWindow::~ClientWindow() = default;
+
+void ClientWindow::showClient(std::int32_t code)
+{
+    step([this, code] { m_model.showClient(code); });
+}
+
+void ClientWindow::showForm()
+{
+    m_controls->show(m_model.form);
+    m_dependents->clear();
+    for (const std::string& line : m_model.lstDependentes) {
+        m_dependents->addItem(toQString(line));
+    }
+}
+
+void ClientWindow::collect()
+{
+    m_controls->collect(m_model.form);
+}
+
+template <class Step>
+void ClientWindow::step(Step&& stepToRun)
+{
+    collect();
+    stepToRun();
+    showForm();
+}
+
+void ClientWindow::openDependent(int position)
+{
+    collect();
+    if (m_model.isDirty() && !m_model.save()) {
+        return;
+    }
+    const auto holder = static_cast<std::int16_t>(m_model.code());
+    DependentWindow window(m_state, holder, position, this);
+    window.exec();
+    if (window.newHolder()) {
+        m_model.showClient(*window.newHolder());
+    } else {
+        // The list reads the dependents afresh.
+        m_model.showPosition(m_model.position());
+    }
+    showForm();
+}
+
+void ClientWindow::search()
+{
+    collect();
+    if (m_model.isDirty() && !m_model.save()) {
+        showForm();
+        return;
+    }
+    const auto hit = searchRecord(m_state, this, core::SearchMode::Clients);
+    if (!hit) {
+        return;
+    }
+    if (hit->kind == core::FileKind::Clients) {
+        showClient(hit->number);
+        return;
+    }
+    // A dependent opens inside its holder.
+    auto& records = m_state.records();
+    records.readRecord(core::FileKind::Dependents, hit->number, true);
+    const std::int16_t holder = records.dependent().Titular;
+    showClient(holder);
+    records.readRecord(core::FileKind::Clients, holder, true);
+    const auto& client = records.client();
+    const auto end = client.Dep.begin() + client.depCount();
+    const auto at = std::find(client.Dep.begin(), end, static_cast<std::int16_t>(hit->number));
+    if (at != end) {
+        openDependent(static_cast<int>(at - client.Dep.begin()) + 1);
+    }
+}
+
+void ClientWindow::accept()
+{
+    collect();
+    if (m_model.isDirty() && !m_model.save()) {
+        showForm();
+        return;
+    }
+    QDialog::accept();
+}
+
+void ClientWindow::reject()
+{
+    collect();
+    if (m_model.close()) {
+        QDialog::reject();
+    } else {
+        showForm();
+    }
+}
+
+} // namespace tavolim::app

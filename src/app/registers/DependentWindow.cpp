@@ -1,0 +1,170 @@
+#include "app/registers/DependentWindow.h"
+
+#include "core/shell/AppState.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavolim::app {
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int position,
+                                 QWidget* parent)
+    : QDialog(parent), m_model(state, holder)
+{
+    setObjectName(QStringLiteral("frmDadosDep"));
+    setWindowTitle(QStringLiteral("Dados dos Dependentes"));
+
+    auto* menus = new QMenuBar(this);
+    QMenu* print = menus->addMenu(QStringLiteral("&Imprimir"));
+    print->setObjectName(QStringLiteral("mnuImprimir"));
+    QAction* current = print->addAction(QStringLiteral("Atual"));
+    current->setObjectName(QStringLiteral("mnuImpCliAtual"));
+    QAction* all = print->addAction(QStringLiteral("Todos"));
+    all->setObjectName(QStringLiteral("mnuImpTodosRel"));
+    // The client sheets are not printed yet.
+    current->setEnabled(false);
+    all->setEnabled(false);
+    QAction* toHolder = menus->addAction(QStringLiteral("&Tornar Responsável"));
+    toHolder->setObjectName(QStringLiteral("mnuTornarResp"));
+    connect(toHolder, &QAction::triggered, this, &DependentWindow::makeHolder);
+
+    auto* grid = new QGridLayout;
+    m_controls = std::make_unique<PersonControls>(
+        this, grid, PersonControls::Options{.grauParentesco = true, .tipoCasa = false},
+        [this] { m_model.markDirty(); });
+
+    auto* first = button(this, "cmdPrimeiroDependente", QStringLiteral("|<"));
+    auto* previous = button(this, "cmdDependenteAnterior", QStringLiteral("<"));
+    auto* next = button(this, "cmdPróximoDependente", QStringLiteral(">"));
+    auto* last = button(this, "cmdUltimoDependente", QStringLiteral(">|"));
+    first->setToolTip(QStringLiteral("Primeiro dependente"));
+    previous->setToolTip(QStringLiteral("Dependente anterior"));
+    next->setToolTip(QStringLiteral("Próximo dependente"));
+    last->setToolTip(QStringLiteral("Último dependente"));
+    auto* add = button(this, "cmdAdicionar", QStringLiteral("&Adicionar"));
+    auto* save = button(this, "cmdSalvar", QStringLiteral("Sal&var"));
+    auto* cancel = button(this, "cmdCancelar", QStringLiteral("&Cancelar"));
+    auto* remove = button(this, "cmdExcluir", QStringLiteral("&Excluir"));
+    auto* situation = button(this, "cmdSituação", QStringLiteral("Si&tuação"));
+    // The client situation window is not part of the program yet.
+    situation->setEnabled(false);
+    auto* ok = button(this, "cmdOK", QStringLiteral("OK"));
+
+    connect(first, &QPushButton::clicked, this, [this] { step([this] { m_model.moveFirst(); }); });
+    connect(previous, &QPushButton::clicked, this,
+            [this] { step([this] { m_model.movePrevious(); }); });
+    connect(next, &QPushButton::clicked, this, [this] { step([this] { m_model.moveNext(); }); });
+    connect(last, &QPushButton::clicked, this, [this] { step([this] { m_model.moveLast(); }); });
+    connect(add, &QPushButton::clicked, this, [this] {
+        bool added = false;
+        step([this, &added] { added = m_model.addDependent(); });
+        if (added) {
+            m_controls->ci()->setFocus();
+        }
+    });
+    connect(save, &QPushButton::clicked, this, [this] { step([this] { m_model.save(); }); });
+    connect(cancel, &QPushButton::clicked, this,
+            [this] { step([this] { m_model.showPosition(m_model.position()); }); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { step([this] { m_model.deleteDependent(); }); });
+    connect(ok, &QPushButton::clicked, this, &DependentWindow::accept);
+
+    auto* moves = new QHBoxLayout;
+    for (QPushButton* b : {first, previous, next, last}) {
+        b->setFixedWidth(40);
+        moves->addWidget(b);
+    }
+    moves->addStretch();
+    auto* actions = new QHBoxLayout;
+    for (QPushButton* b : {add, save, cancel, remove, situation}) {
+        actions->addWidget(b);
+    }
+    actions->addStretch();
+    actions->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
+    layout->addLayout(grid, 1);
+    layout->addLayout(moves);
+    layout->addLayout(actions);
+
+    std::vector<QWidget*> order = m_controls->tabOrder();
+    for (QWidget* w : std::initializer_list<QWidget*>{first, previous, next, last, add, save,
+                                                      cancel, remove, situation, ok}) {
+        order.push_back(w);
+    }
+    chainTabOrder(order);
+
+    m_model.showDependent(position);
+    showForm();
+    m_controls->firstName()->setFocus();
+}
+
+DependentWindow::~DependentWindow() = default;
+
+void DependentWindow::showForm()
+{
+    m_controls->show(m_model.form);
+}
+
+void DependentWindow::collect()
+{
+    m_controls->collect(m_model.form);
+}
+
+template <class Step>
+void DependentWindow::step(Step&& stepToRun)
+{
+    collect();
+    stepToRun();
+    showForm();
+}
+
+void DependentWindow::makeHolder()
+{
+    collect();
+    if (m_model.isDirty() && !m_model.save()) {
+        showForm();
+        return;
+    }
+    m_newHolder = m_model.makeHolder();
+    if (m_newHolder) {
+        QDialog::accept();
+    }
+}
+
+void DependentWindow::accept()
+{
+    collect();
+    if (m_model.isDirty() && !m_model.save()) {
+        showForm();
+        return;
+    }
+    QDialog::accept();
+}
+
+void DependentWindow::reject()
+{
+    collect();
+    if (m_model.close()) {
+        QDialog::reject();
+    } else {
+        showForm();
+    }
+}
+
+} // namespace tavolim::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/registers/PersonControls.h"
+#include "core/registers/DependentRegister.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace tavolim::core {
+class AppState;
+}
+
+namespace tavolim::app {
+
+// The dependent register (frmDadosDep): a thin view over core::DependentRegister, always
+// inside one holder and moving through the holder's list.
+class DependentWindow final : public QDialog {
+    Q_OBJECT
+
+public:
+    DependentWindow(core::AppState& state, std::int16_t holder, int position,
+                    QWidget* parent = nullptr);
+    ~DependentWindow() override;
+
+    const core::DependentRegister& model() const { return m_model; }
+    // The client code of a dependent made a holder here, for the client window to show.
+    const std::optional<std::int32_t>& newHolder() const { return m_newHolder; }
+
+public slots:
+    void reject() override;
+
+private:
+    void showForm();
+    void collect();
+    template <class Step>
+    void step(Step&& stepToRun);
+    void makeHolder();
+    void accept() override;
+
+    core::DependentRegister m_model;
+    std::unique_ptr<PersonControls> m_controls;
+    std::optional<std::int32_t> m_newHolder;
+};
+
+} // namespace tavolim::app

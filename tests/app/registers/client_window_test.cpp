@@ -1,0 +1,69 @@
+#include "app/registers/ClientWindow.h"
+
+#include "app/shell/ShellWindowFixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace tavolim::app {
+namespace {
+
+class ClientWindowTest : public test::ShellWindowFixture {
+protected:
+    // Key by key, as the operator types.
+    static void keys(QWidget& window, const char* name, const QString& text)
+    {
+        QLineEdit* box = child<QLineEdit>(window, name);
+        box->setFocus();
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(box, &press);
+        }
+    }
+};
+
+TEST_F(ClientWindowTest, ANewClientTypedInIsSavedToItsRecord)
+{
+    dialogs.texts = {"Maria Souza"};
+    ClientWindow window(state);
+    window.show();
+
+    click(window, "cmdAdicionar");
+    keys(window, "txtCI", "1234567");
+    keys(window, "txtCPF", "123.456.789-00");
+    keys(window, "txtDataNasc", "05/03/1981");
+    type(window, "txtEndereço", "Rua das Flores, 10");
+    type(window, "txtCEP", "01310-100");
+    type(window, "txtCidade", "São Paulo");
+    child<QAbstractButton>(window, "optFem")->click();
+    child<QAbstractButton>(window, "optCasaPropria")->click();
+    EXPECT_EQ(child<QLineEdit>(window, "txtDataNasc")->text(), "05/03/1981");
+    EXPECT_TRUE(window.model().isDirty());
+    click(window, "cmdSalvar");
+    EXPECT_FALSE(window.model().isDirty());
+    click(window, "cmdOK");
+
+    EXPECT_FALSE(window.isVisible());
+    auto& records = state.records();
+    records.readRecord(core::FileKind::Clients, 1, true);
+    const core::ClientRecord c = records.client();
+    EXPECT_EQ(c.Codigo, 1);
+    EXPECT_EQ(c.PrimNome, "Maria");
+    EXPECT_EQ(c.SobreNome, "Souza");
+    EXPECT_EQ(c.CI, "1234567");
+    EXPECT_EQ(c.CPF, "123.456.789-00");
+    EXPECT_EQ(c.DataNasc, 5031981);
+    EXPECT_EQ(c.Endereco, "Rua das Flores, 10");
+    EXPECT_EQ(c.Cidade, "São Paulo");
+    EXPECT_EQ(c.CEP, 1310100);
+    EXPECT_EQ(c.DataInsc, 5122026);
+    EXPECT_FALSE(c.Sexo);
+    EXPECT_TRUE(c.TipoCasa);
+    EXPECT_EQ(dialogs.prompts.size(), 1u);
+}
+
+} // namespace
+} // namespace tavolim::app
