@@ -81,6 +81,10 @@ SituationLine tapeLine(AppState& state, std::int16_t code, std::vector<TapeAtHom
     at.Nome = trim(tape.Nome);
     at.DataRetirada = tape.DataRetirada;
     at.Dias = tape.Dias;
+    at.ValorLocacao = tape.ValorLocacao;
+    at.AcertoQtd = tape.AcertoQtd;
+    at.QtdBase = tape.QtdBase;
+    at.AcertoValor = tape.AcertoValor;
     at.charge = currentTapeCharge(state);
     SituationLine line;
     line[0] = std::to_string(code);
@@ -127,6 +131,27 @@ std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, M
         return "[D] - ";
     }
     return valorPago.isPositive() ? "[C] - " : "[N] - ";
+}
+
+std::string reRentDetail(const TapeAtHome& tape)
+{
+    return "Número de Relocações: " + std::to_string(tape.AcertoQtd) +
+           "\nFitas Relocadas Neste Dia: " + std::to_string(tape.QtdBase) +
+           "\nSoma das Diárias das Relocações: R$" + formatMoneyPlain(tape.AcertoValor) +
+           "\nValor da Diária da Fita: R$" + formatMoneyPlain(tape.ValorLocacao) +
+           "\nValor Total: R$" + formatMoneyPlain(tape.ValorLocacao + tape.AcertoValor);
+}
+
+std::string fineDetail(const TapeAtHome& tape)
+{
+    if (!tape.charge || !tape.charge->fine.isLate()) {
+        return {};
+    }
+    const LateFine& fine = tape.charge->fine;
+    return "Atraso: " + std::to_string(fine.late) + (fine.inHours ? "h" : "d") +
+           "\nNúmero de Multas: " + std::to_string(fine.periods) +
+           "\nValor de Cada Multa: R$" + formatMoneyPlain(fine.each) +
+           "\nTotal: R$" + formatMoneyPlain(fine.amount);
 }
 
 Situation showSituation(AppState& state, PersonRef person)

@@ -29,8 +29,18 @@ struct TapeAtHome {
     std::string Nome;
     std::int32_t DataRetirada = 0;
     std::int16_t Dias = 0;
+    Money ValorLocacao;
+    std::int16_t AcertoQtd = 0;
+    std::int16_t QtdBase = 0;
+    Money AcertoValor;
     std::optional<TapeChargeLine> charge;
 };
+
+// The detail pop-ups of a grid line, lines joined by "\n". The re-rental figures, in
+// re-rent mode: "Número de Relocações: " ... "Valor Total: R$".
+std::string reRentDetail(const TapeAtHome& tape);
+// The fine figures: "Atraso: " ... "Total: R$"; empty when the tape is not fined.
+std::string fineDetail(const TapeAtHome& tape);
 
 // A person in the family list lstClientes, with the status prefix in its text.
 struct RelatedPerson {

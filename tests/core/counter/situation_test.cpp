@@ -185,6 +185,11 @@ TEST_F(SituationTest, ReRentModeRenewsThePastDueTapesBeforeCharging)
     EXPECT_EQ(records().tape().AcertoQtd, 2);
     EXPECT_EQ(s.lines[0][5], "3");
     EXPECT_EQ(s.lines[0][6], "7,00"); // 3.00 + two renewals at 2.00
+    EXPECT_EQ(reRentDetail(s.tapes[0]),
+              "Número de Relocações: 2\nFitas Relocadas Neste Dia: 1\n"
+              "Soma das Diárias das Relocações: R$4,00\nValor da Diária da Fita: R$3,00\n"
+              "Valor Total: R$7,00");
+    EXPECT_EQ(fineDetail(s.tapes[0]), "");
 }
 
 TEST_F(SituationTest, PrintoutCarriesEachTapeWithItsLatenessAndTheAccount)
@@ -211,6 +216,8 @@ TEST_F(SituationTest, PrintoutCarriesEachTapeWithItsLatenessAndTheAccount)
                         b.line(" Valor Pago Adiantado     R$    0,00") +
                         b.line("         Valor Devido     R$   13,00") +
                         b.line("                Saldo     R$    0,00"));
+    EXPECT_EQ(fineDetail(s.tapes[0]), "Atraso: 3d\nNúmero de Multas: 3\n"
+                                      "Valor de Cada Multa: R$0,50\nTotal: R$1,50");
     EXPECT_TRUE(printSituation(state, s));
     ASSERT_EQ(printer.printed.size(), 1U);
     EXPECT_NE(printer.printed[0].find("#Situacao de Cliente#"), std::string::npos);
