@@ -18,6 +18,7 @@
 #include "core/shell/OperatorSession.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPointer>
 
 using namespace tavolim;
@@ -25,6 +26,8 @@ using namespace tavolim;
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Calendars, day names and number boxes speak the store's language.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QCoreApplication::setOrganizationName(QString::fromLatin1(app::kProgramTitle));
     QCoreApplication::setApplicationName(QString::fromLatin1(app::kProgramTitle));
 
