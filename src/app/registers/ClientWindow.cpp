@@ -1,6 +1,7 @@
 #include "app/registers/ClientWindow.h"
 
 #include "app/registers/DependentWindow.h"
+#include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
 #include "core/registers/RecordSearch.h"
@@ -19,17 +20,6 @@
 #include <algorithm>
 
 namespace tavolim::app {
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_model(state)
@@ -64,30 +54,23 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     auto* depTitle = new QLabel(QStringLiteral("&Dependentes:"), this);
     depTitle->setBuddy(m_dependents);
 
-    auto* first = button(this, "cmdPrimeiroCliente", QStringLiteral("|<"));
-    auto* previous = button(this, "cmdClienteAnterior", QStringLiteral("<"));
-    auto* next = button(this, "cmdProxCliente", QStringLiteral(">"));
-    auto* last = button(this, "cmdUltimoCliente", QStringLiteral(">|"));
-    first->setToolTip(QStringLiteral("Primeiro cliente"));
-    previous->setToolTip(QStringLiteral("Cliente anterior"));
-    next->setToolTip(QStringLiteral("Próximo cliente"));
-    last->setToolTip(QStringLiteral("Último cliente"));
-    auto* add = button(this, "cmdAdicionar", QStringLiteral("&Adicionar"));
-    auto* save = button(this, "cmdSalvar", QStringLiteral("Sal&var"));
-    auto* cancel = button(this, "cmdCancelar", QStringLiteral("&Cancelar"));
-    auto* remove = button(this, "cmdExcluir", QStringLiteral("&Excluir"));
-    auto* newDep = button(this, "cmdNovoDep", QStringLiteral("Novo De&p."));
-    auto* find = button(this, "cmdProcurar", QStringLiteral("P&rocurar"));
-    auto* situation = button(this, "cmdSituação", QStringLiteral("Si&tuação"));
-    // The client situation window is not part of the program yet.
-    situation->setEnabled(false);
-    auto* ok = button(this, "cmdOK", QStringLiteral("OK"));
+    RegisterButtons buttons(this, {"cmdPrimeiroCliente", "cmdClienteAnterior", "cmdProxCliente",
+                                   "cmdUltimoCliente", QStringLiteral("cliente")},
+                            m_model,
+                            [this](const std::function<void()>& f) { step(f); });
+    auto* first = buttons.first;
+    auto* previous = buttons.previous;
+    auto* next = buttons.next;
+    auto* last = buttons.last;
+    auto* add = buttons.add;
+    auto* save = buttons.save;
+    auto* cancel = buttons.cancel;
+    auto* remove = buttons.remove;
+    auto* situation = buttons.situation;
+    auto* ok = buttons.ok;
+    auto* newDep = registerButton(this, "cmdNovoDep", QStringLiteral("Novo De&p."));
+    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));
 
-    connect(first, &QPushButton::clicked, this, [this] { step([this] { m_model.moveFirst(); }); });
-    connect(previous, &QPushButton::clicked, this,
-            [this] { step([this] { m_model.movePrevious(); }); });
-    connect(next, &QPushButton::clicked, this, [this] { step([this] { m_model.moveNext(); }); });
-    connect(last, &QPushButton::clicked, this, [this] { step([this] { m_model.moveLast(); }); });
     connect(add, &QPushButton::clicked, this, [this] {
         bool started = false;
         step([this, &started] { started = m_model.addHolder(); });
@@ -95,9 +78,6 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
             m_controls->ci()->setFocus();
         }
     });
-    connect(save, &QPushButton::clicked, this, [this] { step([this] { m_model.save(); }); });
-    connect(cancel, &QPushButton::clicked, this,
-            [this] { step([this] { m_model.showPosition(m_model.position()); }); });
     connect(remove, &QPushButton::clicked, this,
             [this] { step([this] { m_model.deleteHolder(); }); });
     connect(newDep, &QPushButton::clicked, this, [this] {
@@ -110,12 +90,7 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     connect(find, &QPushButton::clicked, this, &ClientWindow::search);
     connect(ok, &QPushButton::clicked, this, &ClientWindow::accept);
 
-    auto* moves = new QHBoxLayout;
-    for (QPushButton* b : {first, previous, next, last}) {
-        b->setFixedWidth(40);
-        moves->addWidget(b);
-    }
-    moves->addStretch();
+    auto* moves = buttons.movesRow();
     auto* side = new QVBoxLayout;
     side->addWidget(depTitle);
     side->addWidget(m_dependents, 1);

@@ -1,5 +1,6 @@
 #include "app/registers/DependentWindow.h"
 
+#include "app/registers/RegisterButtons.h"
 #include "core/shell/AppState.h"
 
 #include <QGridLayout>
@@ -10,17 +11,6 @@
 #include <QVBoxLayout>
 
 namespace tavolim::app {
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
 
 DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int position,
                                  QWidget* parent)
@@ -48,28 +38,22 @@ DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int
         this, grid, PersonControls::Options{.grauParentesco = true, .tipoCasa = false},
         [this] { m_model.markDirty(); });
 
-    auto* first = button(this, "cmdPrimeiroDependente", QStringLiteral("|<"));
-    auto* previous = button(this, "cmdDependenteAnterior", QStringLiteral("<"));
-    auto* next = button(this, "cmdPróximoDependente", QStringLiteral(">"));
-    auto* last = button(this, "cmdUltimoDependente", QStringLiteral(">|"));
-    first->setToolTip(QStringLiteral("Primeiro dependente"));
-    previous->setToolTip(QStringLiteral("Dependente anterior"));
-    next->setToolTip(QStringLiteral("Próximo dependente"));
-    last->setToolTip(QStringLiteral("Último dependente"));
-    auto* add = button(this, "cmdAdicionar", QStringLiteral("&Adicionar"));
-    auto* save = button(this, "cmdSalvar", QStringLiteral("Sal&var"));
-    auto* cancel = button(this, "cmdCancelar", QStringLiteral("&Cancelar"));
-    auto* remove = button(this, "cmdExcluir", QStringLiteral("&Excluir"));
-    auto* situation = button(this, "cmdSituação", QStringLiteral("Si&tuação"));
-    // The client situation window is not part of the program yet.
-    situation->setEnabled(false);
-    auto* ok = button(this, "cmdOK", QStringLiteral("OK"));
+    RegisterButtons buttons(this, {"cmdPrimeiroDependente", "cmdDependenteAnterior",
+                                   "cmdPróximoDependente", "cmdUltimoDependente",
+                                   QStringLiteral("dependente")},
+                            m_model,
+                            [this](const std::function<void()>& f) { step(f); });
+    auto* first = buttons.first;
+    auto* previous = buttons.previous;
+    auto* next = buttons.next;
+    auto* last = buttons.last;
+    auto* add = buttons.add;
+    auto* save = buttons.save;
+    auto* cancel = buttons.cancel;
+    auto* remove = buttons.remove;
+    auto* situation = buttons.situation;
+    auto* ok = buttons.ok;
 
-    connect(first, &QPushButton::clicked, this, [this] { step([this] { m_model.moveFirst(); }); });
-    connect(previous, &QPushButton::clicked, this,
-            [this] { step([this] { m_model.movePrevious(); }); });
-    connect(next, &QPushButton::clicked, this, [this] { step([this] { m_model.moveNext(); }); });
-    connect(last, &QPushButton::clicked, this, [this] { step([this] { m_model.moveLast(); }); });
     connect(add, &QPushButton::clicked, this, [this] {
         bool added = false;
         step([this, &added] { added = m_model.addDependent(); });
@@ -77,19 +61,11 @@ DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int
             m_controls->ci()->setFocus();
         }
     });
-    connect(save, &QPushButton::clicked, this, [this] { step([this] { m_model.save(); }); });
-    connect(cancel, &QPushButton::clicked, this,
-            [this] { step([this] { m_model.showPosition(m_model.position()); }); });
     connect(remove, &QPushButton::clicked, this,
             [this] { step([this] { m_model.deleteDependent(); }); });
     connect(ok, &QPushButton::clicked, this, &DependentWindow::accept);
 
-    auto* moves = new QHBoxLayout;
-    for (QPushButton* b : {first, previous, next, last}) {
-        b->setFixedWidth(40);
-        moves->addWidget(b);
-    }
-    moves->addStretch();
+    auto* moves = buttons.movesRow();
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {add, save, cancel, remove, situation}) {
         actions->addWidget(b);
