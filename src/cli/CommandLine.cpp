@@ -3,6 +3,7 @@
 #include "cli/BookDump.h"
 #include "cli/Dump.h"
 #include "core/store/RecordStore.h"
+#include "core/store/TextHelpers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -58,6 +59,38 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             return line;
         }
         const bool sizeOption = arg == "--clientes" || arg == "--fitas" || arg == "--produtos";
+        const bool clockOption = arg == "--hoje" || arg == "--agora";
+        const bool personOption = arg == "--cliente" || arg == "--dependente";
+        if (clockOption || personOption) {
+            if (i + 1 >= args.size()) {
+                return fail(line, "falta o valor de " + arg + ".");
+            }
+            const std::string& value = args[++i];
+            if (arg == "--hoje") {
+                line.today = core::toYmd(core::textToDate(value));
+                if (!line.today) {
+                    return fail(line, "--hoje pede uma data dd/mm/aaaa, não \"" + value + "\".");
+                }
+            } else if (arg == "--agora") {
+                const std::int16_t hhmm = core::textToTime(value);
+                if (hhmm == 0 && value.find_first_not_of("0:") != std::string::npos) {
+                    return fail(line, "--agora pede uma hora hh:mm, não \"" + value + "\".");
+                }
+                line.now = std::chrono::hours{hhmm / 100} + std::chrono::minutes{hhmm % 100};
+            } else {
+                const auto n = parseNumber(value);
+                if (!n || *n < 1 || *n > core::RecordStore::MaxRecords) {
+                    return fail(line, arg + " pede um código de 1 a 32767, não \"" + value +
+                                          "\".");
+                }
+                if (line.person != 0) {
+                    return fail(line, "use só um de --cliente e --dependente.");
+                }
+                line.person = static_cast<std::int16_t>(*n);
+                line.titular = arg == "--cliente";
+            }
+            continue;
+        }
         if (arg == "--dados" || sizeOption) {
             if (i + 1 >= args.size()) {
                 return fail(line, "falta o valor de " + arg + ".");
@@ -95,6 +128,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         line.command = Command::Dump;
     } else if (command == "exemplo") {
         line.command = Command::Sample;
+    } else if (command == "situacao") {
+        line.command = Command::Situation;
     } else {
         return fail(line, "comando desconhecido: " + command + ".");
     }
@@ -106,6 +141,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         return fail(line, "--clientes, --fitas e --produtos são só do comando exemplo.");
     }
 
+    const bool situation = line.command == Command::Situation;
+    if ((line.today || line.now || line.person != 0) && !situation) {
+        return fail(line, "--hoje, --agora, --cliente e --dependente são só do comando situacao.");
+    }
+    if (situation && line.person == 0) {
+        return fail(line, "situacao pede --cliente N ou --dependente N.");
+    }
     if (line.command != Command::Dump) {
         if (words.size() > 1) {
             return fail(line, "argumento a mais: " + words[1] + ".");

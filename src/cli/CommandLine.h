@@ -2,6 +2,7 @@
 
 #include "core/tools/SampleStore.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -10,7 +11,7 @@
 
 namespace tavolim::cli {
 
-enum class Command { Help, Init, Dump, Sample };
+enum class Command { Help, Init, Dump, Sample, Situation };
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
 // or a record exists is the command's business.
@@ -20,6 +21,10 @@ struct CommandLine {
     std::string what;                  // dump: a record kind name, "memo" or "sinopse"
     std::optional<std::int64_t> number; // dump N; values beyond int64 saturate
     core::SampleSize size;             // exemplo, clamped to 0..32767
+    std::optional<std::chrono::year_month_day> today; // --hoje, in place of the clock
+    std::optional<std::chrono::minutes> now;         // --agora
+    std::int16_t person = 0;           // situacao: --cliente N or --dependente N
+    bool titular = true;
     std::string problem;               // why the usage is wrong; empty when it is right
 };
 

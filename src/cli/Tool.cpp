@@ -3,6 +3,7 @@
 #include "cli/BookDump.h"
 #include "cli/CommandLine.h"
 #include "cli/Dump.h"
+#include "cli/SituationCommand.h"
 #include "cli/Usage.h"
 #include "core/shell/NewInstallation.h"
 #include "core/store/MemoStore.h"
@@ -109,6 +110,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return dump(line, out, err);
     case Command::Sample:
         return sample(line, out, err);
+    case Command::Situation:
+        return printSituation(line, out, err);
     }
     return 2;
 }

@@ -25,6 +25,12 @@ std::string usageText()
            std::to_string(defaults.clientes) + " clientes, " +
            std::to_string(defaults.fitas) + " fitas, " + std::to_string(defaults.produtos) +
            " produtos; no máximo 32767)\n"
+           "  situacao (--cliente N | --dependente N) [--hoje dd/mm/aaaa] [--agora hh:mm]\n"
+           "                       mostra a situação da pessoa como no balcão: uma linha\n"
+           "                       por fita em casa (código, título, preço, prazo, dias,\n"
+           "                       diárias, total, multa) e os cinco totais; sem --hoje e\n"
+           "                       --agora vale o relógio. Com cobrança por relocação,\n"
+           "                       grava as relocações como a janela\n"
            "\n"
            "TIPO: clientes, dependentes, fitas, atores, distribuidores, produtos, selos,\n"
            "      midias, regras, locadora\n"

@@ -80,6 +80,12 @@ TEST_F(ToolTest, WrongUsageExitsWithTwoAndTheUsageWithoutTouchingTheFolder)
         {"--dados", missing, "dump", "sinopse", "1a"},
         {"--dados", missing, "exemplo", "--fitas", "muitas"},
         {"--dados", missing, "exemplo", "--fitas"},
+        {"--dados", missing, "situacao"},
+        {"--dados", missing, "situacao", "--cliente", "0"},
+        {"--dados", missing, "situacao", "--cliente", "1", "--dependente", "2"},
+        {"--dados", missing, "situacao", "--cliente", "1", "--hoje", "31/02/2026"},
+        {"--dados", missing, "situacao", "--cliente", "1", "--agora", "25:00"},
+        {"--dados", missing, "dump", "clientes", "--hoje", "01/12/2026"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(testing::PrintToString(args));
