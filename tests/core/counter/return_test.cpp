@@ -1,0 +1,361 @@
+#include "core/counter/Return.h"
+
+#include "core/books/BookRecords.h"
+#include "core/books/DayRoll.h"
+#include "core/books/TapeBook.h"
+#include "core/counter/CounterFixture.h"
+#include "core/printing/ReceiptBuilder.h"
+#include "core/shell/BusinessDay.h"
+#include "core/store/LabelRecord.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+#include "support/RecordFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using test::reais;
+using namespace std::chrono;
+
+// A store installed ten days before the test's day, Saturday 5/12/2026. Label 1 at 1.50 a day
+// with 3-day terms and a fine of 1.00 per two whole late days; lateness charged per agreed
+// term unless a test says otherwise.
+class ReturnTest : public test::CounterTest {
+protected:
+    void SetUp() override
+    {
+        m_today = clock.date;
+        clock.date = sys_days(m_today) - days{10};
+        CounterTest::SetUp();
+        startDay(state, false);
+        state.options().TipoCobraAtraso = 3;
+        auto& l = records().label();
+        l = LabelRecord{};
+        l.Codigo = 1;
+        l.Nome = "Catálogo";
+        l.NumMaxDias = 30;
+        l.Diarias.fill(reais(1.5));
+        l.Prazos.fill(3);
+        l.TempoMulta = 2;
+        l.UnidadeMulta = 1;
+        l.ValorMulta = reais(1);
+        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 1));
+    }
+
+    // The clock moves to `ago` days before the test's day and the business day follows.
+    void goTo(int ago)
+    {
+        clock.date = sys_days(m_today) - days{ago};
+        checkDateChange(state);
+        dialogs.messages.clear();
+    }
+
+    // What the situation window hands over, on the test's day.
+    Situation situation()
+    {
+        goTo(0);
+        return showSituation(state, {1, true});
+    }
+
+    std::int32_t daysAgo(int n) { return fromYmd(sys_days(m_today) - days{n}); }
+
+    // Tape `code` with the person since `ago` days, at the end of the person's Fitas.
+    void lend(std::int16_t code, PersonRef person, int ago, std::int16_t dias, double price,
+              bool brinde = false)
+    {
+        auto& t = records().tape();
+        t = TapeRecord{};
+        t.Codigo = code;
+        t.Nome = "Fita " + std::to_string(code);
+        t.Selo = 1;
+        t.Midia = 1;
+        t.ClienteFita = person.code;
+        t.ClienteTitular = person.titular;
+        t.DataRetirada = daysAgo(ago);
+        t.DataBase = t.DataRetirada;
+        t.QtdLocadas = 1;
+        t.QtdBase = 1;
+        t.ValorLocacao = reais(price);
+        t.Dias = dias;
+        t.DiasBase = dias;
+        t.Brinde = brinde;
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+        auto& c = client(person.code);
+        c.Fitas[static_cast<std::size_t>(c.NumFitas++)] = code;
+        ASSERT_TRUE(records().writeRecord(FileKind::Clients, person.code));
+    }
+
+    TapeRecord tape(std::int16_t code)
+    {
+        records().readRecord(FileKind::Tapes, code, true);
+        return records().tape();
+    }
+
+    template <class R>
+    std::vector<R> readAll(const char* file) const
+    {
+        return test::readRecords<R>(folder.file(file));
+    }
+
+    year_month_day m_today;
+};
+
+TEST_F(ReturnTest, ReturningOneOfThreeKeepsTheOthersInOrder)
+{
+    writeClient(1, "Ana", 0, 0);
+    lend(7, {1, true}, 1, 2, 3);
+    lend(8, {1, true}, 1, 2, 2);
+    lend(9, {1, true}, 1, 2, 4);
+    ReturnModel model(state, situation());
+    model.setDevolveuTodos(false);
+    model.toggle(1);
+    model.payment = ReturnModel::Payment::Nothing;
+
+    const auto outcome = model.confirm();
+
+    EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
+    const ClientRecord c = client(1);
+    EXPECT_EQ(c.NumFitas, 2);
+    EXPECT_EQ(c.Fitas[0], 7);
+    EXPECT_EQ(c.Fitas[1], 9);
+    EXPECT_EQ(c.Fitas[2], 0);
+    EXPECT_EQ(c.ValorDevido, reais(2));
+    const TapeRecord freed = tape(8);
+    EXPECT_FALSE(freed.isRented());
+    EXPECT_EQ(freed.DataRetirada, 0);
+    EXPECT_EQ(freed.Dias, 0);
+    EXPECT_EQ(freed.QtdLocadas, 1);
+    EXPECT_EQ(freed.ValorLocacao, reais(2));
+    EXPECT_EQ(freed.ValorArrecadado, reais(2));
+    EXPECT_EQ(freed.UltData[0], daysAgo(1));
+    EXPECT_EQ(freed.UltCliente[0], 1);
+    EXPECT_TRUE(freed.UltTitular[0]);
+    EXPECT_EQ(tape(7).ClienteFita, 1);
+    loadCaixaDia(state);
+    EXPECT_EQ(state.CaixaDia.NumDevolucoes, 1);
+    EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1);
+}
+
+TEST_F(ReturnTest, AFreebieOnTimeIsFreedAndCountedAtNoCharge)
+{
+    writeClient(1, "Ana", 5, 0);
+    lend(7, {1, true}, 1, 2, 0, true);
+    ReturnModel model(state, situation());
+
+    const auto outcome = model.confirm();
+
+    EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
+    EXPECT_EQ(model.payment, ReturnModel::Payment::Nothing);
+    EXPECT_EQ(model.rowTexts(0)[5], "Brinde");
+    EXPECT_FALSE(tape(7).isRented());
+    EXPECT_EQ(client(1).NumFitas, 0);
+    EXPECT_EQ(client(1).ValorPago, reais(5));
+    EXPECT_EQ(client(1).ValorDevido, Money());
+    EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1);
+}
+
+// Tape 7 (3.00, one day out) stays; tape 8 (2.00 for 2 days, 5 days out) comes back at
+// Int(3 / 2 + 0.99) + 1 = 3 terms, 6.00. The client owes 2.50: 11.50 due.
+TEST_F(ReturnTest, TheAccountMovesByWhatWasPaidAgainstTheReturnedTotal)
+{
+    using P = ReturnModel::Payment;
+    struct Case {
+        const char* name;
+        P payment;
+        const char* typed;
+        double surcharge;
+        double discount;
+        Balance after;
+        double devPago;
+    };
+    const std::vector<Case> cases = {
+        {"exactly the returned total", P::Part, "6,00", 0, 0, {{}, reais(2.5)}, 6},
+        {"nothing paid", P::Nothing, "", 0, 0, {{}, reais(8.5)}, 0},
+        {"everything due", P::All, "", 0, 0, {reais(3), {}}, 11.5},
+        {"less than the returned", P::Part, "4", 0, 0, {{}, reais(4.5)}, 4},
+        {"surcharge and discount", P::Nothing, "", 1, 0.5, {{}, reais(9)}, 0},
+    };
+
+    for (const auto& c : cases) {
+        writeClient(1, "Ana", 0, 2.5);
+        lend(7, {1, true}, 1, 2, 3);
+        lend(8, {1, true}, 5, 2, 2);
+        state.CaixaDia = DailyTotalsRecord{};
+        ReturnModel model(state, situation());
+        model.setDevolveuTodos(false);
+        model.toggle(1);
+        model.payment = c.payment;
+        model.txtValorPago = c.typed;
+        model.setSurcharge(reais(c.surcharge));
+        ASSERT_TRUE(model.setDiscount(reais(c.discount)));
+
+        ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Saved) << c.name;
+
+        const ClientRecord after = client(1);
+        EXPECT_EQ((Balance{after.ValorPago, after.ValorDevido}), c.after) << c.name;
+        EXPECT_EQ(after.ValorUltPgto, reais(c.devPago)) << c.name;
+        EXPECT_EQ(state.CaixaDia.DevPago, reais(c.devPago)) << c.name;
+        EXPECT_EQ(state.CaixaDia.Entrada, reais(c.devPago)) << c.name;
+    }
+}
+
+// A tape of 3.00 for 2 days taken on Monday, back on Saturday: 3 days late, one whole fine
+// period of 1.00 on top of each mode's charge.
+TEST_F(ReturnTest, ALateTapeIsChargedAsItsModeSays)
+{
+    struct Case {
+        int mode;
+        int periods;
+        double amount;
+    };
+    const std::vector<Case> cases = {
+        {1, 4, 3 + 3 * 1.5 + 1}, // Wednesday to Friday at the label price
+        {2, 2, 2 * 3 + 1},       // Int(3 / 3 + 0.99) + 1 label terms
+        {3, 3, 3 * 3 + 1},       // Int(3 / 2 + 0.99) + 1 agreed terms
+        {4, 3, 3 + 3 + 1},       // two renewals of 1.50 already made
+        {5, 1, 3 + 1},
+    };
+    state.options().CobrarMulta = true;
+
+    for (const auto& c : cases) {
+        state.options().TipoCobraAtraso = static_cast<std::int16_t>(c.mode);
+        writeClient(1, "Ana", 0, 0);
+        lend(7, {1, true}, 5, 2, 3);
+        auto& t = records().tape();
+        t.DataBase = daysAgo(1); // renewed: due tomorrow
+        t.AcertoQtd = 2;
+        t.AcertoValor = reais(3);
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 7));
+        ReturnModel model(state, situation());
+        model.payment = ReturnModel::Payment::Nothing;
+
+        ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Saved) << c.mode;
+
+        const auto row = model.rowTexts(0);
+        EXPECT_EQ(row[3], std::to_string(c.periods)) << c.mode;
+        EXPECT_EQ(row[6], "0003d/0001/1") << c.mode;
+        EXPECT_EQ(client(1).ValorDevido, reais(c.amount)) << c.mode;
+        EXPECT_EQ(tape(7).ValorArrecadado, reais(c.amount)) << c.mode;
+    }
+}
+
+TEST_F(ReturnTest, TheTapeBookRecordsOfTheReturnedTapesAreCompleted)
+{
+    writeClient(1, "Ana", 0, 0);
+    goTo(4);
+    lend(7, {1, true}, 4, 2, 3);
+    lend(8, {1, true}, 4, 2, 2);
+    const std::vector<RentedTape> rented = {{7, reais(3)}, {8, reais(2)}};
+    ASSERT_TRUE(appendRentals(state, rented, 1, -1));
+    goTo(0);
+    ReturnModel model(state, situation());
+    model.setDevolveuTodos(false);
+    model.txtCod = "8";
+    ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Stay); // the code only marks
+    ASSERT_TRUE(model.isMarked(1));
+
+    const auto outcome = model.confirm();
+
+    EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
+    const auto book = readAll<TapeBookRecord>("LivroFts.tvl");
+    ASSERT_EQ(book.size(), 2u);
+    EXPECT_TRUE(book[0].isOut());
+    EXPECT_EQ(book[1].DataDev, daysAgo(0));
+    EXPECT_EQ(book[1].QtdDiarias, 2); // Int(2 / 2 + 0.99) + 1
+    EXPECT_EQ(book[1].ValorDev, reais(4));
+    const auto log = readAll<ReturnedTapeRecord>("FitasDev.tvl");
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().bookRecord(), 2);
+    EXPECT_EQ(readAll<PositionRecord>("PosFtDev.tvl").back().QtdRegs, 1);
+}
+
+TEST_F(ReturnTest, RefusalsTellTheOperatorAndWriteNothing)
+{
+    writeClient(1, "Ana", 0, 0);
+    lend(7, {1, true}, 1, 2, 3);
+    lend(8, {1, true}, 1, 2, 2);
+    ReturnModel model(state, situation());
+    model.toggle(0);
+
+    const auto everyNotMarked = model.confirm();
+    model.txtCod = "abc";
+    model.confirm();
+    model.txtCod = "99";
+    model.confirm();
+    model.txtCod.clear(); // a refused code stays in the box
+    model.setDevolveuTodos(false);
+    model.payment = ReturnModel::Payment::Part;
+    const auto noValue = model.confirm();
+    const bool discount = model.setDiscount(reais(5.01));
+
+    EXPECT_EQ(everyNotMarked, ReturnModel::Outcome::Stay);
+    EXPECT_EQ(noValue, ReturnModel::Outcome::FocusValorPago);
+    EXPECT_FALSE(discount);
+    EXPECT_EQ(dialogs.shownTexts(),
+              (std::vector<std::string>{
+                  "Erro: A opção 'Devolveu Todas as Fitas' está selecionada mas nem todas as "
+                  "fitas estão marcadas como devolvidas!\nSelecione as fitas devolvidas "
+                  "clicando sobre elas.",
+                  "O código da fita está incorreto.", "Esta fita não está na lista.",
+                  "O desconto não pode ser maior do que o valor devido."}));
+    EXPECT_EQ(client(1).NumFitas, 2);
+    EXPECT_TRUE(tape(7).isRented());
+}
+
+TEST_F(ReturnTest, PayingMoreThanDueAsksBeforeGoingOn)
+{
+    state.options().ConfirmOp = true;
+    writeClient(1, "Ana", 0, 0);
+    lend(7, {1, true}, 1, 2, 3);
+    ReturnModel model(state, situation());
+    model.payment = ReturnModel::Payment::Part;
+    model.txtValorPago = "20";
+    dialogs.answers = {msg::Answer::No, msg::Answer::Yes};
+
+    const auto first = model.confirm();
+    const bool rentedAfterNo = tape(7).isRented();
+    const auto second = model.confirm();
+
+    EXPECT_EQ(first, ReturnModel::Outcome::Stay);
+    EXPECT_TRUE(rentedAfterNo);
+    EXPECT_EQ(second, ReturnModel::Outcome::Saved);
+    EXPECT_EQ(dialogs.messages.at(0).text, "O valor pago pelo(a) cliente é maior do que o "
+                                           "valor devido.\nConfirma a Operação ?");
+    EXPECT_EQ(dialogs.messages.at(0).flags, msg::Question + msg::YesNo);
+    EXPECT_EQ(client(1).ValorPago, reais(17));
+}
+
+TEST_F(ReturnTest, ReceiptListsTheReturnedTapeAndTheNonZeroAmounts)
+{
+    writeClient(1, "Ana", 0, 2.5);
+    lend(7, {1, true}, 1, 2, 3);
+    lend(8, {1, true}, 5, 2, 2);
+    ReturnModel model(state, situation());
+    model.setDevolveuTodos(false);
+    model.toggle(1);
+    model.setSurcharge(reais(1));
+    model.payment = ReturnModel::Payment::Part;
+    model.txtValorPago = "10";
+    ReceiptBuilder builder(state);
+
+    const std::string body = model.receiptBody(builder);
+
+    EXPECT_EQ(model.pagouTudoCaption(), "Pagou &Tudo(R$12,50)");
+    EXPECT_EQ(body, builder.line("000008 Fita 8") +
+                        builder.line("            Diárias: 3     R$    6,00") +
+                        builder.line("      Fitas Devolvidas     R$    6,00") +
+                        builder.line("             Acréscimo     R$    1,00") +
+                        builder.line("  Outras Fitas Locadas     R$    3,00") +
+                        builder.line("        Outros Débitos     R$    2,50") +
+                        builder.line("                 Total     R$   12,50") +
+                        builder.line("            Valor Pago     R$   10,00") +
+                        builder.line("          Valor Devido     R$    2,50"));
+}
+
+} // namespace
+} // namespace tavolim::core
