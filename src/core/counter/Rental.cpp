@@ -1,0 +1,503 @@
+#include "core/counter/Rental.h"
+
+#include "core/books/DayRoll.h"
+#include "core/books/Histories.h"
+#include "core/books/TapeBook.h"
+#include "core/counter/ConfirmOperation.h"
+#include "core/counter/ReservationPrompt.h"
+#include "core/counter/Reservations.h"
+#include "core/counter/TapeLookup.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/Progress.h"
+#include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPrinter.h"
+#include "core/rules/RuleMessages.h"
+#include "core/rules/StoreCalendar.h"
+#include "core/shell/AppState.h"
+#include "core/shell/Operators.h"
+#include "core/store/ClientRecord.h"
+#include "core/store/DependentRecord.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tavolim::core {
+namespace {
+
+constexpr int kRowPrice = 21;
+constexpr int kRowTerm = 22;
+constexpr int kRowFreebie = 23;
+constexpr int kRowAmounts = 24;
+constexpr int kMaxTermDays = 9999;
+
+constexpr const char* kTooMany = "O máximo de fitas locadas por cliente é 15.";
+constexpr const char* kBadCode = "O código da fita está incorreto.";
+constexpr const char* kDeleted = "O registro desta fita foi excluído.";
+constexpr const char* kRentedNow = "Fita Atualmente Locada";
+constexpr const char* kBlankCells = "Os itens Prazo e Diária não podem ficar em branco.";
+
+std::string code6(std::int32_t code)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%06d", static_cast<int>(code));
+    return text;
+}
+
+// The person's rental fields, on a client or a dependent record alike.
+template <class Person>
+void addRental(Person& p, const std::vector<RentalRow>& rows, std::int32_t today)
+{
+    p.TotalLocacoes = static_cast<std::int16_t>(p.TotalLocacoes + static_cast<int>(rows.size()));
+    p.DataUltLocacao = today;
+    for (const auto& row : rows) {
+        const int at = std::clamp<int>(p.NumFitas, 0, Person::MaxTapes);
+        if (at == Person::MaxTapes) {
+            break;
+        }
+        p.Fitas[static_cast<std::size_t>(at)] = row.tape;
+        p.NumFitas = static_cast<std::int16_t>(at + 1);
+    }
+}
+
+} // namespace
+
+RentalModel::RentalModel(AppState& state, PersonRef person, Money tapesAtHome)
+    : m_state(state), m_person(person), m_tapesAtHome(tapesAtHome),
+      m_pricing(state.records().rules(), RentalPricing::settingsOf(state),
+                state.ports().dialogs)
+{
+    auto& records = state.records();
+    if (person.titular) {
+        records.readRecord(FileKind::Clients, person.code, true);
+        m_holder = person.code;
+        m_atHome = records.client().tapeCount();
+        m_regHistFita = records.client().RegHistFita;
+    } else {
+        records.readRecord(FileKind::Dependents, person.code, true);
+        m_holder = records.dependent().Titular;
+        m_atHome = records.dependent().tapeCount();
+        m_regHistFita = records.dependent().RegHistFita;
+    }
+    m_balance = Account(state, person).balance();
+    chkImprimir = state.options().ImpNotaLoc != 0;
+}
+
+RentalModel::AddOutcome RentalModel::add()
+{
+    const std::string code = trim(txtCodFita);
+    const std::string title = trim(txtNome);
+    if (code.empty() && (title.empty() || title == m_shownTitle)) {
+        return AddOutcome::Confirm;
+    }
+    auto& dialogs = m_state.ports().dialogs;
+    if (static_cast<int>(rowCount()) + m_atHome >= MaxTapes) {
+        dialogs.message(kTooMany, msg::Exclamation);
+        return AddOutcome::NotAdded;
+    }
+    std::int16_t tape = 0;
+    if (!code.empty()) {
+        const auto number = tapeCodeFromText(m_state.records(), code);
+        if (!number || *number < 1 || *number > m_state.records().recordCount(FileKind::Tapes)) {
+            dialogs.message(kBadCode, msg::Exclamation);
+            return AddOutcome::BadCode;
+        }
+        tape = static_cast<std::int16_t>(*number);
+    } else {
+        const auto hit = RecordSearch(m_state, SearchMode::Tapes).find(title, chooseTape);
+        if (!hit) {
+            return AddOutcome::NotAdded;
+        }
+        tape = static_cast<std::int16_t>(hit->number);
+    }
+    if (!acceptTape(tape)) {
+        return AddOutcome::NotAdded;
+    }
+    addRow(tape);
+    txtCodFita.clear();
+    txtNome = m_shownTitle = trim(m_names.back());
+    return AddOutcome::Added;
+}
+
+bool RentalModel::acceptTape(std::int16_t code)
+{
+    auto& records = m_state.records();
+    auto& dialogs = m_state.ports().dialogs;
+    records.readRecord(FileKind::Tapes, code, true);
+    const TapeRecord tape = records.tape();
+    if (isDeletedName(tape.Nome)) {
+        dialogs.message(kDeleted, msg::Information);
+        return false;
+    }
+    const auto& rows = m_pricing.rows();
+    if (std::any_of(rows.begin(), rows.end(), [&](const auto& r) { return r.tape == code; })) {
+        return false;
+    }
+    if (tape.isRented()) {
+        askReservation(m_state, code, m_person,
+                       "A fita '" + trim(tape.Nome) +
+                           "' está locada no momento.\nDeseja reservá-la para este cliente ?",
+                       kRentedNow);
+        return false;
+    }
+    if (m_state.options().VerifHist && m_regHistFita > 0 &&
+        Histories(m_state.dataFolder()).tapeInHistory(m_regHistFita, code)) {
+        const auto answer = dialogs.message(
+            "A fita '" + trim(tape.Nome) +
+                "' já foi locada pelo(a) cliente.\nDeseja locar novamente ?",
+            msg::Question + msg::YesNo, "Histórico de fitas locadas");
+        if (answer != msg::Answer::Yes) {
+            return false;
+        }
+    }
+    return passReservations(code);
+}
+
+bool RentalModel::passReservations(std::int16_t code)
+{
+    auto& records = m_state.records();
+    TapeRecord& tape = records.tape();
+    if (tape.reservationCount() == 0) {
+        return true;
+    }
+    if (PersonRef{tape.ReservaCliente[0], tape.ReservaTitular[0]} == m_person) {
+        removeReservation(tape, 1);
+        records.writeRecord(FileKind::Tapes, code);
+        return true;
+    }
+    ReservationList list(m_state, code);
+    const auto choice =
+        chooseReservation ? chooseReservation(list) : ReservationList::Choice::Cancelar;
+    // The dialog may have cancelled entries, already written.
+    records.readRecord(FileKind::Tapes, code, true);
+    switch (choice) {
+    case ReservationList::Choice::Locar:
+        if (desReserva(records.tape(), m_person.code, m_person.titular)) {
+            records.writeRecord(FileKind::Tapes, code);
+        }
+        return true;
+    case ReservationList::Choice::Reservar:
+        if (!holdsReservation(records.tape(), m_person)) {
+            askReservation(m_state, code, m_person, "Reservar a fita para:", "Reservar Fita");
+        }
+        return false;
+    case ReservationList::Choice::Cancelar:
+        break;
+    }
+    return false;
+}
+
+void RentalModel::addRow(std::int16_t code)
+{
+    auto& records = m_state.records();
+    records.readRecord(FileKind::Tapes, code, true);
+    const TapeRecord tape = records.tape();
+    records.readRecord(FileKind::Labels, tape.Selo, true);
+    const LabelRecord label = records.label();
+    records.readRecord(FileKind::Media, tape.Midia, true);
+    const MediaRecord media = records.media();
+
+    m_names.push_back(tape.Nome);
+    m_cells.emplace_back();
+    m_pricing.addTape(code, label, media);
+    rowsChanged();
+
+    const auto& counters = m_pricing.counters();
+    showFreebieMessages(m_state, label, media,
+                        counters.counts(RentalCounters::Pair::Price, label.Codigo, media.Codigo));
+    showPromotionMessages(
+        m_state, label, media,
+        counters.counts(RentalCounters::Pair::Promotion, label.Codigo, media.Codigo));
+}
+
+void RentalModel::removeRow(std::size_t row)
+{
+    if (row >= rowCount()) {
+        return;
+    }
+    m_pricing.removeRow(row);
+    m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(row));
+    m_cells.erase(m_cells.begin() + static_cast<std::ptrdiff_t>(row));
+    rowsChanged();
+}
+
+void RentalModel::rowsChanged()
+{
+    // Terms and prices were given again, so no cell is blank any more.
+    std::fill(m_cells.begin(), m_cells.end(), Cell{});
+}
+
+bool RentalModel::mayMarkFreebie() const
+{
+    return mayUse(m_state.records().rules(), m_state.OperadorAtual, kRowFreebie);
+}
+
+bool RentalModel::mayChangeAmount() const
+{
+    return mayUse(m_state.records().rules(), m_state.OperadorAtual, kRowAmounts);
+}
+
+bool RentalModel::toggleFreebie(std::size_t row)
+{
+    if (row >= rowCount() || !mayMarkFreebie()) {
+        return false;
+    }
+    m_pricing.toggleFreebie(row);
+    rowsChanged();
+    return true;
+}
+
+void RentalModel::askDiscount()
+{
+    if (!mayChangeAmount()) {
+        return;
+    }
+    if (const auto typed = m_state.ports().dialogs.askValue("Valor do desconto:", "Desconto")) {
+        m_pricing.setDiscount(parseMoney(*typed));
+    }
+}
+
+void RentalModel::askSurcharge()
+{
+    if (!mayChangeAmount()) {
+        return;
+    }
+    if (const auto typed =
+            m_state.ports().dialogs.askValue("Valor do acréscimo:", "Acréscimo")) {
+        m_pricing.setSurcharge(parseMoney(*typed));
+    }
+}
+
+bool RentalModel::cellEditable(std::size_t row, RentalColumn column) const
+{
+    if (row >= rowCount()) {
+        return false;
+    }
+    const auto& rules = m_state.records().rules();
+    if (column == RentalColumn::Prazo) {
+        return mayUse(rules, m_state.OperadorAtual, kRowTerm);
+    }
+    if (column == RentalColumn::Diaria) {
+        return !m_pricing.rows()[row].freebie && mayUse(rules, m_state.OperadorAtual, kRowPrice);
+    }
+    return false;
+}
+
+void RentalModel::editCell(std::size_t row, RentalColumn column, std::string_view text)
+{
+    if (!cellEditable(row, column)) {
+        return;
+    }
+    const std::string value = trim(text);
+    if (column == RentalColumn::Prazo) {
+        const auto days = typedCode(value).value_or(0);
+        m_pricing.setTerm(row, std::clamp<int>(days, 0, kMaxTermDays));
+        m_cells[row].blankTerm = value.empty();
+    } else {
+        const Money price = parseMoney(value);
+        m_pricing.setPrice(row, price.isNegative() ? Money() : price);
+        m_cells[row].blankPrice = value.empty();
+    }
+}
+
+std::array<std::string, 5> RentalModel::rowTexts(std::size_t row) const
+{
+    const auto& r = m_pricing.rows().at(row);
+    const auto& cell = m_cells[row];
+    return {std::to_string(row + 1), code6(r.tape), trim(m_names[row]),
+            cell.blankTerm ? std::string() : std::to_string(r.term),
+            cell.blankPrice ? std::string() : m_pricing.priceText(row)};
+}
+
+std::string RentalModel::caption() const
+{
+    return rowCount() == 0 ? std::string() : m_pricing.caption();
+}
+
+std::string RentalModel::pagouTudoCaption() const
+{
+    return "Pagou &Tudo(R$" + formatMoneyPlain(amount()) + ")";
+}
+
+Money RentalModel::paidAmount() const
+{
+    switch (payment) {
+    case Payment::All: return amount();
+    case Payment::Part: return parseMoney(txtValorPago);
+    case Payment::Nothing: break;
+    }
+    return Money();
+}
+
+bool RentalModel::rowsValid() const
+{
+    const bool blank = std::any_of(m_cells.begin(), m_cells.end(),
+                                   [](const Cell& c) { return c.blankTerm || c.blankPrice; });
+    if (blank) {
+        m_state.ports().dialogs.message(kBlankCells, msg::Exclamation);
+        return false;
+    }
+    return m_pricing.checkTerms();
+}
+
+RentalModel::Outcome RentalModel::confirm()
+{
+    if (rowCount() == 0 || !rowsValid()) {
+        return Outcome::Stay;
+    }
+    if (payment == Payment::Part && trim(txtValorPago).empty()) {
+        return Outcome::FocusValorPago;
+    }
+    switch (confirmOperation(m_state)) {
+    case Confirmation::Go: break;
+    case Confirmation::Discard: return Outcome::Discarded;
+    case Confirmation::Stay: return Outcome::Stay;
+    }
+    const Money due = amount();
+    const Money paid = paidAmount();
+    if (paid.isZero()) {
+        payment = Payment::Nothing;
+    } else if (paid == due) {
+        payment = Payment::All;
+    }
+
+    auto& caixa = m_state.CaixaDia;
+    const auto& rows = m_pricing.rows();
+    const int count = static_cast<int>(rows.size());
+    caixa.NumLocacoes = static_cast<std::int16_t>(caixa.NumLocacoes + 1);
+    caixa.FitasLocadas = static_cast<std::int16_t>(caixa.FitasLocadas + count);
+
+    // Reads the account's record and the person's afresh; both are changed in memory only
+    // until written at the end.
+    Account account(m_state, m_person);
+    auto& records = m_state.records();
+    if (m_person.titular) {
+        records.readRecord(FileKind::Clients, m_person.code, false);
+    } else {
+        records.readRecord(FileKind::Dependents, m_person.code, false);
+    }
+    const std::int32_t today = fromYmd(m_state.DataDia);
+    if (m_person.titular) {
+        addRental(records.client(), rows, today);
+    } else {
+        addRental(records.dependent(), rows, today);
+    }
+
+    const auto now = m_state.ports().clock.timeOfDay().count();
+    const auto hhmm = static_cast<std::int16_t>(now / 60 * 100 + now % 60);
+    for (const auto& row : rows) {
+        records.readRecord(FileKind::Tapes, row.tape, true);
+        TapeRecord& t = records.tape();
+        t.TotalLocacoes = static_cast<std::int16_t>(t.TotalLocacoes + 1);
+        t.QtdLocadas = static_cast<std::int16_t>(m_pricing.counters().totalTapes());
+        t.DataRetirada = today;
+        t.HoraRetirada = hhmm;
+        t.Dias = static_cast<std::int16_t>(row.term);
+        t.DataBase = t.DataRetirada;
+        t.DiasBase = t.Dias;
+        t.QtdBase = t.QtdLocadas;
+        t.AcertoQtd = 0;
+        t.AcertoValor = Money();
+        t.Brinde = row.freebie;
+        t.ValorLocacao = row.freebie ? Money() : row.price;
+        t.ClienteFita = m_person.code;
+        t.ClienteTitular = m_person.titular;
+        records.writeRecord(FileKind::Tapes, row.tape);
+    }
+
+    if (m_pricing.surcharge().isPositive()) {
+        account.AddDebit(m_pricing.surcharge());
+    }
+    if (m_pricing.discount().isPositive()) {
+        account.AddCredit(m_pricing.discount());
+    }
+    if (paid.isPositive()) {
+        caixa.LocPago += paid;
+        caixa.Entrada += paid;
+        account.AddCredit(paid);
+        account.setValorUltPgto(paid);
+    }
+    const Money unpaid = due - paid;
+    if (unpaid.isPositive()) {
+        caixa.LocHaver += unpaid;
+    }
+    saveCaixaDia(m_state);
+
+    std::vector<RentedTape> rented;
+    for (const auto& row : rows) {
+        rented.push_back({row.tape, row.freebie ? Money() : row.price});
+    }
+    appendRentals(m_state, rented, m_holder,
+                  m_person.titular ? std::int16_t{-1} : m_person.code);
+
+    if (!writePerson(account)) {
+        return Outcome::Stay;
+    }
+    m_state.options().ImpNotaLoc = chkImprimir ? 1 : 0;
+    if (chkImprimir) {
+        printReceipt(receiptFor(paid));
+    }
+    return Outcome::Saved;
+}
+
+bool RentalModel::writePerson(Account& account)
+{
+    const AccountRef own{m_person.titular ? FileKind::Clients : FileKind::Dependents,
+                         m_person.code};
+    if (account.ref().kind == own.kind && account.ref().number == own.number) {
+        return account.save();
+    }
+    // A dependent on the holder's account ("UnicaConta"): the tape list is the dependent's.
+    auto& records = m_state.records();
+    if (records.dependent().Codigo != m_person.code) {
+        m_state.ports().dialogs.message("O Código do Cliente foi modificado. Operação "
+                                        "cancelada.\r\nPor favor, contate-nos deste erro.",
+                                        msg::Critical);
+        return false;
+    }
+    return records.writeRecord(FileKind::Dependents, m_person.code) && account.save();
+}
+
+void RentalModel::printReceipt(const RentalReceipt& receipt)
+{
+    int copies = 0;
+    {
+        ScopedWait wait(&m_state.ports().progress, "Imprimindo Nota...");
+        loadReceiptPerson(m_state, m_person);
+        copies = ReceiptPrinter(m_state).printCopies(
+            kRentalReceiptTitle, m_person.titular, m_person.code,
+            [&](const ReceiptBuilder& b) { return rentalReceiptBody(b, receipt); }, "ObsLoc");
+    }
+    if (copies > 0) {
+        m_state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
+    }
+}
+
+RentalReceipt RentalModel::receipt() const
+{
+    return receiptFor(paidAmount());
+}
+
+RentalReceipt RentalModel::receiptFor(Money paid) const
+{
+    RentalReceipt r;
+    for (std::size_t i = 0; i < rowCount(); ++i) {
+        const auto& row = m_pricing.rows()[i];
+        r.tapes.push_back({row.tape, m_names[i], row.term, row.freebie});
+    }
+    r.day = std::chrono::sys_days(m_state.DataDia);
+    r.time = m_state.ports().clock.timeOfDay();
+    r.hours = m_state.options().MostraHorasRec;
+    r.rented = m_pricing.rowsSum();
+    r.surcharge = m_pricing.surcharge();
+    r.discount = m_pricing.discount();
+    r.tapesAtHome = m_tapesAtHome;
+    r.debt = m_balance.ValorDevido;
+    r.credit = m_balance.ValorPago;
+    r.paid = paid;
+    return r;
+}
+
+} // namespace tavolim::core

@@ -1,0 +1,466 @@
+#include "core/counter/Rental.h"
+
+#include "core/books/BookRecords.h"
+#include "core/books/DayRoll.h"
+#include "core/books/Histories.h"
+#include "core/books/PositionFile.h"
+#include "core/counter/CounterFixture.h"
+#include "core/shell/BusinessDay.h"
+#include "core/store/BinaryFile.h"
+#include "core/store/RuleTables.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+using namespace std::chrono_literals;
+using test::reais;
+using Choice = ReservationList::Choice;
+
+// Saturday: the general table gives 2 days, to Monday.
+constexpr std::chrono::year_month_day kToday = 2026y / 12 / 5;
+const std::int32_t kTodayCode = fromYmd(kToday);
+const std::int32_t kDueCode = fromYmd(2026y / 12 / 7);
+
+constexpr const char* kTooMany = "O máximo de fitas locadas por cliente é 15.";
+
+class RentalTest : public test::CounterTest {
+protected:
+    void SetUp() override
+    {
+        CounterTest::SetUp();
+        startDay(state, false);
+        // Label 2 costs 3.00 for one tape and 2.50 each for more.
+        auto& l = records().label();
+        l = LabelRecord{};
+        l.Codigo = 2;
+        l.Nome = "Lançamento";
+        l.NumMaxDias = 7;
+        l.Diarias.fill(reais(2.5));
+        for (int c = 1; c <= DayClasses; ++c) {
+            l.Diarias[static_cast<std::size_t>(classByCountIndex(c, 1))] = reais(3);
+        }
+        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 2));
+        for (std::int16_t code = 1; code <= 20; ++code) {
+            writeTape(code, "Fita " + std::to_string(code), code <= 10 ? 2 : 1);
+        }
+        writeClient(1, "Ana", 0, 0);
+        writeClient(2, "Beto", 0, 0);
+    }
+
+    void writeTape(std::int16_t code, const std::string& name, std::int16_t label)
+    {
+        auto& t = records().tape();
+        t = TapeRecord{};
+        t.Codigo = code;
+        t.Nome = name;
+        t.Selo = label;
+        t.Midia = 1;
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+    }
+
+    TapeRecord& tape(std::int16_t code)
+    {
+        records().readRecord(FileKind::Tapes, code, true);
+        return records().tape();
+    }
+
+    void reserve(std::int16_t code, std::vector<std::pair<PersonRef, int>> entries)
+    {
+        auto& t = tape(code);
+        t.NumReservas = static_cast<std::int16_t>(entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            t.ReservaCliente[i] = entries[i].first.code;
+            t.ReservaTitular[i] = entries[i].first.titular;
+            t.ReservaData[i] = fromYmd(std::chrono::sys_days(kToday) +
+                                       std::chrono::days(entries[i].second));
+        }
+        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+    }
+
+    static RentalModel::AddOutcome add(RentalModel& rental, const std::string& code)
+    {
+        rental.txtCodFita = code;
+        return rental.add();
+    }
+
+    std::vector<TapeBookRecord> tapeBook() const
+    {
+        const auto bytes = binaryfile::readAll(folder.file("LivroFts.tvl"));
+        std::vector<TapeBookRecord> out(bytes.size() / TapeBookRecord::Size);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            out[i].decode(std::span(bytes).subspan(i * TapeBookRecord::Size,
+                                                   TapeBookRecord::Size));
+        }
+        return out;
+    }
+};
+
+TEST_F(RentalTest, FifteenTapesCountTheOnesAlreadyAtHome)
+{
+    auto& ana = client(1);
+    ana.NumFitas = 14;
+    ASSERT_TRUE(records().writeRecord(FileKind::Clients, 1));
+    RentalModel rental(state, {1, true}, {});
+
+    EXPECT_EQ(add(rental, "1"), RentalModel::AddOutcome::Added);
+    EXPECT_EQ(add(rental, "2"), RentalModel::AddOutcome::NotAdded);
+
+    EXPECT_EQ(rental.rowCount(), 1u);
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{kTooMany});
+}
+
+TEST_F(RentalTest, TwoTapesOfALabelTakeTheTwoTapePriceUntilOneIsRemoved)
+{
+    RentalModel rental(state, {1, true}, {});
+    const auto prices = [&] {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < rental.rowCount(); ++i) {
+            out.push_back(rental.rowTexts(i)[4]);
+        }
+        return out;
+    };
+
+    add(rental, "1");
+    const auto one = prices();
+    add(rental, "2");
+    const auto two = prices();
+    rental.removeRow(0);
+
+    EXPECT_EQ(one, std::vector<std::string>{"3,00"});
+    EXPECT_EQ(two, (std::vector<std::string>{"2,50", "2,50"}));
+    EXPECT_EQ(prices(), std::vector<std::string>{"3,00"});
+    EXPECT_EQ(rental.rowTexts(0)[0], "1");
+    EXPECT_EQ(rental.rowTexts(0)[1], "000002");
+    EXPECT_EQ(rental.caption(), "1 Fita Locada / Menor entrega em 2 dias / 07/12/2026 / "
+                                "Valor = R$ 3,00");
+}
+
+TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
+{
+    writeTape(15, "#Apagada", 1);
+    auto& rented = tape(16);
+    rented.ClienteFita = 2;
+    rented.ClienteTitular = true;
+    ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 16));
+    auto& coded = tape(17);
+    coded.CodigoBarras = "78900001";
+    ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 17));
+    state.options().VerifHist = true;
+    auto& ana = client(1);
+    ana.RegHistFita = allocateHistory(records(), FileKind::TapeHistory);
+    std::int32_t bookRecord = 1;
+    const std::vector<std::int16_t> seen = {18};
+    ASSERT_TRUE(Histories(folder.path()).appendTapeHistory(ana.RegHistFita, seen, bookRecord));
+    ASSERT_TRUE(records().writeRecord(FileKind::Clients, 1));
+
+    struct Case {
+        std::string code;
+        std::string title;
+        RentalModel::AddOutcome outcome;
+        std::string message;
+    };
+    using enum RentalModel::AddOutcome;
+    const std::vector<Case> cases = {
+        {"999", "", BadCode, "O código da fita está incorreto."},
+        {"abc", "", BadCode, "O código da fita está incorreto."},
+        {"15", "", NotAdded, "O registro desta fita foi excluído."},
+        {"1", "", NotAdded, ""}, // already in the grid
+        {"16", "", NotAdded, "A fita 'Fita 16' está locada no momento.\nDeseja reservá-la "
+                             "para este cliente ?"},
+        {"18", "", NotAdded, "A fita 'Fita 18' já foi locada pelo(a) cliente.\nDeseja "
+                             "locar novamente ?"},
+        {"", "Ninguém", NotAdded, "Nenhuma fita encontrada com este nome."},
+        {" 78900001 ", "", Added, ""},
+        {"", "Fita 19", Added, ""},
+        {"", "Fita 19", Confirm, ""}, // the title shown is no search
+        {"", "", Confirm, ""},
+    };
+    RentalModel rental(state, {1, true}, {});
+    add(rental, "1");
+
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        dialogs.answers = {msg::Answer::No};
+        rental.txtNome = c.title;
+
+        EXPECT_EQ(add(rental, c.code), c.outcome) << c.code << c.title;
+
+        const std::string shown = dialogs.messages.empty() ? "" : dialogs.messages[0].text;
+        EXPECT_EQ(shown, c.message) << c.code << c.title;
+    }
+    EXPECT_EQ(rental.rowCount(), 3u);
+}
+
+TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
+{
+    const PersonRef ana{1, true};
+    const PersonRef beto{2, true};
+    struct Case {
+        const char* name;
+        std::vector<std::pair<PersonRef, int>> before;
+        bool rentedByBeto;
+        Choice choice;
+        int dayChoice; // frmMsgBox button: 1 Hoje, 2 Amanhã
+        bool added;
+        std::vector<std::pair<std::int16_t, int>> after; // client code and day
+    };
+    const std::vector<Case> cases = {
+        {"own first reservation consumed", {{ana, 0}, {beto, 2}}, false, Choice::Cancelar, 0,
+         true, {{2, 2}}},
+        {"Locar drops her own later one", {{beto, 0}, {ana, 2}}, false, Choice::Locar, 0,
+         true, {{2, 0}}},
+        {"Reservar places her in date order", {{beto, 2}}, false, Choice::Reservar, 1, false,
+         {{1, 0}, {2, 2}}},
+        {"Reservar when she already holds one", {{beto, 0}, {ana, 3}}, false,
+         Choice::Reservar, 1, false, {{2, 0}, {1, 3}}},
+        {"Cancelar", {{beto, 2}}, false, Choice::Cancelar, 0, false, {{2, 2}}},
+        {"a rented tape is reserved for tomorrow", {}, true, Choice::Cancelar, 2, false,
+         {{1, 1}}},
+    };
+
+    for (const auto& c : cases) {
+        writeTape(3, "Fita 3", 2);
+        reserve(3, c.before);
+        if (c.rentedByBeto) {
+            tape(3).ClienteFita = 2;
+            records().writeRecord(FileKind::Tapes, 3);
+        }
+        dialogs.choices = {c.dayChoice};
+        RentalModel rental(state, ana, {});
+        int asked = 0;
+        rental.chooseReservation = [&](ReservationList&) {
+            ++asked;
+            return c.choice;
+        };
+
+        const auto outcome = add(rental, "3");
+
+        EXPECT_EQ(outcome == RentalModel::AddOutcome::Added, c.added) << c.name;
+        const auto& t = tape(3);
+        std::vector<std::pair<std::int16_t, int>> after;
+        for (int i = 0; i < t.reservationCount(); ++i) {
+            const auto day = std::chrono::sys_days(*toYmd(t.ReservaData[std::size_t(i)]));
+            after.emplace_back(t.ReservaCliente[std::size_t(i)],
+                               (day - std::chrono::sys_days(kToday)).count());
+        }
+        EXPECT_EQ(after, c.after) << c.name;
+        const bool dialogShown = !c.before.empty() && c.before[0].first != ana;
+        EXPECT_EQ(asked, dialogShown ? 1 : 0) << c.name;
+    }
+}
+
+TEST_F(RentalTest, ConfirmingWritesTheDayThePersonTheTapesTheBookAndTheReceipt)
+{
+    writeClient(1, "Ana", 0, 2);
+    state.options().GravHistFita = true;
+    state.options().NumViasRec = 1;
+    state.options().ObsLoc = "Volte sempre";
+    dialogs.texts = {"1,00"};
+    RentalModel rental(state, {1, true}, reais(5));
+    add(rental, "4");
+    add(rental, "5");
+    add(rental, "11");
+    rental.toggleFreebie(2);
+    rental.askSurcharge();
+    rental.payment = RentalModel::Payment::Part;
+    rental.txtValorPago = "2";
+    rental.chkImprimir = true;
+
+    EXPECT_EQ(rental.confirm(), RentalModel::Outcome::Saved);
+
+    loadCaixaDia(state);
+    EXPECT_EQ(state.CaixaDia.NumLocacoes, 1);
+    EXPECT_EQ(state.CaixaDia.FitasLocadas, 3);
+    EXPECT_EQ(state.CaixaDia.LocPago, reais(2));
+    EXPECT_EQ(state.CaixaDia.Entrada, reais(2));
+    EXPECT_EQ(state.CaixaDia.LocHaver, reais(4)); // 2.50 + 2.50 + 1.00 surcharge - 2.00
+
+    const auto& ana = client(1);
+    EXPECT_EQ(ana.NumFitas, 3);
+    EXPECT_EQ((std::vector<std::int16_t>{ana.Fitas[0], ana.Fitas[1], ana.Fitas[2]}),
+              (std::vector<std::int16_t>{4, 5, 11}));
+    EXPECT_EQ(ana.TotalLocacoes, 3);
+    EXPECT_EQ(ana.DataUltLocacao, kTodayCode);
+    EXPECT_EQ(ana.ValorDevido, reais(1)); // 2.00 + 1.00 surcharge - 2.00 paid
+    EXPECT_EQ(ana.ValorPago, Money());
+    EXPECT_EQ(ana.ValorUltPgto, reais(2));
+    const std::int32_t history = ana.RegHistFita;
+
+    for (const auto& [code, freebie, price] :
+         {std::tuple{4, false, reais(2.5)}, {5, false, reais(2.5)}, {11, true, Money()}}) {
+        const auto& t = tape(static_cast<std::int16_t>(code));
+        EXPECT_EQ(t.ClienteFita, 1) << code;
+        EXPECT_TRUE(t.ClienteTitular) << code;
+        EXPECT_EQ(t.TotalLocacoes, 1) << code;
+        EXPECT_EQ(t.QtdLocadas, 3) << code;
+        EXPECT_EQ(t.DataRetirada, kTodayCode) << code;
+        EXPECT_EQ(t.HoraRetirada, 1400) << code;
+        EXPECT_EQ(t.Dias, 2) << code;
+        EXPECT_EQ(t.DataBase, kTodayCode) << code;
+        EXPECT_EQ(t.DiasBase, 2) << code;
+        EXPECT_EQ(t.QtdBase, 3) << code;
+        EXPECT_EQ(t.Brinde, freebie) << code;
+        EXPECT_EQ(t.ValorLocacao, price) << code;
+    }
+
+    const auto book = tapeBook();
+    ASSERT_EQ(book.size(), 3u);
+    EXPECT_EQ(book[2].Fita, 11);
+    EXPECT_EQ(book[2].Cliente, 1);
+    EXPECT_EQ(book[2].Dependente, -1);
+    EXPECT_EQ(book[2].DataLoc, kTodayCode);
+    EXPECT_EQ(book[0].Valor, reais(2.5));
+    EXPECT_EQ(book[2].Valor, Money());
+    const auto day = PositionFile(folder.path(), Book::Rentals).dayRecord(kToday);
+    ASSERT_TRUE(day);
+    EXPECT_EQ(day->PrimeiroReg, 1);
+    EXPECT_EQ(day->QtdRegs, 3);
+    const auto entries = Histories(folder.path()).tapeEntries(history);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2].Fita, 11);
+    EXPECT_EQ(entries[2].RegLivro, 3);
+
+    ASSERT_EQ(printer.printed.size(), 1u);
+    const std::string body = "   Devol.\r\n"
+                             "000004 Fita 4\r\n"
+                             "   07/12/2026  2 dias\r\n"
+                             "000005 Fita 5\r\n"
+                             "   07/12/2026  2 dias\r\n"
+                             "000011 Fita 11\r\n"
+                             "   07/12/2026  Brinde\r\n"
+                             "         Fitas Locadas     R$    5,00\r\n"
+                             "             Acréscimo     R$    1,00\r\n"
+                             "         Fitas em casa     R$    5,00\r\n"
+                             "        Outros Débitos     R$    2,00\r\n"
+                             "                 Total     R$   13,00\r\n"
+                             "            Valor Pago     R$    2,00\r\n"
+                             "          Valor Devido     R$   11,00\r\n"
+                             "Volte sempre";
+    EXPECT_NE(printer.printed[0].find(body), std::string::npos) << printer.printed[0];
+    EXPECT_NE(printer.printed[0].find("  #Locação#"), std::string::npos);
+    EXPECT_EQ(progress.waits.back(), "Imprimindo Nota...");
+    EXPECT_EQ(dialogs.shownTexts().back(), "Não se esqueça de retirar impressão!");
+    EXPECT_EQ(state.options().ImpNotaLoc, 1);
+}
+
+TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
+{
+    struct Case {
+        RentalModel::Payment payment;
+        const char* typed;
+        double pago;
+        double devido;
+        double locPago;
+        double locHaver;
+        RentalModel::Payment shown;
+    };
+    using enum RentalModel::Payment;
+    const std::vector<Case> cases = {
+        {Part, "10", 10, 0, 10, 0, Part}, // all of it credit; the tape is owed from home
+        {Part, "4.00", 4, 0, 4, 0, All},
+        {Part, "abc", 0, 0, 0, 4, Nothing},
+        {All, "", 4, 0, 4, 0, All},
+        {Nothing, "7", 0, 0, 0, 4, Nothing},
+    };
+
+    for (const auto& c : cases) {
+        writeTape(12, "Fita 12", 1);
+        writeClient(1, "Ana", 0, 0);
+        state.CaixaDia = DailyTotalsRecord{};
+        RentalModel rental(state, {1, true}, {});
+        add(rental, "12");
+        rental.payment = c.payment;
+        rental.txtValorPago = c.typed;
+
+        EXPECT_EQ(rental.confirm(), RentalModel::Outcome::Saved) << c.typed;
+
+        EXPECT_EQ(rental.payment, c.shown) << c.typed;
+        EXPECT_EQ(client(1).ValorPago, reais(c.pago)) << c.typed;
+        EXPECT_EQ(client(1).ValorDevido, reais(c.devido)) << c.typed;
+        EXPECT_EQ(state.CaixaDia.LocPago, reais(c.locPago)) << c.typed;
+        EXPECT_EQ(state.CaixaDia.LocHaver, reais(c.locHaver)) << c.typed;
+    }
+}
+
+TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
+{
+    struct Case {
+        const char* name;
+        std::optional<msg::Answer> confirmOp;
+        const char* term;
+        RentalModel::Payment payment;
+        RentalModel::Outcome outcome;
+        std::string message;
+    };
+    using Outcome = RentalModel::Outcome;
+    const std::vector<Case> cases = {
+        {"No", msg::Answer::No, "2", RentalModel::Payment::All, Outcome::Discarded, ""},
+        {"Cancel", msg::Answer::Cancel, "2", RentalModel::Payment::All, Outcome::Stay, ""},
+        {"part with nothing typed", {}, "2", RentalModel::Payment::Part,
+         Outcome::FocusValorPago, ""},
+        {"blank term", {}, "", RentalModel::Payment::All, Outcome::Stay,
+         "Os itens Prazo e Diária não podem ficar em branco."},
+        {"zero term", {}, "0", RentalModel::Payment::All, Outcome::Stay,
+         "Erro: Um dos prazos de entrega está registrado como sendo de zero dias."},
+    };
+
+    for (const auto& c : cases) {
+        state.options().ConfirmOp = c.confirmOp.has_value();
+        dialogs.answers = {c.confirmOp.value_or(msg::Answer::Yes)};
+        dialogs.messages.clear();
+        RentalModel rental(state, {1, true}, {});
+        add(rental, "6");
+        rental.editCell(0, RentalColumn::Prazo, c.term);
+        rental.payment = c.payment;
+
+        EXPECT_EQ(rental.confirm(), c.outcome) << c.name;
+
+        const std::string shown =
+            dialogs.messages.empty() || c.confirmOp ? "" : dialogs.messages[0].text;
+        EXPECT_EQ(shown, c.message) << c.name;
+        EXPECT_FALSE(tape(6).isRented()) << c.name;
+        EXPECT_EQ(client(1).NumFitas, 0) << c.name;
+        EXPECT_TRUE(tapeBook().empty()) << c.name;
+        loadCaixaDia(state);
+        EXPECT_EQ(state.CaixaDia.NumLocacoes, 0) << c.name;
+    }
+}
+
+TEST_F(RentalTest, ADependentOnTheHoldersAccountTakesTheTapesAndTheHolderPays)
+{
+    writeDependent(3, 1, "Caio", 0, 0);
+    writeClient(1, "Ana", 0, 0);
+    auto& ana = client(1);
+    ana.NumDep = 1;
+    ana.Dep[0] = 3;
+    ASSERT_TRUE(records().writeRecord(FileKind::Clients, 1));
+    state.options().UnicaConta = true;
+    RentalModel rental(state, {3, false}, {});
+    add(rental, "7");
+    rental.payment = RentalModel::Payment::Part;
+    rental.txtValorPago = "5";
+
+    EXPECT_EQ(rental.confirm(), RentalModel::Outcome::Saved);
+
+    EXPECT_EQ(dependent(3).NumFitas, 1);
+    EXPECT_EQ(dependent(3).Fitas[0], 7);
+    EXPECT_EQ(dependent(3).ValorPago, Money());
+    EXPECT_EQ(client(1).NumFitas, 0);
+    EXPECT_EQ(client(1).ValorPago, reais(5));
+    EXPECT_EQ(tape(7).ClienteFita, 3);
+    EXPECT_FALSE(tape(7).ClienteTitular);
+    const auto book = tapeBook();
+    ASSERT_EQ(book.size(), 1u);
+    EXPECT_EQ(book[0].Cliente, 1);
+    EXPECT_EQ(book[0].Dependente, 3);
+}
+
+} // namespace
+} // namespace tavolim::core
