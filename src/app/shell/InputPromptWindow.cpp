@@ -2,6 +2,7 @@
 
 #include "app/shell/DialogButtons.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,23 @@ InputPromptWindow::InputPromptWindow(Kind kind, const QString& title, const QStr
 QString InputPromptWindow::text() const
 {
     return m_box->text();
+}
+
+void InputPromptWindow::addCheckBox(const QString& caption, bool checked)
+{
+    if (!m_check) {
+        m_check = new QCheckBox(this);
+        m_check->setObjectName(QStringLiteral("chkImprimir"));
+        // Under the box, above OK and Cancelar.
+        static_cast<QVBoxLayout*>(layout())->insertWidget(2, m_check);
+    }
+    m_check->setText(caption);
+    m_check->setChecked(checked);
+}
+
+bool InputPromptWindow::isChecked() const
+{
+    return m_check && m_check->isChecked();
 }
 
 } // namespace tavolim::app

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace tavolim::app {
@@ -19,8 +20,13 @@ public:
 
     QString text() const;
 
+    // A check box (chkImprimir) under the box, as the credit and debit prompts have.
+    void addCheckBox(const QString& caption, bool checked);
+    bool isChecked() const;
+
 private:
     QLineEdit* m_box = nullptr;
+    QCheckBox* m_check = nullptr;
 };
 
 } // namespace tavolim::app

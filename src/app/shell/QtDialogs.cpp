@@ -130,6 +130,21 @@ std::optional<std::string> QtDialogs::askValue(const std::string& prompt,
     return toStdString(window.text());
 }
 
+std::optional<std::string> QtDialogs::askValueWithCheck(const std::string& prompt,
+                                                       const std::string& title,
+                                                       const std::string& checkCaption,
+                                                       bool& checked)
+{
+    InputPromptWindow window(InputPromptWindow::Kind::Value, titleOr(title), toQString(prompt),
+                             {}, parentWindow());
+    window.addCheckBox(toQString(checkCaption), checked);
+    if (window.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    checked = window.isChecked();
+    return toStdString(window.text());
+}
+
 std::optional<std::chrono::year_month_day>
 QtDialogs::askDate(const std::string& prompt, const std::string& title,
                    std::optional<std::chrono::year_month_day> initial)

@@ -21,6 +21,10 @@ public:
                                        const std::string& initial = {}) override;
     std::optional<std::string> askValue(const std::string& prompt, const std::string& title,
                                         const std::string& initial = {}) override;
+    std::optional<std::string> askValueWithCheck(const std::string& prompt,
+                                                 const std::string& title,
+                                                 const std::string& checkCaption,
+                                                 bool& checked) override;
     std::optional<std::chrono::year_month_day>
     askDate(const std::string& prompt, const std::string& title,
             std::optional<std::chrono::year_month_day> initial = {}) override;

@@ -76,6 +76,15 @@ bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
     return account.save();
 }
 
+bool askAccountMove(AppState& state, PersonRef person, AccountMoveKind kind)
+{
+    bool print = accountMovePrintDefault(state, kind);
+    const auto typed = state.ports().dialogs.askValueWithCheck(
+        kind == AccountMoveKind::Credit ? "Valor do crédito:" : "Valor do débito:",
+        accountMoveTitle(kind), "&Imprimir recibo", print);
+    return recordAccountMove(state, person, kind, typed, print);
+}
+
 std::string accountMoveReceipt(const ReceiptBuilder& builder, AccountMoveKind kind,
                                const Balance& before, Money amount, const Balance& after)
 {

@@ -27,6 +27,10 @@ bool accountMovePrintDefault(const AppState& state, AccountMoveKind kind);
 bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
                        const std::optional<std::string>& typed, bool print);
 
+// cmdCredito / cmdDebito: the value prompt titled "Crédito" or "Débito" with its print box,
+// then recordAccountMove. True when the account changed.
+bool askAccountMove(AppState& state, PersonRef person, AccountMoveKind kind);
+
 // The receipt body: "Saldo Anterior", "Crédito" or "Débito", "Saldo Atual"; a balance is
 // ValorPago - ValorDevido, negative when owing.
 std::string accountMoveReceipt(const ReceiptBuilder& builder, AccountMoveKind kind,

@@ -154,6 +154,22 @@ std::string fineDetail(const TapeAtHome& tape)
            "\nTotal: R$" + formatMoneyPlain(fine.amount);
 }
 
+std::optional<CellDetail> cellDetail(const std::vector<TapeAtHome>& tapes, std::size_t row,
+                                     std::size_t column, bool reRentMode)
+{
+    if (row >= tapes.size()) {
+        return std::nullopt;
+    }
+    if (column == 5 && reRentMode) {
+        return CellDetail{"Relocações", reRentDetail(tapes[row])};
+    }
+    std::string fine = column == 7 ? fineDetail(tapes[row]) : std::string();
+    if (fine.empty()) {
+        return std::nullopt;
+    }
+    return CellDetail{"Multas", std::move(fine)};
+}
+
 Situation showSituation(AppState& state, PersonRef person)
 {
     checkDateChange(state);

@@ -42,6 +42,15 @@ std::string reRentDetail(const TapeAtHome& tape);
 // The fine figures: "Atraso: " ... "Total: R$"; empty when the tape is not fined.
 std::string fineDetail(const TapeAtHome& tape);
 
+// A click on a tape's cell of the grid: "Diárias" pops up reRentDetail in re-rent mode
+// ("TipoCobraAtraso" 4), "Multas..." the fineDetail of a fined tape; nothing elsewhere.
+struct CellDetail {
+    std::string title;
+    std::string text;
+};
+std::optional<CellDetail> cellDetail(const std::vector<TapeAtHome>& tapes, std::size_t row,
+                                     std::size_t column, bool reRentMode);
+
 // A person in the family list lstClientes, with the status prefix in its text.
 struct RelatedPerson {
     PersonRef person;

@@ -38,6 +38,18 @@ public:
     virtual std::optional<std::string> askValue(const std::string& prompt,
                                                 const std::string& title,
                                                 const std::string& initial = {}) = 0;
+    // The value prompt with a check box under the box (a receipt to print): `checked` goes
+    // in as the box's state and comes out as the operator left it. Without a box of its
+    // own, the plain prompt leaves it as it was.
+    virtual std::optional<std::string> askValueWithCheck(const std::string& prompt,
+                                                         const std::string& title,
+                                                         const std::string& checkCaption,
+                                                         bool& checked)
+    {
+        (void)checkCaption;
+        (void)checked;
+        return askValue(prompt, title);
+    }
     virtual std::optional<std::chrono::year_month_day>
     askDate(const std::string& prompt, const std::string& title,
             std::optional<std::chrono::year_month_day> initial = {}) = 0;
