@@ -82,7 +82,8 @@ core::ListChooser listChooser(QWidget* parent)
 
 core::UndeleteChooser undeleteChooser(QWidget* parent, core::FileKind kind)
 {
-    const core::ChooserList list = kind == core::FileKind::Tapes ? core::ChooserList::Tapes
+    const core::ChooserList list = kind == core::FileKind::Tapes     ? core::ChooserList::Tapes
+                                   : kind == core::FileKind::Clients ? core::ChooserList::Clients
                                    : kind == core::FileKind::Products
                                        ? core::ChooserList::Products
                                        : core::ChooserList::Distributors;

@@ -39,7 +39,7 @@ std::optional<std::size_t> chooseFromList(QWidget* parent, const std::string& ca
 // The chooser as the core's searches and the reports' lists take it.
 core::ListChooser listChooser(QWidget* parent);
 
-// The chooser as the undo of deletion takes it (tapes, products, distributors): one pick.
+// The chooser as the undo of deletion takes it: one pick.
 core::UndeleteChooser undeleteChooser(QWidget* parent, core::FileKind kind);
 
 } // namespace tavolim::app

@@ -11,6 +11,7 @@
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
 #include "core/ports/Dialogs.h"
+#include "core/registers/ClientUndelete.h"
 #include "core/registers/Undelete.h"
 #include "core/shell/AppState.h"
 #include "core/shell/BackgroundPicture.h"
@@ -283,6 +284,9 @@ void MainWindow::registerOwnHandlers()
         {"mnuDadosDesfExcProd", core::FileKind::Products},
         {"mnuDadosDesfExcDist", core::FileKind::Distributors},
     };
+    m_handlers.insert(QStringLiteral("mnuDadosDesfExcCli"), [this] {
+        core::undeleteClients(m_state, undeleteChooser(this, core::FileKind::Clients));
+    });
     for (const auto& [name, kind] : undeletes) {
         m_handlers.insert(QString::fromLatin1(name), [this, kind = kind] {
             core::undeleteRecords(m_state.records(), kind, m_state.ports().dialogs,

@@ -192,37 +192,7 @@ std::optional<std::int32_t> DependentRegister::makeHolder()
         records.writeRecord(FileKind::Tapes, tape);
     }
 
-    ClientRecord& c = records.client();
-    c = {};
-    c.Codigo = client;
-    c.PrimNome = d.PrimNome;
-    c.SobreNome = d.SobreNome;
-    c.CI = d.CI;
-    c.CPF = d.CPF;
-    c.DataNasc = d.DataNasc;
-    c.Endereco = d.Endereco;
-    c.CEP = d.CEP;
-    c.Bairro = d.Bairro;
-    c.Cidade = d.Cidade;
-    c.TelResidencial = d.TelResidencial;
-    c.TelCelular = d.TelCelular;
-    c.TelComercial = d.TelComercial;
-    c.Email = d.Email;
-    c.Profissao = d.Profissao;
-    c.Observacoes = d.Observacoes;
-    c.Sexo = d.Sexo;
-    c.EstadoCivil = d.EstadoCivil;
-    c.DataInsc = d.DataInsc;
-    c.HoraInsc = d.HoraInsc;
-    c.ValorPago = d.ValorPago;
-    c.ValorDevido = d.ValorDevido;
-    c.ValorUltPgto = d.ValorUltPgto;
-    c.TotalLocacoes = d.TotalLocacoes;
-    c.DataUltLocacao = d.DataUltLocacao;
-    c.RegHistFita = d.RegHistFita;
-    c.RegHistProd = d.RegHistProd;
-    c.NumFitas = d.NumFitas;
-    c.Fitas = d.Fitas;
+    records.client() = clientFromDependent(d, client);
     records.writeRecord(FileKind::Clients, client);
     records.removeDeleted(FileKind::Clients, client);
     DeletedNameTails(m_state.dataFolder()).take(FileKind::Clients, client);

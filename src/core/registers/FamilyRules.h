@@ -8,6 +8,8 @@
 namespace tavolim::core {
 
 class AppState;
+struct ClientRecord;
+struct DependentRecord;
 class RecordStore;
 struct NewRecordName;
 
@@ -23,6 +25,10 @@ std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holde
 // Returns its 1-based position in the list, or nullopt when the holder already has ten.
 std::optional<int> createDependent(AppState& state, std::int16_t holder,
                                    const NewRecordName& name);
+
+// The holder record a dependent becomes: every personal field, the account, the tapes and
+// the histories; no dependents of its own.
+ClientRecord clientFromDependent(const DependentRecord& d, std::int16_t code);
 
 // The duplicate check of a renamed person: the numbers of every other holder (not `client`)
 // and every dependent (not `dependent`) whose trimmed names equal these, under the wait

@@ -102,11 +102,12 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
     MainWindow window(state, backup);
 
     for (const char* name : {"mnuDadosProdutos", "mnuOpGerais", "mnuArqBackUp",
-                             "mnuDadosImportar", "mnuRelDist", "mnuDadosDesfExcCli"}) {
+                             "mnuDadosImportar", "mnuRelDist"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuArqSair", "mnuFerrLogOff", "mnuFerrUsuarios", "mnuFerrOpções",
-                             "mnuDadosFeriados", "mnuDadosDesfazerExc", "mnuDadosClientes"}) {
+                             "mnuDadosFeriados", "mnuDadosDesfazerExc", "mnuDadosClientes",
+                             "mnuDadosDesfExcCli"}) {
         EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
 }
