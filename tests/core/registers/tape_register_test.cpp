@@ -1,0 +1,239 @@
+#include "core/registers/TapeRegister.h"
+
+#include "core/ports/Dialogs.h"
+#include "core/registers/BarcodeCheck.h"
+#include "core/registers/TapeCirculation.h"
+#include "core/shell/NewInstallation.h"
+#include "support/FakeStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tavolim::core {
+namespace {
+
+class TapeRegisterTest : public ::testing::Test, protected test::FakeStore {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(createNewInstallation(folder.path(), clock.date));
+        state.loadOptions();
+    }
+
+    // A tape with the installation's label and media, saved.
+    void addTape(TapeRegister& reg, const std::string& title, const std::string& barcode = {})
+    {
+        dialogs.texts = {title};
+        ASSERT_TRUE(reg.addTape());
+        reg.form.Selo = 1;
+        reg.form.Midia = 1;
+        reg.form.CodigoB = barcode;
+        ASSERT_TRUE(reg.save());
+        dialogs.messages.clear();
+    }
+
+    TapeRecord stored(int n)
+    {
+        state.records().readRecord(FileKind::Tapes, n, true);
+        return state.records().tape();
+    }
+
+    std::string tapeFile()
+    {
+        std::ifstream in(state.records().filePath(FileKind::Tapes), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST(BarcodeCheck, AcceptsSixToThirteenDigitsOrALeadingLetter)
+{
+    const struct {
+        const char* code;
+        bool accepted;
+    } cases[] = {
+        {"", true},        {"12345", false},         {"123456", true},
+        {"X1", true},      {"1234567890123", true},  {"12345678901234", false},
+        {"12345a", false}, {"@1234567", false},      {"z", true},
+        {"{1", false},     {" 123456 ", true},       {"12 3456", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(barcodeShapeAccepted(c.code), c.accepted) << '"' << c.code << '"';
+    }
+}
+
+TEST(TapeCirculation, DaysNextToTheWorkingDayAreNamed)
+{
+    using namespace std::chrono;
+    const sys_days today = year{2026} / 12 / 5;
+    const struct {
+        std::int32_t date;
+        const char* shown;
+    } cases[] = {
+        {5122026, "Hoje"},       {4122026, "Ontem"}, {6122026, "Amanhã"},
+        {7122026, "07/12/2026"}, {1012027, "01/01/2027"}, {0, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(circulationDay(c.date, today), c.shown) << c.date;
+    }
+}
+
+TEST_F(TapeRegisterTest, ATapeNeedsALabelAndAMedia)
+{
+    const struct {
+        int selo;
+        int midia;
+        const char* refusal;
+    } cases[] = {
+        {0, 1, "A fita deve estar ligada a algum selo."},
+        {1, 0, "A fita deve estar ligada a alguma mídia."},
+        {0, 0, "A fita deve estar ligada a algum selo."},
+    };
+    for (const auto& c : cases) {
+        TapeRegister reg(state);
+        dialogs.texts = {"Matrix"};
+        ASSERT_TRUE(reg.addTape());
+        reg.form.Selo = c.selo;
+        reg.form.Midia = c.midia;
+        dialogs.messages.clear();
+
+        EXPECT_FALSE(reg.save());
+
+        EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{c.refusal});
+        EXPECT_EQ(state.records().recordCount(FileKind::Tapes), 0);
+        EXPECT_TRUE(reg.isDirty());
+    }
+}
+
+TEST_F(TapeRegisterTest, ABarcodeAnotherTapeHasIsRefused)
+{
+    state.options().VerifNomeECod = true;
+    TapeRegister reg(state);
+    addTape(reg, "Matrix", "7891234");
+    addTape(reg, "Alien");
+
+    reg.form.CodigoB = "7891234";
+    const auto verdict = reg.checkBarcode();
+    const bool saved = reg.save();
+
+    EXPECT_EQ(verdict, BarcodeVerdict::Duplicate);
+    EXPECT_FALSE(saved);
+    const std::string refusal =
+        "O código de barras já existe e pertence à fita 'Matrix'.\nN° de registro : 1";
+    EXPECT_EQ(dialogs.shownTexts(), (std::vector<std::string>{refusal, refusal}));
+    EXPECT_EQ(stored(2).CodigoBarras, "");
+    reg.form.CodigoB = "12345";
+    EXPECT_EQ(reg.checkBarcode(), BarcodeVerdict::BadShape);
+    reg.showPosition(1);
+    EXPECT_EQ(reg.checkBarcode(), BarcodeVerdict::Accepted);
+}
+
+TEST_F(TapeRegisterTest, ARentedTapeIsKeptUntilItComesBack)
+{
+    TapeRegister reg(state);
+    addTape(reg, "Matrix");
+    auto& records = state.records();
+    records.tape().ClienteFita = 3;
+    records.tape().ClienteTitular = true;
+    records.tape().DataRetirada = 2122026;
+    records.tape().DataBase = 2122026;
+    records.tape().DiasBase = 3;
+    records.writeRecord(FileKind::Tapes, 1);
+    reg.showPosition(1);
+    EXPECT_EQ(reg.form.DiaRetorna, "Hoje");
+
+    EXPECT_FALSE(reg.deleteTape());
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
+        "A fita selecionada está locada e portanto não pode ser excluída."});
+    EXPECT_FALSE(records.isDeletedOnDisk(FileKind::Tapes, 1));
+
+    records.readRecord(FileKind::Tapes, 1, true);
+    records.tape().ClienteFita = 0;
+    records.writeRecord(FileKind::Tapes, 1);
+    dialogs.answers = {msg::Answer::Yes};
+    EXPECT_TRUE(reg.deleteTape());
+
+    EXPECT_EQ(dialogs.messages.back().text, "Deseja excluir todos os dados da fita 'Matrix' ?");
+    EXPECT_TRUE(records.isDeletedOnDisk(FileKind::Tapes, 1));
+    EXPECT_EQ(records.deletedNumbers(FileKind::Tapes), std::vector<std::int32_t>{1});
+    EXPECT_EQ(reg.form.Nome, "Registro Excluído");
+}
+
+TEST_F(TapeRegisterTest, SavingADeletedTapeUnchangedWritesNothing)
+{
+    TapeRegister reg(state);
+    addTape(reg, "Matrix");
+    addTape(reg, "Alien");
+    reg.showPosition(1);
+    dialogs.answers = {msg::Answer::Yes};
+    ASSERT_TRUE(reg.deleteTape());
+    reg.showPosition(2);
+    const std::string before = tapeFile();
+
+    ASSERT_TRUE(reg.movePrevious());
+    EXPECT_EQ(reg.form.Nome, "Registro Excluído");
+    EXPECT_TRUE(reg.save());
+
+    EXPECT_EQ(tapeFile(), before);
+    EXPECT_EQ(state.records().deletedNumbers(FileKind::Tapes), std::vector<std::int32_t>{1});
+}
+
+TEST_F(TapeRegisterTest, TheCastIsKeptFromBothSides)
+{
+    TapeRegister reg(state);
+    addTape(reg, "Alien");
+    addTape(reg, "Matrix");
+    auto& records = state.records();
+    for (const char* name : {"Keanu Reeves", " Carrie-Anne Moss ", "KEANU REEVES"}) {
+        reg.form.Ator = name;
+        reg.addActor();
+    }
+    reg.form.Diretor = "Lana Wachowski";
+    ASSERT_TRUE(reg.save());
+
+    EXPECT_EQ(reg.form.Atores, (std::vector<CastLine>{{1, "Keanu Reeves"},
+                                                      {2, "Carrie-Anne Moss"}}));
+    EXPECT_EQ(records.recordCount(FileKind::Actors), 3);
+    EXPECT_EQ(stored(2).Diretor, 3);
+    records.readRecord(FileKind::Actors, 1, true);
+    EXPECT_EQ(records.actor().NumFitas, 1);
+    EXPECT_EQ(records.actor().Fitas[0], 2);
+
+    reg.form.Ator = "car";
+    EXPECT_TRUE(reg.completeActorName({}));
+    EXPECT_EQ(reg.form.Ator, "Carrie-Anne Moss");
+    reg.form.Ator = "Zé";
+    EXPECT_FALSE(reg.completeActorName({}));
+    EXPECT_EQ(dialogs.shownTexts().back(), "Nenhum ator encontrado com este nome.");
+
+    EXPECT_TRUE(reg.removeActor(0));
+    EXPECT_EQ(stored(2).NumAtores, 1);
+    EXPECT_EQ(stored(2).Atores[0], 2);
+    records.readRecord(FileKind::Actors, 1, true);
+    EXPECT_EQ(records.actor().NumFitas, 0);
+    EXPECT_EQ(reg.tapesWithActor(0, {}), std::nullopt);
+    EXPECT_EQ(dialogs.shownTexts().back(),
+              "Nenhum filme relacionado a este(a) ator(atriz) foi encontrado.");
+}
+
+TEST_F(TapeRegisterTest, AnEleventhActorIsRefused)
+{
+    TapeRegister reg(state);
+    addTape(reg, "Matrix");
+    for (int i = 1; i <= 10; ++i) {
+        reg.form.Ator = "Ator " + std::to_string(i);
+        ASSERT_TRUE(reg.addActor());
+    }
+
+    reg.form.Ator = "Ator 11";
+    EXPECT_FALSE(reg.addActor());
+
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{"A fita atual já possui 10 atores."});
+    EXPECT_EQ(state.records().recordCount(FileKind::Actors), 10);
+}
+
+} // namespace
+} // namespace tavolim::core
