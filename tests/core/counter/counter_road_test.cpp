@@ -1,0 +1,152 @@
+#include "core/counter/Payment.h"
+#include "core/counter/Rental.h"
+#include "core/counter/Return.h"
+#include "core/counter/Situation.h"
+
+#include "core/books/DayRoll.h"
+#include "core/counter/CounterFixture.h"
+#include "core/shell/BusinessDay.h"
+#include "core/store/RuleTables.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace tavolim::core {
+namespace {
+
+using namespace std::chrono_literals;
+using test::reais;
+
+// The whole counter road for one client: a rental on Saturday 05/12 (due Monday 07/12),
+// the return of two tapes on Thursday 10/12 under each way of charging lateness, paying
+// nothing, then paying the debt. Every figure below is worked out by hand.
+struct Case {
+    int mode; // TipoCobraAtraso
+    Money returned;
+};
+
+class CounterRoadTest : public test::CounterTest, public ::testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override
+    {
+        CounterTest::SetUp();
+        startDay(state, false);
+        // Label 2: 3.00 for one tape, 2.50 each for more; a label term of 3 days.
+        auto& l = records().label();
+        l = LabelRecord{};
+        l.Codigo = 2;
+        l.Nome = "Lançamento";
+        l.NumMaxDias = 7;
+        l.Diarias.fill(reais(2.5));
+        l.Prazos.fill(3);
+        for (int c = 1; c <= DayClasses; ++c) {
+            l.Diarias[static_cast<std::size_t>(classByCountIndex(c, 1))] = reais(3);
+        }
+        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 2));
+        // Label 1 of a new store: 4.00 for any count, 2-day term on a Saturday.
+        for (std::int16_t code : {4, 5, 11}) {
+            auto& t = records().tape();
+            t = TapeRecord{};
+            t.Codigo = code;
+            t.Nome = "Fita " + std::to_string(code);
+            t.Selo = code == 11 ? 1 : 2;
+            t.Midia = 1;
+            ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+        }
+        writeClient(1, "Ana", 0, 0);
+    }
+
+    Balance balance()
+    {
+        const auto& c = client(1);
+        return {c.ValorPago, c.ValorDevido};
+    }
+
+    void rentThree()
+    {
+        RentalModel rental(state, kAna, Money());
+        for (const char* code : {"4", "5", "11"}) {
+            rental.txtCodFita = code;
+            ASSERT_EQ(rental.add(), RentalModel::AddOutcome::Added) << code;
+        }
+        ASSERT_TRUE(rental.toggleFreebie(2));
+        ASSERT_EQ(rental.amount(), reais(5));
+        rental.payment = RentalModel::Payment::Part;
+        rental.txtValorPago = "2,00";
+        ASSERT_EQ(rental.confirm(), RentalModel::Outcome::Saved);
+    }
+
+    void nextDay(std::chrono::year_month_day day)
+    {
+        clock.date = day;
+        startDay(state, false);
+    }
+
+    static constexpr PersonRef kAna{1, true};
+};
+
+const Case kCases[] = {
+    // Each late day at the label price: tape 4 2.50 + 07, 08, 09 at 2.50; the freebie's
+    // first term is free, then 08 and 09 at 4.00.
+    {1, reais(18)},
+    // Label terms of 3 days: tape 4 Int(3/3 + 0.99) + 1 = 2 periods of 2.50; the freebie
+    // Int(3/2 + 0.99) = 2 periods of 4.00 (label 1's term is 2 on a Saturday).
+    {2, reais(13)},
+    // The agreed 2 days: tape 4 Int(3/2 + 0.99) + 1 = 3 periods; the freebie 2.
+    {3, reais(15.5)},
+    // Re-rented each day 07, 08, 09 (1-day renewals): tape 4 2.50 + 3 x 2.50 (two of
+    // label 2 due together), the freebie 3 x 4.00.
+    {4, reais(22)},
+    // Lateness not charged: the price only, the freebie nothing.
+    {5, reais(2.5)},
+};
+
+TEST_P(CounterRoadTest, RentThenReturnTwoLatePayingNothingThenPayTheDebt)
+{
+    const Case& c = GetParam();
+    state.options().TipoCobraAtraso = c.mode;
+
+    rentThree();
+    // Tapes are charged when they come back: the 2.00 paid now is credit until then.
+    EXPECT_EQ(balance(), (Balance{reais(2), Money()}));
+
+    nextDay(2026y / 12 / 10);
+    const Situation before = showSituation(state, kAna);
+    ReturnModel giveBack(state, before);
+    giveBack.setDevolveuTodos(false);
+    for (const char* code : {"11", "4"}) {
+        giveBack.txtCod = code;
+        ASSERT_TRUE(giveBack.markCode()) << code;
+    }
+    giveBack.payment = ReturnModel::Payment::Nothing;
+    EXPECT_EQ(giveBack.returnedTotal(), c.returned);
+    ASSERT_EQ(giveBack.confirm(), ReturnModel::Outcome::Saved);
+
+    // Nothing paid: the returned tapes eat the credit and the rest is owed; tape 5 stays.
+    const Money debt = c.returned - reais(2);
+    EXPECT_EQ(balance(), (Balance{Money(), debt}));
+    EXPECT_EQ(client(1).NumFitas, 1);
+    EXPECT_EQ(client(1).Fitas[0], 5);
+    loadCaixaDia(state);
+    EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 2);
+    EXPECT_EQ(state.CaixaDia.NumDevolucoes, 1);
+
+    // Paying exactly the debt clears it and leaves no credit.
+    const Situation owing = showSituation(state, kAna);
+    PaymentModel pay(state, kAna, owing.valorDevido);
+    pay.optPagouTudo = false;
+    pay.txtValorPago = formatMoneyPlain(debt);
+    ASSERT_EQ(pay.confirm(), PaymentModel::Outcome::Saved);
+    EXPECT_EQ(balance(), Balance{});
+    loadCaixaDia(state);
+    EXPECT_EQ(state.CaixaDia.Pagamentos, debt);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWayOfCharging, CounterRoadTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) {
+                             return "TipoCobraAtraso" + std::to_string(info.param.mode);
+                         });
+
+} // namespace
+} // namespace tavolim::core
