@@ -1,0 +1,324 @@
+#include "app/counter/ReturnWindow.h"
+
+#include "app/shell/DialogButtons.h"
+#include "app/shell/QtConversions.h"
+#include "core/counter/Situation.h"
+#include "core/store/TextHelpers.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tavolim::app {
+namespace {
+
+constexpr int kSituacao = 0;
+constexpr int kNome = 1;
+
+QString money(core::Money value)
+{
+    return QStringLiteral("R$ ") + toQString(core::formatMoney(value));
+}
+
+QLabel* amountLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(90);
+    return label;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+ReturnWindow::ReturnWindow(core::AppState& state, const core::Situation& situation,
+                           QWidget* parent)
+    : QDialog(parent), m_model(state, situation)
+{
+    setObjectName(QStringLiteral("frmDevolu_es"));
+    setWindowTitle(QStringLiteral("Devoluções"));
+    buildLayout();
+    m_pagouTudo->setChecked(true);
+    refresh();
+    m_cod->setFocus();
+}
+
+void ReturnWindow::buildLayout()
+{
+    auto* nome = new QLabel(toQString(m_model.situation().txtNome), this);
+    nome->setObjectName(QStringLiteral("lblNome"));
+    QFont bold = nome->font();
+    bold.setBold(true);
+    nome->setFont(bold);
+    auto* person = new QHBoxLayout;
+    person->addWidget(new QLabel(QStringLiteral("Cliente:"), this));
+    person->addWidget(nome, 1);
+
+    m_grid = new QTableWidget(static_cast<int>(m_model.rowCount()),
+                              static_cast<int>(core::kReturnColumns.size()), this);
+    m_grid->setObjectName(QStringLiteral("FlexGrid1"));
+    QStringList headers;
+    for (const auto& column : core::kReturnColumns) {
+        headers << toQString(column);
+    }
+    m_grid->setHorizontalHeaderLabels(headers);
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setMinimumSize(640, 200);
+    auto* header = m_grid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(kNome, QHeaderView::Stretch);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &QTableWidget::cellClicked, this, [this](int row) { toggleRow(row); });
+    auto* gridTitle = new QLabel(QStringLiteral("&Fitas em casa (clique ou Espaço marca a "
+                                                "fita devolvida):"),
+                                 this);
+    gridTitle->setBuddy(m_grid);
+
+    m_todos = option(this, "optDevolveuTodos", QStringLiteral("Devolveu Toda&s as Fitas"));
+    m_algumas = option(this, "optDevolveuAlgumas", QStringLiteral("Devolveu Al&gumas Fitas"));
+    connect(m_todos, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            m_model.setDevolveuTodos(true);
+            refresh();
+        }
+    });
+    connect(m_algumas, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            m_model.setDevolveuTodos(false);
+            refresh();
+        }
+    });
+    m_cod = new QLineEdit(this);
+    m_cod->setObjectName(QStringLiteral("txtCod"));
+    m_cod->setMaximumWidth(90);
+    auto* codLabel = new QLabel(QStringLiteral("&Código:"), this);
+    codLabel->setBuddy(m_cod);
+    auto* codRow = new QHBoxLayout;
+    codRow->addWidget(codLabel);
+    codRow->addWidget(m_cod);
+    codRow->addStretch(1);
+    auto* tapes = new QGroupBox(QStringLiteral("Fitas"), this);
+    auto* tapesLayout = new QVBoxLayout(tapes);
+    tapesLayout->addWidget(m_todos);
+    tapesLayout->addWidget(m_algumas);
+    tapesLayout->addLayout(codRow);
+
+    m_returned = amountLabel(this, "lblFitasDevolvidas");
+    m_surcharge = amountLabel(this, "lblAcrescimo");
+    m_discount = amountLabel(this, "lblDesconto");
+    m_saldo = amountLabel(this, "lblValorSaldo");
+    QFont big = bold;
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    m_saldo->setFont(big);
+    auto* saldoCaption = new QLabel(QStringLiteral("Saldo:"), this);
+    saldoCaption->setObjectName(QStringLiteral("lblSaldo"));
+    saldoCaption->setFont(big);
+    auto* amounts = new QFormLayout;
+    amounts->addRow(QStringLiteral("Fitas Devolvidas:"), m_returned);
+    amounts->addRow(QStringLiteral("Acréscimo:"), m_surcharge);
+    amounts->addRow(QStringLiteral("Desconto:"), m_discount);
+    amounts->addRow(saldoCaption, m_saldo);
+
+    auto* acrescimo = pushButton(this, "cmdAcrescimo", QStringLiteral("&Acréscimo"));
+    auto* desconto = pushButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
+    connect(acrescimo, &QPushButton::clicked, this, [this] {
+        m_model.askSurcharge();
+        refresh();
+    });
+    connect(desconto, &QPushButton::clicked, this, [this] {
+        m_model.askDiscount();
+        refresh();
+    });
+    auto* changes = new QVBoxLayout;
+    changes->addWidget(acrescimo);
+    changes->addWidget(desconto);
+    changes->addStretch(1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(tapes);
+    middle->addStretch(1);
+    middle->addLayout(amounts);
+    middle->addSpacing(12);
+    middle->addLayout(changes);
+
+    m_pagouTudo = option(this, "optPagouTudo", {});
+    m_pagouParte = option(this, "optPagouParte", QStringLiteral("Pagou &Parte:"));
+    m_naoPagou = option(this, "optN_oPagou", QStringLiteral("&Não Pagou"));
+    auto* paid = new QButtonGroup(this);
+    for (QRadioButton* b : {m_pagouTudo, m_pagouParte, m_naoPagou}) {
+        paid->addButton(b);
+    }
+    m_valorPago = new QLineEdit(this);
+    m_valorPago->setObjectName(QStringLiteral("txtValorPago"));
+    m_valorPago->setMaximumWidth(100);
+    connect(m_valorPago, &QLineEdit::textEdited, this,
+            [this] { m_pagouParte->setChecked(true); });
+    connect(m_pagouParte, &QRadioButton::clicked, this, [this] { m_valorPago->setFocus(); });
+    auto* parteRow = new QHBoxLayout;
+    parteRow->addWidget(m_pagouParte);
+    parteRow->addWidget(m_valorPago);
+    parteRow->addStretch(1);
+    auto* payment = new QGroupBox(QStringLiteral("Pagamento"), this);
+    auto* paymentLayout = new QVBoxLayout(payment);
+    paymentLayout->addWidget(m_pagouTudo);
+    paymentLayout->addLayout(parteRow);
+    paymentLayout->addWidget(m_naoPagou);
+
+    m_imprimir = new QCheckBox(QStringLiteral("&Imprimir recibo"), this);
+    m_imprimir->setObjectName(QStringLiteral("chkImprimir"));
+    m_imprimir->setChecked(m_model.chkImprimir);
+    auto* buttons = okCancelButtons(this);
+    buttons->setOrientation(Qt::Vertical);
+    auto* closing = new QVBoxLayout;
+    closing->addWidget(m_imprimir);
+    closing->addStretch(1);
+    closing->addWidget(buttons);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(payment, 1);
+    bottom->addSpacing(12);
+    bottom->addLayout(closing);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(person);
+    layout->addWidget(gridTitle);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(middle);
+    layout->addLayout(bottom);
+
+    setTabOrder(m_cod, m_grid);
+}
+
+void ReturnWindow::refresh()
+{
+    for (std::size_t row = 0; row < m_model.rowCount(); ++row) {
+        const auto texts = m_model.rowTexts(row);
+        for (std::size_t column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(toQString(texts[column]));
+            if (column == kSituacao) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            } else if (column >= 2) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            m_grid->setItem(static_cast<int>(row), static_cast<int>(column), item);
+        }
+    }
+    {
+        const QSignalBlocker todos(m_todos);
+        const QSignalBlocker algumas(m_algumas);
+        (m_model.devolveuTodos() ? m_todos : m_algumas)->setChecked(true);
+    }
+    m_returned->setText(money(m_model.returnedTotal()));
+    m_surcharge->setText(money(m_model.surcharge()));
+    m_discount->setText(money(m_model.discount()));
+    m_saldo->setText(money(m_model.amountDue()));
+    m_pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
+}
+
+void ReturnWindow::copyIn()
+{
+    m_model.txtCod = toStdString(m_cod->text());
+    m_model.payment = m_pagouParte->isChecked() ? core::ReturnModel::Payment::Part
+                      : m_naoPagou->isChecked() ? core::ReturnModel::Payment::Nothing
+                                                : core::ReturnModel::Payment::All;
+    m_model.txtValorPago = toStdString(m_valorPago->text());
+    m_model.chkImprimir = m_imprimir->isChecked();
+}
+
+void ReturnWindow::accept()
+{
+    copyIn();
+    const bool marking = !m_cod->text().trimmed().isEmpty();
+    switch (m_model.confirm()) {
+    case core::ReturnModel::Outcome::Saved: QDialog::accept(); return;
+    case core::ReturnModel::Outcome::Discarded: reject(); return;
+    case core::ReturnModel::Outcome::FocusValorPago:
+        refresh();
+        m_valorPago->setFocus();
+        return;
+    case core::ReturnModel::Outcome::Stay: break;
+    }
+    m_cod->setText(toQString(m_model.txtCod));
+    refresh();
+    if (marking) {
+        // Ready for the next code, or for correcting the one refused.
+        m_cod->setFocus();
+        m_cod->selectAll();
+    }
+}
+
+void ReturnWindow::toggleRow(int row)
+{
+    if (row < 0) {
+        return;
+    }
+    m_model.toggle(static_cast<std::size_t>(row));
+    refresh();
+}
+
+void ReturnWindow::markOnly(std::int16_t tape)
+{
+    m_model.setDevolveuTodos(false);
+    m_model.txtCod = std::to_string(tape);
+    m_model.markCode();
+    m_cod->setText(toQString(m_model.txtCod));
+    refresh();
+}
+
+bool ReturnWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        toggleRow(m_grid->currentRow());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool runReturn(core::AppState& state, const core::Situation& situation, QWidget* parent)
+{
+    ReturnWindow window(state, situation, parent);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool runQuickReturn(core::AppState& state, const core::Situation& situation,
+                    std::int16_t tape, QWidget* parent)
+{
+    ReturnWindow window(state, situation, parent);
+    window.markOnly(tape);
+    return window.exec() == QDialog::Accepted;
+}
+
+} // namespace tavolim::app
