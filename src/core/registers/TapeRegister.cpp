@@ -149,6 +149,8 @@ bool TapeRegister::addTape()
     TapeRecord blank;
     blank.Codigo = static_cast<std::int16_t>(number);
     showTape(blank, form);
+    // An empty date box takes the typed date as it comes.
+    form.DataCompra.clear();
     form.Nome = name->name;
     return true;
 }
