@@ -1,11 +1,11 @@
 #include "app/counter/PaymentWindow.h"
 
+#include "app/counter/CounterControls.h"
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/shell/AppState.h"
 #include "core/store/TextHelpers.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -39,28 +39,11 @@ PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person,
     dueRow->addStretch(1);
     dueRow->addWidget(due);
 
-    m_pagouTudo = new QRadioButton(toQString(m_model.pagouTudoCaption()), this);
-    m_pagouTudo->setObjectName(QStringLiteral("optPagouTudo"));
-    m_pagouTudo->setChecked(true);
-    m_pagouParte = new QRadioButton(QStringLiteral("Pagou &Parte:"), this);
-    m_pagouParte->setObjectName(QStringLiteral("optPagouParte"));
-    auto* group = new QButtonGroup(this);
-    group->addButton(m_pagouTudo);
-    group->addButton(m_pagouParte);
-    m_valorPago = new QLineEdit(this);
-    m_valorPago->setObjectName(QStringLiteral("txtValorPago"));
-    m_valorPago->setMaximumWidth(100);
-    connect(m_valorPago, &QLineEdit::textEdited, this,
-            [this] { m_pagouParte->setChecked(true); });
-    connect(m_pagouParte, &QRadioButton::clicked, this, [this] { m_valorPago->setFocus(); });
-    auto* parteRow = new QHBoxLayout;
-    parteRow->addWidget(m_pagouParte);
-    parteRow->addWidget(m_valorPago);
-    parteRow->addStretch(1);
-    auto* payment = new QGroupBox(QStringLiteral("Pagamento"), this);
-    auto* paymentLayout = new QVBoxLayout(payment);
-    paymentLayout->addWidget(m_pagouTudo);
-    paymentLayout->addLayout(parteRow);
+    const PaymentBox payment = makePaymentBox(this, false);
+    m_pagouTudo = payment.pagouTudo;
+    m_pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
+    m_pagouParte = payment.pagouParte;
+    m_valorPago = payment.valorPago;
 
     m_imprimir = new QCheckBox(QStringLiteral("&Imprimir recibo"), this);
     m_imprimir->setObjectName(QStringLiteral("chkImprimir"));
@@ -68,7 +51,7 @@ PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person,
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(dueRow);
-    layout->addWidget(payment);
+    layout->addWidget(payment.box);
     layout->addWidget(m_imprimir);
     layout->addWidget(okCancelButtons(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,17 +1,16 @@
 #include "app/counter/ReturnWindow.h"
 
+#include "app/counter/CounterControls.h"
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/counter/Situation.h"
 #include "core/store/TextHelpers.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,29 +31,6 @@ QString money(core::Money value)
     return QStringLiteral("R$ ") + toQString(core::formatMoney(value));
 }
 
-QLabel* amountLabel(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(90);
-    return label;
-}
-
-QRadioButton* option(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 } // namespace
 
 ReturnWindow::ReturnWindow(core::AppState& state, const core::Situation& situation,
@@ -64,7 +40,6 @@ ReturnWindow::ReturnWindow(core::AppState& state, const core::Situation& situati
     setObjectName(QStringLiteral("frmDevolu_es"));
     setWindowTitle(QStringLiteral("Devoluções"));
     buildLayout();
-    m_pagouTudo->setChecked(true);
     refresh();
     m_cod->setFocus();
 }
@@ -80,23 +55,13 @@ void ReturnWindow::buildLayout()
     person->addWidget(new QLabel(QStringLiteral("Cliente:"), this));
     person->addWidget(nome, 1);
 
-    m_grid = new QTableWidget(static_cast<int>(m_model.rowCount()),
-                              static_cast<int>(core::kReturnColumns.size()), this);
-    m_grid->setObjectName(QStringLiteral("FlexGrid1"));
     QStringList headers;
     for (const auto& column : core::kReturnColumns) {
         headers << toQString(column);
     }
-    m_grid->setHorizontalHeaderLabels(headers);
-    m_grid->verticalHeader()->hide();
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setTabKeyNavigation(false);
+    m_grid = makeCounterGrid(this, headers, kNome);
+    m_grid->setRowCount(static_cast<int>(m_model.rowCount()));
     m_grid->setMinimumSize(640, 200);
-    auto* header = m_grid->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(kNome, QHeaderView::Stretch);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::cellClicked, this, [this](int row) { toggleRow(row); });
     auto* gridTitle = new QLabel(QStringLiteral("&Fitas em casa (clique ou Espaço marca a "
@@ -104,8 +69,8 @@ void ReturnWindow::buildLayout()
                                  this);
     gridTitle->setBuddy(m_grid);
 
-    m_todos = option(this, "optDevolveuTodos", QStringLiteral("Devolveu Toda&s as Fitas"));
-    m_algumas = option(this, "optDevolveuAlgumas", QStringLiteral("Devolveu Al&gumas Fitas"));
+    m_todos = namedOption(this, "optDevolveuTodos", QStringLiteral("Devolveu Toda&s as Fitas"));
+    m_algumas = namedOption(this, "optDevolveuAlgumas", QStringLiteral("Devolveu Al&gumas Fitas"));
     connect(m_todos, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
             m_model.setDevolveuTodos(true);
@@ -149,8 +114,8 @@ void ReturnWindow::buildLayout()
     amounts->addRow(QStringLiteral("Desconto:"), m_discount);
     amounts->addRow(saldoCaption, m_saldo);
 
-    auto* acrescimo = pushButton(this, "cmdAcrescimo", QStringLiteral("&Acréscimo"));
-    auto* desconto = pushButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
+    auto* acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("&Acréscimo"));
+    auto* desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
     connect(acrescimo, &QPushButton::clicked, this, [this] {
         m_model.askSurcharge();
         refresh();
@@ -171,28 +136,11 @@ void ReturnWindow::buildLayout()
     middle->addSpacing(12);
     middle->addLayout(changes);
 
-    m_pagouTudo = option(this, "optPagouTudo", {});
-    m_pagouParte = option(this, "optPagouParte", QStringLiteral("Pagou &Parte:"));
-    m_naoPagou = option(this, "optN_oPagou", QStringLiteral("&Não Pagou"));
-    auto* paid = new QButtonGroup(this);
-    for (QRadioButton* b : {m_pagouTudo, m_pagouParte, m_naoPagou}) {
-        paid->addButton(b);
-    }
-    m_valorPago = new QLineEdit(this);
-    m_valorPago->setObjectName(QStringLiteral("txtValorPago"));
-    m_valorPago->setMaximumWidth(100);
-    connect(m_valorPago, &QLineEdit::textEdited, this,
-            [this] { m_pagouParte->setChecked(true); });
-    connect(m_pagouParte, &QRadioButton::clicked, this, [this] { m_valorPago->setFocus(); });
-    auto* parteRow = new QHBoxLayout;
-    parteRow->addWidget(m_pagouParte);
-    parteRow->addWidget(m_valorPago);
-    parteRow->addStretch(1);
-    auto* payment = new QGroupBox(QStringLiteral("Pagamento"), this);
-    auto* paymentLayout = new QVBoxLayout(payment);
-    paymentLayout->addWidget(m_pagouTudo);
-    paymentLayout->addLayout(parteRow);
-    paymentLayout->addWidget(m_naoPagou);
+    const PaymentBox payment = makePaymentBox(this, true);
+    m_pagouTudo = payment.pagouTudo;
+    m_pagouParte = payment.pagouParte;
+    m_valorPago = payment.valorPago;
+    m_naoPagou = payment.naoPagou;
 
     m_imprimir = new QCheckBox(QStringLiteral("&Imprimir recibo"), this);
     m_imprimir->setObjectName(QStringLiteral("chkImprimir"));
@@ -205,7 +153,7 @@ void ReturnWindow::buildLayout()
     closing->addWidget(buttons);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(payment, 1);
+    bottom->addWidget(payment.box, 1);
     bottom->addSpacing(12);
     bottom->addLayout(closing);
 
