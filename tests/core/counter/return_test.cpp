@@ -56,10 +56,10 @@ protected:
     }
 
     // What the situation window hands over, on the test's day.
-    Situation situation()
+    Situation situation(PersonRef person = {1, true})
     {
         goTo(0);
-        return showSituation(state, {1, true});
+        return showSituation(state, person);
     }
 
     std::int32_t daysAgo(int n) { return fromYmd(sys_days(m_today) - days{n}); }
@@ -85,9 +85,16 @@ protected:
         t.DiasBase = dias;
         t.Brinde = brinde;
         ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
-        auto& c = client(person.code);
-        c.Fitas[static_cast<std::size_t>(c.NumFitas++)] = code;
-        ASSERT_TRUE(records().writeRecord(FileKind::Clients, person.code));
+        const auto add = [code](auto& r) {
+            r.Fitas[static_cast<std::size_t>(r.NumFitas++)] = code;
+        };
+        if (person.titular) {
+            add(client(person.code));
+            ASSERT_TRUE(records().writeRecord(FileKind::Clients, person.code));
+        } else {
+            add(dependent(person.code));
+            ASSERT_TRUE(records().writeRecord(FileKind::Dependents, person.code));
+        }
     }
 
     TapeRecord tape(std::int16_t code)
@@ -305,6 +312,26 @@ TEST_F(ReturnTest, RefusalsTellTheOperatorAndWriteNothing)
                   "O desconto não pode ser maior do que o valor devido."}));
     EXPECT_EQ(client(1).NumFitas, 2);
     EXPECT_TRUE(tape(7).isRented());
+}
+
+TEST_F(ReturnTest, ADependentOnTheHoldersAccountLosesTheTapeAndTheHolderIsCharged)
+{
+    state.options().UnicaConta = true;
+    writeClient(1, "Ana", 0, 1);
+    writeDependent(2, 1, "Rui", 0, 0);
+    lend(7, {2, false}, 1, 2, 3);
+    ReturnModel model(state, situation({2, false}));
+    model.payment = ReturnModel::Payment::Part;
+    model.txtValorPago = "2";
+
+    const auto outcome = model.confirm();
+
+    EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
+    EXPECT_EQ(dependent(2).NumFitas, 0);
+    EXPECT_EQ(dependent(2).ValorUltPgto, reais(2));
+    EXPECT_EQ(dependent(2).ValorDevido, Money());
+    EXPECT_EQ(client(1).ValorDevido, reais(2)); // 1 + 3 returned - 2 paid
+    EXPECT_FALSE(tape(7).isRented());
 }
 
 TEST_F(ReturnTest, PayingMoreThanDueAsksBeforeGoingOn)
