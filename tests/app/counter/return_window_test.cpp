@@ -123,22 +123,6 @@ TEST_F(ReturnWindowTest, TwoOfThreeTapesMarkedByCodeAndPaidInPartAreWritten)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(ReturnWindowTest, ACodeNotInTheListStaysInTheBoxAndNothingIsWritten)
-{
-    lend(7, 3);
-    ReturnWindow window(state, core::showSituation(state, {1, true}));
-    window.show();
-    auto* cod = child<QLineEdit>(window, "txtCod");
-
-    typeKeys(cod, "12");
-    key(cod, Qt::Key_Return);
-
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(cod->text(), "12");
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{"Esta fita não está na lista."});
-    EXPECT_EQ(client(1).NumFitas, 1);
-}
-
 TEST_F(ReturnWindowTest, APartPaymentTypedIsWrittenToTheAccount)
 {
     writeClient(2, "Bia", 0, 10);

@@ -103,12 +103,6 @@ protected:
         return records().tape();
     }
 
-    template <class R>
-    std::vector<R> readAll(const char* file) const
-    {
-        return test::readRecords<R>(folder.file(file));
-    }
-
     year_month_day m_today;
 };
 
@@ -130,39 +124,18 @@ TEST_F(ReturnTest, ReturningOneOfThreeKeepsTheOthersInOrder)
     EXPECT_EQ(c.NumFitas, 2);
     EXPECT_EQ(c.Fitas[0], 7);
     EXPECT_EQ(c.Fitas[1], 9);
-    EXPECT_EQ(c.Fitas[2], 0);
     EXPECT_EQ(c.ValorDevido, reais(2));
     const TapeRecord freed = tape(8);
     EXPECT_FALSE(freed.isRented());
     EXPECT_EQ(freed.DataRetirada, 0);
-    EXPECT_EQ(freed.Dias, 0);
     EXPECT_EQ(freed.QtdLocadas, 1);
     EXPECT_EQ(freed.ValorLocacao, reais(2));
     EXPECT_EQ(freed.ValorArrecadado, reais(2));
     EXPECT_EQ(freed.UltData[0], daysAgo(1));
     EXPECT_EQ(freed.UltCliente[0], 1);
     EXPECT_TRUE(freed.UltTitular[0]);
-    EXPECT_EQ(tape(7).ClienteFita, 1);
     loadCaixaDia(state);
     EXPECT_EQ(state.CaixaDia.NumDevolucoes, 1);
-    EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1);
-}
-
-TEST_F(ReturnTest, AFreebieOnTimeIsFreedAndCountedAtNoCharge)
-{
-    writeClient(1, "Ana", 5, 0);
-    lend(7, {1, true}, 1, 2, 0, true);
-    ReturnModel model(state, situation());
-
-    const auto outcome = model.confirm();
-
-    EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
-    EXPECT_EQ(model.payment, ReturnModel::Payment::Nothing);
-    EXPECT_EQ(model.rowTexts(0)[5], "Brinde");
-    EXPECT_FALSE(tape(7).isRented());
-    EXPECT_EQ(client(1).NumFitas, 0);
-    EXPECT_EQ(client(1).ValorPago, reais(5));
-    EXPECT_EQ(client(1).ValorDevido, Money());
     EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1);
 }
 
@@ -212,27 +185,31 @@ TEST_F(ReturnTest, TheAccountMovesByWhatWasPaidAgainstTheReturnedTotal)
 }
 
 // A tape of 3.00 for 2 days taken on Monday, back on Saturday: 3 days late, one whole fine
-// period of 1.00 on top of each mode's charge.
-TEST_F(ReturnTest, ALateTapeIsChargedAsItsModeSays)
+// period of 1.00 on top of each mode's charge. A freebie back the next day costs nothing.
+TEST_F(ReturnTest, EachTapeIsChargedAsItsModeSaysAndFreed)
 {
     struct Case {
         int mode;
+        bool freebie;
         int periods;
         double amount;
+        const char* fine;
     };
     const std::vector<Case> cases = {
-        {1, 4, 3 + 3 * 1.5 + 1}, // Wednesday to Friday at the label price
-        {2, 2, 2 * 3 + 1},       // Int(3 / 3 + 0.99) + 1 label terms
-        {3, 3, 3 * 3 + 1},       // Int(3 / 2 + 0.99) + 1 agreed terms
-        {4, 3, 3 + 3 + 1},       // two renewals of 1.50 already made
-        {5, 1, 3 + 1},
+        {1, false, 4, 3 + 3 * 1.5 + 1, "0003d/0001/1"}, // Wednesday to Friday, label price
+        {2, false, 2, 2 * 3 + 1, "0003d/0001/1"},       // Int(3 / 3 + 0.99) + 1 label terms
+        {3, false, 3, 3 * 3 + 1, "0003d/0001/1"},       // Int(3 / 2 + 0.99) + 1 agreed terms
+        {4, false, 3, 3 + 3 + 1, "0003d/0001/1"},       // two renewals of 1.50 made before
+        {5, false, 1, 3 + 1, "0003d/0001/1"},
+        {3, true, 0, 0, ""},
     };
     state.options().CobrarMulta = true;
 
     for (const auto& c : cases) {
         state.options().TipoCobraAtraso = static_cast<std::int16_t>(c.mode);
+        state.CaixaDia = DailyTotalsRecord{};
         writeClient(1, "Ana", 0, 0);
-        lend(7, {1, true}, 5, 2, 3);
+        lend(7, {1, true}, c.freebie ? 1 : 5, 2, 3, c.freebie);
         auto& t = records().tape();
         t.DataBase = daysAgo(1); // renewed: due tomorrow
         t.AcertoQtd = 2;
@@ -245,9 +222,13 @@ TEST_F(ReturnTest, ALateTapeIsChargedAsItsModeSays)
 
         const auto row = model.rowTexts(0);
         EXPECT_EQ(row[3], std::to_string(c.periods)) << c.mode;
-        EXPECT_EQ(row[6], "0003d/0001/1") << c.mode;
+        EXPECT_EQ(row[5], c.freebie ? "Brinde" : "") << c.mode;
+        EXPECT_EQ(row[6], c.fine) << c.mode;
         EXPECT_EQ(client(1).ValorDevido, reais(c.amount)) << c.mode;
+        EXPECT_EQ(client(1).NumFitas, 0) << c.mode;
         EXPECT_EQ(tape(7).ValorArrecadado, reais(c.amount)) << c.mode;
+        EXPECT_FALSE(tape(7).isRented()) << c.mode;
+        EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1) << c.mode;
     }
 }
 
@@ -269,16 +250,16 @@ TEST_F(ReturnTest, TheTapeBookRecordsOfTheReturnedTapesAreCompleted)
     const auto outcome = model.confirm();
 
     EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
-    const auto book = readAll<TapeBookRecord>("LivroFts.tvl");
+    const auto book = test::readRecords<TapeBookRecord>(folder.file("LivroFts.tvl"));
     ASSERT_EQ(book.size(), 2u);
     EXPECT_TRUE(book[0].isOut());
     EXPECT_EQ(book[1].DataDev, daysAgo(0));
     EXPECT_EQ(book[1].QtdDiarias, 2); // Int(2 / 2 + 0.99) + 1
     EXPECT_EQ(book[1].ValorDev, reais(4));
-    const auto log = readAll<ReturnedTapeRecord>("FitasDev.tvl");
+    const auto log = test::readRecords<ReturnedTapeRecord>(folder.file("FitasDev.tvl"));
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back().bookRecord(), 2);
-    EXPECT_EQ(readAll<PositionRecord>("PosFtDev.tvl").back().QtdRegs, 1);
+    EXPECT_EQ(test::readRecords<PositionRecord>(folder.file("PosFtDev.tvl")).back().QtdRegs, 1);
 }
 
 TEST_F(ReturnTest, RefusalsTellTheOperatorAndWriteNothing)
