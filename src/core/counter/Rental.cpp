@@ -75,11 +75,14 @@ RentalModel::RentalModel(AppState& state, PersonRef person, Money tapesAtHome)
         m_holder = person.code;
         m_atHome = records.client().tapeCount();
         m_regHistFita = records.client().RegHistFita;
+        m_personName = joinFullName(records.client().PrimNome, records.client().SobreNome);
     } else {
         records.readRecord(FileKind::Dependents, person.code, true);
         m_holder = records.dependent().Titular;
         m_atHome = records.dependent().tapeCount();
         m_regHistFita = records.dependent().RegHistFita;
+        m_personName =
+            joinFullName(records.dependent().PrimNome, records.dependent().SobreNome);
     }
     m_balance = Account(state, person).balance();
     chkImprimir = state.options().ImpNotaLoc != 0;

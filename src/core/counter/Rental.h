@@ -79,6 +79,11 @@ public:
     // term that is not a number is 0 days.
     void editCell(std::size_t row, RentalColumn column, std::string_view text);
 
+    // "Cliente:" and "Fitas em casa" over the grid.
+    const std::string& personName() const { return m_personName; }
+    int tapesAtHomeCount() const { return m_atHome; }
+    Money tapesAtHome() const { return m_tapesAtHome; }
+
     std::size_t rowCount() const { return m_names.size(); }
     std::array<std::string, 5> rowTexts(std::size_t row) const;
     const RentalPricing& pricing() const { return m_pricing; }
@@ -121,6 +126,7 @@ private:
     AppState& m_state;
     PersonRef m_person;
     std::int16_t m_holder = 0;
+    std::string m_personName;
     Money m_tapesAtHome;
     Balance m_balance;
     int m_atHome = 0;
