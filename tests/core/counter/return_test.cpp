@@ -323,6 +323,8 @@ TEST_F(ReturnTest, PayingMoreThanDueAsksBeforeGoingOn)
     ReturnModel model(state, situation());
     model.payment = ReturnModel::Payment::Part;
     model.txtValorPago = "20";
+    model.chkImprimir = true;
+    state.options().NumViasRec = 1;
     dialogs.answers = {msg::Answer::No, msg::Answer::Yes};
 
     const auto first = model.confirm();
@@ -336,6 +338,10 @@ TEST_F(ReturnTest, PayingMoreThanDueAsksBeforeGoingOn)
                                            "valor devido.\nConfirma a Operação ?");
     EXPECT_EQ(dialogs.messages.at(0).flags, msg::Question + msg::YesNo);
     EXPECT_EQ(client(1).ValorPago, reais(17));
+    ASSERT_EQ(printer.printed.size(), 1u);
+    EXPECT_NE(printer.printed[0].find("#Devolução#"), std::string::npos);
+    EXPECT_EQ(dialogs.messages.back().text, "Não se esqueça de retirar impressão!");
+    EXPECT_EQ(state.options().ImpNotaDev, 1);
 }
 
 TEST_F(ReturnTest, ReceiptListsTheReturnedTapeAndTheNonZeroAmounts)
