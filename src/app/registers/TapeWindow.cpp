@@ -152,16 +152,16 @@ QWidget* TapeWindow::buildPlainFields()
     for (QComboBox* c : {m_secao, m_selo, m_midia, m_dist}) {
         connect(c, &QComboBox::currentIndexChanged, this, &TapeWindow::edited);
     }
-    auto* kind = new QGroupBox(QStringLiteral("Tipo"), frame);
-    m_dublado = new QRadioButton(QStringLiteral("&Dublado"), kind);
+    m_dublado = new QRadioButton(QStringLiteral("&Dublado"), frame);
     m_dublado->setObjectName(QStringLiteral("optDublado"));
-    m_legendado = new QRadioButton(QStringLiteral("Le&gendado"), kind);
+    m_legendado = new QRadioButton(QStringLiteral("Le&gendado"), frame);
     m_legendado->setObjectName(QStringLiteral("optLegendado"));
-    auto* kindRow = new QHBoxLayout(kind);
+    auto* kindRow = new QHBoxLayout;
     for (QRadioButton* r : {m_dublado, m_legendado}) {
         kindRow->addWidget(r);
         connect(r, &QRadioButton::clicked, this, &TapeWindow::edited);
     }
+    kindRow->addStretch();
     m_anoLanc = box("txtAnoLanc", 4);
     m_anoLanc->setValidator(new QIntValidator(0, 9999, m_anoLanc));
     m_duracao = box("txtDuracao", 4);
@@ -196,7 +196,8 @@ QWidget* TapeWindow::buildPlainFields()
     grid->addWidget(m_selo, 3, 3);
     grid->addWidget(label(frame, QStringLiteral("&Mídia:"), m_midia), 4, 0);
     grid->addWidget(m_midia, 4, 1);
-    grid->addWidget(kind, 4, 2, 2, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Tipo:"), frame), 4, 2);
+    grid->addLayout(kindRow, 4, 3);
     grid->addWidget(label(frame, QStringLiteral("Ano de Lançamento:"), m_anoLanc), 5, 0);
     grid->addWidget(m_anoLanc, 5, 1);
     grid->addWidget(label(frame, QStringLiteral("Duração (min):"), m_duracao), 6, 0);
@@ -280,6 +281,7 @@ QWidget* TapeWindow::buildCast()
     m_notes->setFixedHeight(50);
     for (QPlainTextEdit* t : {m_sinopse, m_notes}) {
         t->setTabChangesFocus(true);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(t, &QPlainTextEdit::textChanged, this, &TapeWindow::edited);
     }
 
@@ -292,11 +294,15 @@ QWidget* TapeWindow::buildCast()
     }
     castButtons->addStretch();
     grid->addLayout(castButtons, 1, 1);
-    grid->addWidget(label(frame, QStringLiteral("Sino&pse:"), m_sinopse), 2, 0, Qt::AlignTop);
-    grid->addWidget(m_sinopse, 2, 1);
-    grid->addWidget(label(frame, QStringLiteral("Observações:"), m_notes), 3, 0, Qt::AlignTop);
-    grid->addWidget(m_notes, 3, 1);
-    grid->setRowStretch(2, 1);
+    // The combo shows its lines only when opened; the cast stays in sight here.
+    m_elenco = new QLabel(frame);
+    m_elenco->setWordWrap(true);
+    grid->addWidget(m_elenco, 2, 1);
+    grid->addWidget(label(frame, QStringLiteral("Sino&pse:"), m_sinopse), 3, 0, Qt::AlignTop);
+    grid->addWidget(m_sinopse, 3, 1);
+    grid->addWidget(label(frame, QStringLiteral("Observações:"), m_notes), 4, 0, Qt::AlignTop);
+    grid->addWidget(m_notes, 4, 1);
+    grid->setRowStretch(3, 1);
 
     for (QWidget* w : std::initializer_list<QWidget*>{m_atores, add, remove, complete, films,
                                                       m_sinopse, m_notes}) {
@@ -319,6 +325,9 @@ QWidget* TapeWindow::buildPurchase()
     for (QLineEdit* e : {m_dataCompra, m_valorCompra, m_valorVenda}) {
         connect(e, &QLineEdit::textChanged, this, &TapeWindow::edited);
     }
+    for (QLineEdit* e : {m_dataCompra, m_valorCompra, m_valorVenda}) {
+        e->setMaximumWidth(110);
+    }
     for (QLineEdit* e : {m_valorCompra, m_valorVenda}) {
         e->setAlignment(Qt::AlignRight);
         // An emptied price box reads "0,00" again.
@@ -335,6 +344,7 @@ QWidget* TapeWindow::buildPurchase()
     grid->addWidget(m_valorCompra, 1, 1);
     grid->addWidget(label(frame, QStringLiteral("Valor Venda:"), m_valorVenda), 2, 0);
     grid->addWidget(m_valorVenda, 2, 1);
+    grid->setColumnStretch(2, 1);
     for (QWidget* w : std::initializer_list<QWidget*>{m_dataCompra, m_valorCompra, m_valorVenda}) {
         m_order.push_back(w);
     }
@@ -350,6 +360,10 @@ QWidget* TapeWindow::buildCirculation()
     m_cliente = display(frame, "txtNomeClienteComFita");
     m_diaEmprestado = display(frame, "txtDiaEmprestado");
     m_diaRetorna = display(frame, "txtDiaRetorna");
+    m_cliente->setMinimumWidth(170);
+    for (QLineEdit* e : {m_totalLocacoes, m_rendimento, m_diaEmprestado, m_diaRetorna}) {
+        e->setMaximumWidth(110);
+    }
     auto* person = registerButton(frame, "cmdClienteComFita", QStringLiteral("..."));
     person->setToolTip(QStringLiteral("Dados do cliente que está com a fita"));
     person->setFixedWidth(32);
@@ -438,9 +452,14 @@ void TapeWindow::showForm()
     m_duracao->setText(toQString(f.Duracao));
     m_diretor->setText(toQString(f.Diretor));
     m_atores->clear();
+    QStringList cast;
     for (const core::CastLine& line : f.Atores) {
         m_atores->addItem(toQString(line.name));
+        cast << toQString(line.name);
     }
+    m_elenco->setText(cast.isEmpty()
+                          ? QStringLiteral("Nenhum ator no elenco.")
+                          : QStringLiteral("Elenco: ") + cast.join(QStringLiteral(", ")));
     m_atores->setEditText(toQString(f.Ator));
     m_sinopse->setPlainText(toQString(f.Sinopse));
     m_notes->setPlainText(toQString(f.Observacoes));

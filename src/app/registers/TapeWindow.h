@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -85,6 +86,7 @@ private:
     QListWidget* m_ultCli = nullptr;
     QListWidget* m_reservas = nullptr;
     QPushButton* m_addActor = nullptr;
+    QLabel* m_elenco = nullptr;
     std::vector<QWidget*> m_order;
 };
 
