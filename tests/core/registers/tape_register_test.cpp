@@ -235,5 +235,52 @@ TEST_F(TapeRegisterTest, AnEleventhActorIsRefused)
     EXPECT_EQ(state.records().recordCount(FileKind::Actors), 10);
 }
 
+TEST_F(TapeRegisterTest, ARenamedTapeMayNotTakeAnotherTapesTitle)
+{
+    state.options().VerifNomeECod = true;
+    TapeRegister reg(state);
+    addTape(reg, "Matrix");
+    addTape(reg, "Alien");
+
+    reg.form.Nome = " matrix ";
+    reg.markDirty();
+    const bool saved = reg.save();
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{"O nome da fita já existe.\nN° de registro : 1"});
+    EXPECT_EQ(stored(2).Nome, "Alien");
+}
+
+TEST_F(TapeRegisterTest, ACancelledReservationLeavesTheOthersInOrder)
+{
+    TapeRegister reg(state);
+    addTape(reg, "Matrix");
+    auto& records = state.records();
+    records.client() = {};
+    records.client().PrimNome = "Ana";
+    records.client().SobreNome = "Lima";
+    records.writeRecord(FileKind::Clients, 1);
+    TapeRecord& t = records.tape();
+    t.NumReservas = 3;
+    t.ReservaCliente = {1, 1, 1, 0, 0};
+    t.ReservaTitular = {true, true, true, false, false};
+    t.ReservaData = {6122026, 7122026, 8122026, 0, 0};
+    records.writeRecord(FileKind::Tapes, 1);
+    reg.showPosition(1);
+    reg.form.SegNome = "ainda não salvo";
+    dialogs.answers = {msg::Answer::Yes};
+
+    EXPECT_TRUE(reg.cancelReservation(1));
+
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{"Deseja anular a reserva da fita para Ana Lima ?"});
+    EXPECT_EQ(stored(1).NumReservas, 2);
+    EXPECT_EQ(stored(1).ReservaData[1], 8122026);
+    EXPECT_EQ(reg.form.Reservas,
+              (std::vector<std::string>{"06/12/2026  Ana Lima", "08/12/2026  Ana Lima"}));
+    EXPECT_EQ(reg.form.SegNome, "ainda não salvo");
+}
+
 } // namespace
 } // namespace tavolim::core
