@@ -1,77 +1,10 @@
 #pragma once
 
-#include "core/ports/Clock.h"
-#include "core/ports/Dialogs.h"
-#include "core/ports/Launcher.h"
-#include "core/ports/Printer.h"
-#include "core/ports/Progress.h"
-#include "core/ports/SettingsStore.h"
-#include "core/shell/AppState.h"
-
-#include <chrono>
-#include <optional>
-#include <span>
-#include <string>
+#include "core/tools/QuietPorts.h"
 
 namespace tavolim::bench {
 
 using namespace tavolim::core;
-
-// The ports of a program nobody watches: messages are answered OK, prompts cancelled, waits
-// not shown, settings left at their defaults; the clock says what the benchmark sets.
-struct QuietPorts final : Dialogs, Clock, SettingsStore, Printer, Progress, Launcher {
-    explicit QuietPorts(std::chrono::year_month_day day) : date(day) {}
-
-    Ports ports() { return Ports{*this, *this, *this, *this, *this, *this}; }
-
-    std::chrono::year_month_day date;
-    std::chrono::minutes now = std::chrono::hours{15};
-
-    msg::Answer message(const std::string&, int, const std::string&) override
-    {
-        return msg::Answer::Ok;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> askValue(const std::string&, const std::string&,
-                                        const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::chrono::year_month_day> askDate(const std::string&, const std::string&,
-                                          std::optional<std::chrono::year_month_day>) override
-    {
-        return std::nullopt;
-    }
-    int choose(const std::string&, const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-        return 0;
-    }
-    std::chrono::year_month_day today() const override { return date; }
-    std::chrono::minutes timeOfDay() const override { return now; }
-    std::string read(const std::string&, const std::string&, const std::string&,
-                     const std::string& defaultValue) const override
-    {
-        return defaultValue;
-    }
-    void write(const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-    }
-    bool printText(const std::string&, const std::string&, int) override { return true; }
-    bool writeRaw(const std::string&, std::span<const std::uint8_t>) override { return true; }
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-    void begin(const std::string&, int, int) override {}
-    void step(int) override {}
-    void end() override {}
-    bool openDocument(const std::string&) override { return true; }
-    bool openUrl(const std::string&) override { return true; }
-    bool openHelp(const std::string&) override { return true; }
-};
+using core::QuietPorts;
 
 } // namespace tavolim::bench

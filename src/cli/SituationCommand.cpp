@@ -1,15 +1,10 @@
 #include "cli/SituationCommand.h"
 
 #include "core/counter/Situation.h"
-#include "core/ports/Clock.h"
-#include "core/ports/Dialogs.h"
-#include "core/ports/Launcher.h"
-#include "core/ports/Printer.h"
-#include "core/ports/Progress.h"
-#include "core/ports/SettingsStore.h"
 #include "core/rules/StoreCalendar.h"
 #include "core/shell/AppState.h"
 #include "core/shell/NewInstallation.h"
+#include "core/tools/QuietPorts.h"
 
 #include <ctime>
 
@@ -17,75 +12,6 @@ namespace tavolim::cli {
 namespace {
 
 using namespace core;
-
-// The tool has nobody to ask: boxes are written to the error stream and answered OK,
-// prompts cancelled; settings kept outside the data folder stay at their defaults.
-class ToolPorts final : public Dialogs,
-                        public Clock,
-                        public SettingsStore,
-                        public Printer,
-                        public Progress,
-                        public Launcher {
-public:
-    ToolPorts(std::ostream& err, std::chrono::year_month_day today, std::chrono::minutes now)
-        : m_err(err), m_today(today), m_now(now)
-    {
-    }
-    Ports ports() { return Ports{*this, *this, *this, *this, *this, *this}; }
-
-    msg::Answer message(const std::string& text, int, const std::string&) override
-    {
-        m_err << text << "\n";
-        return msg::Answer::Ok;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> askValue(const std::string&, const std::string&,
-                                        const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::chrono::year_month_day>
-    askDate(const std::string&, const std::string&,
-            std::optional<std::chrono::year_month_day>) override
-    {
-        return std::nullopt;
-    }
-    int choose(const std::string&, const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-        return 0;
-    }
-    std::chrono::year_month_day today() const override { return m_today; }
-    std::chrono::minutes timeOfDay() const override { return m_now; }
-    std::string read(const std::string&, const std::string&, const std::string&,
-                     const std::string& defaultValue) const override
-    {
-        return defaultValue;
-    }
-    void write(const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-    }
-    bool printText(const std::string&, const std::string&, int) override { return false; }
-    bool writeRaw(const std::string&, std::span<const std::uint8_t>) override { return false; }
-    void showWait(const std::string&) override {}
-    void hideWait() override {}
-    void begin(const std::string&, int, int) override {}
-    void step(int) override {}
-    void end() override {}
-    bool openDocument(const std::string&) override { return false; }
-    bool openUrl(const std::string&) override { return false; }
-    bool openHelp(const std::string&) override { return false; }
-
-private:
-    std::ostream& m_err;
-    std::chrono::year_month_day m_today;
-    std::chrono::minutes m_now;
-};
 
 std::tm localNow()
 {
@@ -110,7 +36,9 @@ int printSituation(const CommandLine& line, std::ostream& out, std::ostream& err
         std::chrono::day{static_cast<unsigned>(local.tm_mday)});
     const auto now = line.now.value_or(std::chrono::hours{local.tm_hour} +
                                        std::chrono::minutes{local.tm_min});
-    ToolPorts ports(err, today, now);
+    // Nobody to ask: boxes go to the error stream; settings kept outside the data folder
+    // stay at their defaults.
+    QuietPorts ports(today, now, &err);
     AppState state(line.folder, ports.ports());
     state.loadOptions();
     state.DataDia = today;

@@ -3,6 +3,7 @@
 #include "app/printing/PrintingActions.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
+#include "app/registers/TapeWindow.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
@@ -270,6 +271,8 @@ void MainWindow::registerOwnHandlers()
         ClientWindow window(m_state, this);
         window.exec();
     });
+    m_handlers.insert(QStringLiteral("mnuDadosFitas"),
+                      [this] { openTapeRegister(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {
         HolidayWindow window(m_state, this);
         window.exec();
