@@ -227,6 +227,13 @@ ReturnModel::Outcome ReturnModel::confirm()
     if (payment == Payment::Part && trim(txtValorPago).empty()) {
         return Outcome::FocusValorPago;
     }
+    // A return of no tape would only count a return that never happened.
+    if (std::find(m_marked.begin(), m_marked.end(), true) == m_marked.end()) {
+        dialogs.message("Nenhuma fita foi marcada como devolvida.\n"
+                        "Selecione as fitas devolvidas clicando sobre elas.",
+                        msg::Exclamation);
+        return Outcome::Stay;
+    }
     checkDateChange(m_state);
     const Money due = amountDue();
     const Money paid = paidAmount();

@@ -279,10 +279,13 @@ TEST_F(ReturnTest, RefusalsTellTheOperatorAndWriteNothing)
     model.setDevolveuTodos(false);
     model.payment = ReturnModel::Payment::Part;
     const auto noValue = model.confirm();
+    model.payment = ReturnModel::Payment::Nothing;
+    const auto noTape = model.confirm();
     const bool discount = model.setDiscount(reais(5.01));
 
     EXPECT_EQ(everyNotMarked, ReturnModel::Outcome::Stay);
     EXPECT_EQ(noValue, ReturnModel::Outcome::FocusValorPago);
+    EXPECT_EQ(noTape, ReturnModel::Outcome::Stay);
     EXPECT_FALSE(discount);
     EXPECT_EQ(dialogs.shownTexts(),
               (std::vector<std::string>{
@@ -290,6 +293,8 @@ TEST_F(ReturnTest, RefusalsTellTheOperatorAndWriteNothing)
                   "fitas estão marcadas como devolvidas!\nSelecione as fitas devolvidas "
                   "clicando sobre elas.",
                   "O código da fita está incorreto.", "Esta fita não está na lista.",
+                  "Nenhuma fita foi marcada como devolvida.\nSelecione as fitas devolvidas "
+                  "clicando sobre elas.",
                   "O desconto não pode ser maior do que o valor devido."}));
     EXPECT_EQ(client(1).NumFitas, 2);
     EXPECT_TRUE(tape(7).isRented());

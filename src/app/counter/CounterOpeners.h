@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/counter/Account.h"
+#include "core/store/Money.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace tavolim::core {
+class AppState;
+struct Situation;
+} // namespace tavolim::core
+
+namespace tavolim::app {
+
+// The counter windows the client situation starts, set by whoever opens it. Each runs its
+// window modally and gives true when it wrote something, and the situation is filled again.
+// An opener left empty keeps its button disabled.
+struct CounterOpeners {
+    // The rental for the person; `tapesAtHome` is what the tapes already at home cost today.
+    std::function<bool(core::AppState&, core::PersonRef, core::Money tapesAtHome, QWidget*)>
+        rental;
+    // The return of the tapes the situation shows, with their charges.
+    std::function<bool(core::AppState&, const core::Situation&, QWidget*)> giveBack;
+    // The payment of the situation's "Valor Devido".
+    std::function<bool(core::AppState&, core::PersonRef, core::Money amountDue, QWidget*)>
+        payment;
+};
+
+} // namespace tavolim::app
