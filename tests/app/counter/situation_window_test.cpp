@@ -2,7 +2,7 @@
 #include "app/counter/SituationWindow.h"
 
 #include "core/counter/CounterFixture.h"
-#include "core/store/LabelRecord.h"
+#include "core/counter/LentTapes.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 
@@ -76,52 +76,21 @@ protected:
         });
     }
 
-    // Label 1 at 2.00 with 2-day terms; lateness charged per agreed term, no fines.
-    void setUpCounter()
-    {
-        state.options().TipoCobraAtraso = 3;
-        state.options().CobrarMulta = false;
-        auto& l = records().label();
-        l = core::LabelRecord{};
-        l.Codigo = 1;
-        l.Nome = "Catálogo";
-        l.NumMaxDias = 30;
-        l.Diarias.fill(reais(2));
-        l.Prazos.fill(2);
-        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 1));
-    }
-
     // Tape `code` with the person since `ago` days, for 2 days, at `price`.
     void lend(std::int16_t code, PersonRef person, int ago, double price)
     {
-        auto& t = records().tape();
-        t = core::TapeRecord{};
-        t.Codigo = code;
-        t.Nome = "Fita " + std::to_string(code);
-        t.Selo = 1;
-        t.Midia = 1;
-        t.ClienteFita = person.code;
-        t.ClienteTitular = person.titular;
-        t.DataRetirada =
-            core::fromYmd(std::chrono::sys_days(clock.date) - std::chrono::days{ago});
-        t.DataBase = t.DataRetirada;
-        t.QtdLocadas = 1;
-        t.QtdBase = 1;
-        t.ValorLocacao = reais(price);
-        t.Dias = 2;
-        t.DiasBase = 2;
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
-        auto& c = client(person.code);
-        c.Fitas[static_cast<std::size_t>(c.NumFitas++)] = code;
-        ASSERT_TRUE(records().writeRecord(FileKind::Clients, person.code));
+        const auto taken = std::chrono::sys_days(clock.date) - std::chrono::days{ago};
+        test::lendTape(records(), code, person, core::fromYmd(taken), 2, reais(price));
     }
 
     // Ana owes 2.50 and has tape 7 (on time, 3.00) and tape 8 (5 days out at 2.00: three
-    // terms, 6.00) at home;
-    // her dependent Bia owes 4.00.
+    // terms, 6.00) at home; her dependent Bia owes 4.00.
     void setUpFamily()
     {
-        setUpCounter();
+        // Lateness charged per agreed term, no fines.
+        state.options().TipoCobraAtraso = 3;
+        state.options().CobrarMulta = false;
+        test::writeFlatLabel(records(), reais(2), 2);
         writeClient(1, "Ana", 0, 2.5);
         writeDependent(3, 1, "Bia", 0, 4);
         lend(7, {1, true}, 1, 3);
