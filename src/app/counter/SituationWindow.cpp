@@ -120,6 +120,9 @@ void SituationWindow::buildLayout()
     for (QLineEdit* medium : {m_ultimaLocacao, m_ultPgto}) {
         medium->setMaximumWidth(100);
     }
+    for (QLineEdit* number : {m_numInsc, m_totalLocacoes, m_fitasEmCasa, m_ultPgto}) {
+        number->setAlignment(Qt::AlignRight);
+    }
     m_observacoes = new QPlainTextEdit(this);
     m_observacoes->setObjectName(QStringLiteral("txtObserva_es"));
     m_observacoes->setReadOnly(true);
@@ -183,6 +186,7 @@ void SituationWindow::buildLayout()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setTabKeyNavigation(false);
     m_grid->setMinimumHeight(220);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     auto* header = m_grid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(kDescription, QHeaderView::Stretch);
@@ -364,6 +368,7 @@ void SituationWindow::fillGrid()
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
+                item->setBackground(palette().alternateBase());
             }
             m_grid->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }

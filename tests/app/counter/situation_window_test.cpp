@@ -1,5 +1,6 @@
 #include "app/counter/ReservationsWindow.h"
 #include "app/counter/SituationWindow.h"
+#include "app/shell/QtDialogs.h"
 
 #include "core/counter/CounterFixture.h"
 #include "core/counter/LentTapes.h"
@@ -7,6 +8,7 @@
 #include "core/store/TextHelpers.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -275,6 +277,26 @@ TEST_F(CounterWindowTest, QuickReturnOpensTheRentersSituationWithTheReturnOverIt
     returnTapeFromMenu(state, nullptr, openers);
 
     EXPECT_EQ(returned, (PersonRef{1, true}));
+}
+
+TEST_F(CounterWindowTest, ValuePromptGivesBackItsPrintBox)
+{
+    QtDialogs qtDialogs;
+    bool print = true;
+    QTimer::singleShot(0, [] {
+        QWidget* prompt = QApplication::activeModalWidget();
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_TRUE(child<QCheckBox>(*prompt, "chkImprimir")->isChecked());
+        child<QCheckBox>(*prompt, "chkImprimir")->setChecked(false);
+        child<QLineEdit>(*prompt, "txtValor")->setText("5,25");
+        click(*prompt, "cmdOK");
+    });
+
+    const auto typed =
+        qtDialogs.askValueWithCheck("Valor do crédito:", "Crédito", "&Imprimir", print);
+
+    EXPECT_EQ(typed, "5,25");
+    EXPECT_FALSE(print);
 }
 
 } // namespace
