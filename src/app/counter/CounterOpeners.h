@@ -3,6 +3,7 @@
 #include "core/counter/Account.h"
 #include "core/store/Money.h"
 
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -23,9 +24,15 @@ struct CounterOpeners {
         rental;
     // The return of the tapes the situation shows, with their charges.
     std::function<bool(core::AppState&, const core::Situation&, QWidget*)> giveBack;
+    // The quick return: the same with only the tape found marked; unset, giveBack serves.
+    std::function<bool(core::AppState&, const core::Situation&, std::int16_t tape, QWidget*)>
+        quickReturn;
     // The payment of the situation's "Valor Devido".
     std::function<bool(core::AppState&, core::PersonRef, core::Money amountDue, QWidget*)>
         payment;
 };
+
+// The program's own counter windows: rental, return, quick return and payment.
+CounterOpeners counterWindows();
 
 } // namespace tavolim::app

@@ -410,6 +410,17 @@ void SituationWindow::giveBack()
     }
 }
 
+void SituationWindow::giveBackTape(std::int16_t tape)
+{
+    if (!m_openers.quickReturn) {
+        giveBack();
+        return;
+    }
+    if (!m_situation.tapes.empty()) {
+        afterOperation(m_openers.quickReturn(m_state, m_situation, tape, this));
+    }
+}
+
 void SituationWindow::pay()
 {
     if (m_openers.payment && m_situation.owes()) {
@@ -533,15 +544,17 @@ void startOperations(core::AppState& state, QWidget* parent, const CounterOpener
 void returnTapeFromMenu(core::AppState& state, QWidget* parent, const CounterOpeners& openers)
 {
     core::checkDateChange(state);
-    if (!searchRecord(state, parent, core::SearchMode::ReturnTape)) {
+    const auto hit = searchRecord(state, parent, core::SearchMode::ReturnTape);
+    if (!hit) {
         return;
     }
     // The search left the tape, which is out, as the current tape record.
     const auto& tape = state.records().tape();
+    const auto code = static_cast<std::int16_t>(hit->number);
     SituationWindow window(state, {tape.ClienteFita, tape.ClienteTitular}, openers,
                            parent);
     window.show();
-    window.giveBack();
+    window.giveBackTape(code);
     window.exec();
 }
 

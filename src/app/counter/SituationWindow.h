@@ -34,6 +34,8 @@ public:
 
     // cmdDevolu_o: the return window over the tapes shown.
     void giveBack();
+    // The return opened on one tape, as the quick return from the menu does.
+    void giveBackTape(std::int16_t tape);
 
 private:
     QPushButton* button(const char* name, const QString& caption);

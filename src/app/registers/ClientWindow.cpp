@@ -1,6 +1,7 @@
 #include "app/registers/ClientWindow.h"
 
 #include "app/registers/DependentWindow.h"
+#include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
@@ -67,6 +68,8 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     auto* cancel = buttons.cancel;
     auto* remove = buttons.remove;
     auto* situation = buttons.situation;
+    connectSituationButton(situation, m_state, m_model, true,
+                           [this](const std::function<void()>& f) { step(f); });
     auto* ok = buttons.ok;
     auto* newDep = registerButton(this, "cmdNovoDep", QStringLiteral("Novo De&p."));
     auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));

@@ -1,5 +1,6 @@
 #include "app/registers/DependentWindow.h"
 
+#include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "core/shell/AppState.h"
 
@@ -52,6 +53,8 @@ DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int
     auto* cancel = buttons.cancel;
     auto* remove = buttons.remove;
     auto* situation = buttons.situation;
+    connectSituationButton(situation, state, m_model, false,
+                           [this](const std::function<void()>& f) { step(f); });
     auto* ok = buttons.ok;
 
     connect(add, &QPushButton::clicked, this, [this] {

@@ -1,8 +1,13 @@
 #include "app/registers/PersonRegister.h"
 
+#include "app/counter/CounterOpeners.h"
+#include "app/counter/SituationWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/DependentWindow.h"
+#include "core/registers/RegisterModel.h"
 #include "core/shell/AppState.h"
+
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -29,6 +34,23 @@ void openPersonRegister(core::AppState& state, core::PersonRef person, QWidget* 
     }
     DependentWindow window(state, holder, static_cast<int>(at - dep.begin()) + 1, parent);
     window.exec();
+}
+
+void connectSituationButton(QPushButton* button, core::AppState& state,
+                            core::RegisterModel& model, bool titular,
+                            const RegisterButtons::Step& step)
+{
+    QObject::connect(button, &QPushButton::clicked, button, [button, &state, &model, titular,
+                                                             step] {
+        step([&] {
+            if (model.showsDeleted() || model.code() <= 0 || !model.save()) {
+                return;
+            }
+            openSituation(state, {static_cast<std::int16_t>(model.code()), titular},
+                          button->window(), counterWindows());
+            model.showPosition(model.position());
+        });
+    });
 }
 
 } // namespace tavolim::app

@@ -36,8 +36,6 @@ RegisterButtons::RegisterButtons(QWidget* parent, const Names& names, core::Regi
     previous->setToolTip(capital + QStringLiteral(" anterior"));
     next->setToolTip(QStringLiteral("Próximo ") + names.noun);
     last->setToolTip(QStringLiteral("Último ") + names.noun);
-    // The client situation window is not part of the program yet.
-    situation->setEnabled(false);
 
     auto* m = &model;
     QObject::connect(first, &QPushButton::clicked, parent, [m, step] {

@@ -1,6 +1,8 @@
 #include "app/shell/MainWindow.h"
 
 #include "app/printing/PrintingActions.h"
+#include "app/counter/CounterOpeners.h"
+#include "app/counter/SituationWindow.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/TapeWindow.h"
@@ -271,6 +273,10 @@ void MainWindow::registerOwnHandlers()
         ClientWindow window(m_state, this);
         window.exec();
     });
+    m_handlers.insert(QStringLiteral("mnuOpGerais"),
+                      [this] { startOperations(m_state, this, counterWindows()); });
+    m_handlers.insert(QStringLiteral("mnuOpDevolucao"),
+                      [this] { returnTapeFromMenu(m_state, this, counterWindows()); });
     m_handlers.insert(QStringLiteral("mnuDadosFitas"),
                       [this] { openTapeRegister(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {

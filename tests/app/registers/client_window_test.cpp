@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,30 @@ TEST_F(ClientWindowTest, ANewClientTypedInIsSavedToItsRecord)
     EXPECT_FALSE(c.Sexo);
     EXPECT_TRUE(c.TipoCasa);
     EXPECT_EQ(dialogs.prompts.size(), 1u);
+}
+
+TEST_F(ClientWindowTest, SituationShowsTheClientSavedFirst)
+{
+    dialogs.texts = {"Maria Souza"};
+    ClientWindow window(state);
+    window.show();
+    click(window, "cmdAdicionar");
+    type(window, "txtCidade", "Recife");
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget* situation = QApplication::activeModalWidget();
+        ASSERT_NE(situation, nullptr);
+        EXPECT_EQ(situation->objectName(), "frmSitua_o");
+        shown = child<QLineEdit>(*situation, "txtNome")->text();
+        situation->close();
+    });
+
+    click(window, "cmdSituação");
+
+    EXPECT_EQ(shown, "Maria Souza");
+    EXPECT_FALSE(window.model().isDirty());
+    state.records().readRecord(core::FileKind::Clients, 1, true);
+    EXPECT_EQ(state.records().client().Cidade, "Recife");
 }
 
 } // namespace

@@ -101,13 +101,14 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
 
     MainWindow window(state, backup);
 
-    for (const char* name : {"mnuDadosProdutos", "mnuOpGerais", "mnuArqBackUp",
+    for (const char* name : {"mnuDadosProdutos", "mnuOpVendas", "mnuArqBackUp",
                              "mnuDadosImportar", "mnuRelDist"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuArqSair", "mnuFerrLogOff", "mnuFerrUsuarios", "mnuFerrOpções",
                              "mnuDadosFeriados", "mnuDadosDesfazerExc", "mnuDadosClientes",
-                             "mnuDadosDesfExcCli"}) {
+                             "mnuDadosDesfExcCli", "mnuOpGerais", "mnuOpDevolucao",
+                             "mnuDadosFitas"}) {
         EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
 }
