@@ -105,14 +105,14 @@ void ReturnWindow::buildLayout()
     QFont big = bold;
     big.setPointSizeF(big.pointSizeF() * 1.4);
     m_saldo->setFont(big);
-    auto* saldoCaption = new QLabel(QStringLiteral("Saldo:"), this);
-    saldoCaption->setObjectName(QStringLiteral("lblSaldo"));
-    saldoCaption->setFont(big);
+    m_saldoCaption = new QLabel(QStringLiteral("Saldo:"), this);
+    m_saldoCaption->setObjectName(QStringLiteral("lblSaldo"));
+    m_saldoCaption->setFont(big);
     auto* amounts = new QFormLayout;
     amounts->addRow(QStringLiteral("Fitas Devolvidas:"), m_returned);
     amounts->addRow(QStringLiteral("Acréscimo:"), m_surcharge);
     amounts->addRow(QStringLiteral("Desconto:"), m_discount);
-    amounts->addRow(saldoCaption, m_saldo);
+    amounts->addRow(m_saldoCaption, m_saldo);
 
     auto* acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("&Acréscimo"));
     auto* desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
@@ -191,7 +191,12 @@ void ReturnWindow::refresh()
     m_returned->setText(money(m_model.returnedTotal()));
     m_surcharge->setText(money(m_model.surcharge()));
     m_discount->setText(money(m_model.discount()));
-    m_saldo->setText(money(m_model.amountDue()));
+    // As on the situation: what is owed, or the credit left once the tapes are paid.
+    const core::Money balance =
+        m_model.situation().valorDevido + m_model.surcharge() - m_model.discount();
+    m_saldoCaption->setText(balance.isPositive() ? QStringLiteral("Valor Devido:")
+                                                 : QStringLiteral("Saldo:"));
+    m_saldo->setText(money(balance.isPositive() ? balance : -balance));
     m_pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
 }
 

@@ -57,6 +57,7 @@ private:
     QLabel* m_returned = nullptr;
     QLabel* m_surcharge = nullptr;
     QLabel* m_discount = nullptr;
+    QLabel* m_saldoCaption = nullptr;
     QLabel* m_saldo = nullptr;
     QRadioButton* m_pagouTudo = nullptr;
     QRadioButton* m_pagouParte = nullptr;
