@@ -1,6 +1,12 @@
 #include "app/counter/CounterControls.h"
 
+#include "app/shell/QtConversions.h"
+#include "core/store/Money.h"
+#include "core/store/TextHelpers.h"
+
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,6 +40,31 @@ QLabel* amountLabel(QWidget* parent, const char* name)
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(90);
     return label;
+}
+
+QString moneyText(core::Money value)
+{
+    return QStringLiteral("R$ ") + toQString(core::formatMoney(value));
+}
+
+QFont bigFont(QFont font)
+{
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    return font;
+}
+
+QHBoxLayout* clientRow(QWidget* parent, const QString& name)
+{
+    auto* nome = new QLabel(name, parent);
+    nome->setObjectName(QStringLiteral("lblNome"));
+    QFont bold = nome->font();
+    bold.setBold(true);
+    nome->setFont(bold);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Cliente:"), parent));
+    row->addWidget(nome, 1);
+    return row;
 }
 
 QTableWidget* makeCounterGrid(QWidget* parent, const QStringList& columns, int stretch)
@@ -83,6 +114,29 @@ PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing)
         layout->addWidget(p.naoPagou);
     }
     return p;
+}
+
+QCheckBox* printBox(QWidget* parent, bool checked)
+{
+    auto* box = new QCheckBox(QStringLiteral("&Imprimir recibo"), parent);
+    box->setObjectName(QStringLiteral("chkImprimir"));
+    box->setChecked(checked);
+    return box;
+}
+
+QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print,
+                         QDialogButtonBox* buttons)
+{
+    buttons->setOrientation(Qt::Vertical);
+    auto* closing = new QVBoxLayout;
+    closing->addWidget(print);
+    closing->addStretch(1);
+    closing->addWidget(buttons);
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(payment.box, 1);
+    foot->addSpacing(12);
+    foot->addLayout(closing);
+    return foot;
 }
 
 } // namespace tavolim::app

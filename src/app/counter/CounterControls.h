@@ -1,14 +1,21 @@
 #pragma once
 
+#include <QRadioButton>
 #include <QStringList>
 
+class QCheckBox;
+class QDialogButtonBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
 class QWidget;
+
+namespace tavolim::core {
+class Money;
+}
 
 namespace tavolim::app {
 
@@ -17,6 +24,12 @@ QPushButton* namedButton(QWidget* parent, const char* name, const QString& capti
 QRadioButton* namedOption(QWidget* parent, const char* name, const QString& caption);
 // A right-aligned money figure.
 QLabel* amountLabel(QWidget* parent, const char* name);
+// "R$ 1,50".
+QString moneyText(core::Money value);
+// The font of the windows' big figures: bold, two fifths larger.
+QFont bigFont(QFont font);
+// "Cliente:" and the person's name in bold (lblNome).
+QHBoxLayout* clientRow(QWidget* parent, const QString& name);
 
 // FlexGrid1 of a counter window: whole rows chosen one at a time, read-only, the columns
 // sized to their contents but `stretch`, which takes the width left.
@@ -31,7 +44,23 @@ struct PaymentBox {
     QRadioButton* pagouParte = nullptr;
     QLineEdit* valorPago = nullptr;
     QRadioButton* naoPagou = nullptr;
+
+    // The option chosen, as the model's All / Part / Nothing.
+    template <class Choice>
+    Choice chosen() const
+    {
+        return pagouParte->isChecked()               ? Choice::Part
+               : naoPagou && naoPagou->isChecked() ? Choice::Nothing
+                                                     : Choice::All;
+    }
 };
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing);
+
+// chkImprimir, ticked as the options left it.
+QCheckBox* printBox(QWidget* parent, bool checked);
+// The foot of the rental and the return: the payment box, and beside it the print box over
+// the dialog's OK and Cancelar, stood in a column.
+QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print,
+                         QDialogButtonBox* buttons);
 
 } // namespace tavolim::app

@@ -4,7 +4,6 @@
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/shell/AppState.h"
-#include "core/store/TextHelpers.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -25,15 +24,10 @@ PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person,
     setWindowTitle(QStringLiteral("Pagamentos"));
 
     auto* caption = new QLabel(QStringLiteral("Valor Devido:"), this);
-    auto* due = new QLabel(QStringLiteral("R$ ") +
-                               toQString(core::formatMoney(m_model.amountDue())),
-                           this);
+    auto* due = new QLabel(moneyText(m_model.amountDue()), this);
     due->setObjectName(QStringLiteral("lblValorDevido"));
-    QFont big = due->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    due->setFont(big);
-    caption->setFont(big);
+    due->setFont(bigFont(due->font()));
+    caption->setFont(due->font());
     auto* dueRow = new QHBoxLayout;
     dueRow->addWidget(caption);
     dueRow->addStretch(1);
@@ -45,9 +39,7 @@ PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person,
     m_pagouParte = payment.pagouParte;
     m_valorPago = payment.valorPago;
 
-    m_imprimir = new QCheckBox(QStringLiteral("&Imprimir recibo"), this);
-    m_imprimir->setObjectName(QStringLiteral("chkImprimir"));
-    m_imprimir->setChecked(m_model.chkImprimir);
+    m_imprimir = printBox(this, m_model.chkImprimir);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(dueRow);

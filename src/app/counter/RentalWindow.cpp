@@ -5,17 +5,14 @@
 #include "app/registers/ChooserWindow.h"
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
-#include "core/store/TextHelpers.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -70,19 +67,12 @@ RentalWindow::RentalWindow(core::AppState& state, core::PersonRef person,
 
 void RentalWindow::buildLayout()
 {
-    auto* nome = new QLabel(toQString(m_model.personName()), this);
-    nome->setObjectName(QStringLiteral("lblNome"));
-    QFont bold = nome->font();
-    bold.setBold(true);
-    nome->setFont(bold);
     auto* emCasa = new QLabel(this);
     emCasa->setObjectName(QStringLiteral("lblFitasEmCasa"));
-    emCasa->setText(QStringLiteral("Fitas em casa: %1 (R$ %2)")
+    emCasa->setText(QStringLiteral("Fitas em casa: %1 (%2)")
                         .arg(m_model.tapesAtHomeCount())
-                        .arg(toQString(core::formatMoney(m_model.tapesAtHome()))));
-    auto* person = new QHBoxLayout;
-    person->addWidget(new QLabel(QStringLiteral("Cliente:"), this));
-    person->addWidget(nome, 1);
+                        .arg(moneyText(m_model.tapesAtHome())));
+    auto* person = clientRow(this, toQString(m_model.personName()));
     person->addWidget(emCasa);
 
     m_codFita = new QLineEdit(this);
@@ -162,28 +152,14 @@ void RentalWindow::buildLayout()
 
     m_totals = new QLabel(this);
     m_totals->setObjectName(QStringLiteral("lblTotais"));
+    QFont bold = m_totals->font();
+    bold.setBold(true);
     m_totals->setFont(bold);
     m_totals->setMinimumHeight(m_totals->fontMetrics().height() + 6);
 
-    const PaymentBox payment = makePaymentBox(this, true);
-    m_pagouTudo = payment.pagouTudo;
-    m_pagouParte = payment.pagouParte;
-    m_valorPago = payment.valorPago;
-    m_naoPagou = payment.naoPagou;
-
-    m_imprimir = new QCheckBox(QStringLiteral("&Imprimir recibo"), this);
-    m_imprimir->setObjectName(QStringLiteral("chkImprimir"));
-    m_imprimir->setChecked(m_model.chkImprimir);
+    m_payment = makePaymentBox(this, true);
+    m_imprimir = printBox(this, m_model.chkImprimir);
     auto* buttons = okCancelButtons(this);
-    buttons->setOrientation(Qt::Vertical);
-    auto* closing = new QVBoxLayout;
-    closing->addWidget(m_imprimir);
-    closing->addStretch(1);
-    closing->addWidget(buttons);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(payment.box, 1);
-    bottom->addSpacing(12);
-    bottom->addLayout(closing);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(person);
@@ -191,12 +167,11 @@ void RentalWindow::buildLayout()
     layout->addWidget(gridTitle);
     layout->addLayout(middle, 1);
     layout->addWidget(m_totals);
-    layout->addLayout(bottom);
+    layout->addLayout(paymentFoot(m_payment, m_imprimir, buttons));
 
-    QWidget* order[] = {m_codFita,   m_nome,      m_adicionar, m_remover,
-                        m_grid,      m_brinde,    m_acrescimo, m_desconto,
-                        m_pagouTudo, m_pagouParte, m_valorPago, m_naoPagou,
-                        m_imprimir,  buttons};
+    QWidget* order[] = {m_codFita, m_nome, m_adicionar, m_remover, m_grid, m_brinde,
+                        m_acrescimo, m_desconto, m_payment.pagouTudo, m_payment.pagouParte,
+                        m_payment.valorPago, m_payment.naoPagou, m_imprimir, buttons};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -226,11 +201,9 @@ void RentalWindow::refresh()
     m_filling = false;
 
     m_totals->setText(toQString(m_model.caption()));
-    m_surcharge->setText(QStringLiteral("R$ ") +
-                         toQString(core::formatMoney(m_model.pricing().surcharge())));
-    m_discount->setText(QStringLiteral("R$ ") +
-                        toQString(core::formatMoney(m_model.pricing().discount())));
-    m_pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
+    m_surcharge->setText(moneyText(m_model.pricing().surcharge()));
+    m_discount->setText(moneyText(m_model.pricing().discount()));
+    m_payment.pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
     m_remover->setEnabled(rows > 0);
     m_brinde->setEnabled(rows > 0 && m_model.mayMarkFreebie());
     m_desconto->setEnabled(m_model.mayChangeAmount());
@@ -241,10 +214,8 @@ void RentalWindow::copyIn()
 {
     m_model.txtCodFita = toStdString(m_codFita->text());
     m_model.txtNome = toStdString(m_nome->text());
-    m_model.payment = m_pagouParte->isChecked() ? core::RentalModel::Payment::Part
-                      : m_naoPagou->isChecked() ? core::RentalModel::Payment::Nothing
-                                                : core::RentalModel::Payment::All;
-    m_model.txtValorPago = toStdString(m_valorPago->text());
+    m_model.payment = m_payment.chosen<core::RentalModel::Payment>();
+    m_model.txtValorPago = toStdString(m_payment.valorPago->text());
     m_model.chkImprimir = m_imprimir->isChecked();
 }
 
@@ -320,7 +291,7 @@ void RentalWindow::accept()
     case core::RentalModel::Outcome::Discarded: reject(); return;
     case core::RentalModel::Outcome::FocusValorPago:
         refresh();
-        m_valorPago->setFocus();
+        m_payment.valorPago->setFocus();
         return;
     case core::RentalModel::Outcome::Stay: break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/counter/CounterControls.h"
 #include "core/counter/Rental.h"
 
 #include <QDialog>
@@ -8,7 +9,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
 
 namespace tavolim::app {
@@ -55,10 +55,7 @@ private:
     QLabel* m_totals = nullptr;
     QLabel* m_surcharge = nullptr;
     QLabel* m_discount = nullptr;
-    QRadioButton* m_pagouTudo = nullptr;
-    QRadioButton* m_pagouParte = nullptr;
-    QRadioButton* m_naoPagou = nullptr;
-    QLineEdit* m_valorPago = nullptr;
+    PaymentBox m_payment;
     QCheckBox* m_imprimir = nullptr;
     bool m_filling = false;
 };

@@ -1,5 +1,6 @@
 #include "app/counter/ReservationsWindow.h"
 
+#include "app/counter/CounterControls.h"
 #include "app/shell/QtConversions.h"
 #include "core/store/TextHelpers.h"
 
@@ -35,8 +36,7 @@ ReservationsWindow::ReservationsWindow(core::ReservationList& list, QWidget* par
             [this](QListWidgetItem* item) { cancelEntry(m_list->row(item)); });
 
     const auto button = [this](const char* name, const QString& caption, Choice choice) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
+        auto* b = namedButton(this, name, caption);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, choice] { choose(choice); });
         return b;

@@ -4,10 +4,8 @@
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/counter/Situation.h"
-#include "core/store/TextHelpers.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,11 +22,6 @@ namespace {
 
 constexpr int kSituacao = 0;
 constexpr int kNome = 1;
-
-QString money(core::Money value)
-{
-    return QStringLiteral("R$ ") + toQString(core::formatMoney(value));
-}
 
 } // namespace
 
@@ -46,14 +38,7 @@ ReturnWindow::ReturnWindow(core::AppState& state, const core::Situation& situati
 
 void ReturnWindow::buildLayout()
 {
-    auto* nome = new QLabel(toQString(m_model.situation().txtNome), this);
-    nome->setObjectName(QStringLiteral("lblNome"));
-    QFont bold = nome->font();
-    bold.setBold(true);
-    nome->setFont(bold);
-    auto* person = new QHBoxLayout;
-    person->addWidget(new QLabel(QStringLiteral("Cliente:"), this));
-    person->addWidget(nome, 1);
+    auto* person = clientRow(this, toQString(m_model.situation().txtNome));
 
     QStringList headers;
     for (const auto& column : core::kReturnColumns) {
@@ -102,8 +87,7 @@ void ReturnWindow::buildLayout()
     m_surcharge = amountLabel(this, "lblAcrescimo");
     m_discount = amountLabel(this, "lblDesconto");
     m_saldo = amountLabel(this, "lblValorSaldo");
-    QFont big = bold;
-    big.setPointSizeF(big.pointSizeF() * 1.4);
+    const QFont big = bigFont(m_saldo->font());
     m_saldo->setFont(big);
     m_saldoCaption = new QLabel(QStringLiteral("Saldo:"), this);
     m_saldoCaption->setObjectName(QStringLiteral("lblSaldo"));
@@ -136,33 +120,15 @@ void ReturnWindow::buildLayout()
     middle->addSpacing(12);
     middle->addLayout(changes);
 
-    const PaymentBox payment = makePaymentBox(this, true);
-    m_pagouTudo = payment.pagouTudo;
-    m_pagouParte = payment.pagouParte;
-    m_valorPago = payment.valorPago;
-    m_naoPagou = payment.naoPagou;
-
-    m_imprimir = new QCheckBox(QStringLiteral("&Imprimir recibo"), this);
-    m_imprimir->setObjectName(QStringLiteral("chkImprimir"));
-    m_imprimir->setChecked(m_model.chkImprimir);
-    auto* buttons = okCancelButtons(this);
-    buttons->setOrientation(Qt::Vertical);
-    auto* closing = new QVBoxLayout;
-    closing->addWidget(m_imprimir);
-    closing->addStretch(1);
-    closing->addWidget(buttons);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(payment.box, 1);
-    bottom->addSpacing(12);
-    bottom->addLayout(closing);
+    m_payment = makePaymentBox(this, true);
+    m_imprimir = printBox(this, m_model.chkImprimir);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(person);
     layout->addWidget(gridTitle);
     layout->addWidget(m_grid, 1);
     layout->addLayout(middle);
-    layout->addLayout(bottom);
+    layout->addLayout(paymentFoot(m_payment, m_imprimir, okCancelButtons(this)));
 
     setTabOrder(m_cod, m_grid);
 }
@@ -188,25 +154,23 @@ void ReturnWindow::refresh()
         const QSignalBlocker algumas(m_algumas);
         (m_model.devolveuTodos() ? m_todos : m_algumas)->setChecked(true);
     }
-    m_returned->setText(money(m_model.returnedTotal()));
-    m_surcharge->setText(money(m_model.surcharge()));
-    m_discount->setText(money(m_model.discount()));
+    m_returned->setText(moneyText(m_model.returnedTotal()));
+    m_surcharge->setText(moneyText(m_model.surcharge()));
+    m_discount->setText(moneyText(m_model.discount()));
     // As on the situation: what is owed, or the credit left once the tapes are paid.
     const core::Money balance =
         m_model.situation().valorDevido + m_model.surcharge() - m_model.discount();
     m_saldoCaption->setText(balance.isPositive() ? QStringLiteral("Valor Devido:")
                                                  : QStringLiteral("Saldo:"));
-    m_saldo->setText(money(balance.isPositive() ? balance : -balance));
-    m_pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
+    m_saldo->setText(moneyText(balance.isPositive() ? balance : -balance));
+    m_payment.pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
 }
 
 void ReturnWindow::copyIn()
 {
     m_model.txtCod = toStdString(m_cod->text());
-    m_model.payment = m_pagouParte->isChecked() ? core::ReturnModel::Payment::Part
-                      : m_naoPagou->isChecked() ? core::ReturnModel::Payment::Nothing
-                                                : core::ReturnModel::Payment::All;
-    m_model.txtValorPago = toStdString(m_valorPago->text());
+    m_model.payment = m_payment.chosen<core::ReturnModel::Payment>();
+    m_model.txtValorPago = toStdString(m_payment.valorPago->text());
     m_model.chkImprimir = m_imprimir->isChecked();
 }
 
@@ -219,7 +183,7 @@ void ReturnWindow::accept()
     case core::ReturnModel::Outcome::Discarded: reject(); return;
     case core::ReturnModel::Outcome::FocusValorPago:
         refresh();
-        m_valorPago->setFocus();
+        m_payment.valorPago->setFocus();
         return;
     case core::ReturnModel::Outcome::Stay: break;
     }

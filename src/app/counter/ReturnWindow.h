@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/counter/CounterControls.h"
 #include "core/counter/Return.h"
 
 #include <QDialog>
@@ -10,7 +11,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
 
 namespace tavolim::core {
@@ -59,10 +59,7 @@ private:
     QLabel* m_discount = nullptr;
     QLabel* m_saldoCaption = nullptr;
     QLabel* m_saldo = nullptr;
-    QRadioButton* m_pagouTudo = nullptr;
-    QRadioButton* m_pagouParte = nullptr;
-    QRadioButton* m_naoPagou = nullptr;
-    QLineEdit* m_valorPago = nullptr;
+    PaymentBox m_payment;
     QCheckBox* m_imprimir = nullptr;
 };
 

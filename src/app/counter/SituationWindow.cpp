@@ -1,9 +1,9 @@
 #include "app/counter/SituationWindow.h"
 
+#include "app/counter/CounterControls.h"
 #include "app/counter/ReservationsWindow.h"
 #include "app/printing/TextWindow.h"
-#include "app/registers/ClientWindow.h"
-#include "app/registers/DependentWindow.h"
+#include "app/registers/PersonRegister.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
 #include "core/counter/AccountMove.h"
@@ -13,7 +13,6 @@
 #include "core/ports/Dialogs.h"
 #include "core/shell/AppState.h"
 #include "core/shell/BusinessDay.h"
-#include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
@@ -47,19 +46,6 @@ std::int16_t holderOf(core::AppState& state, core::PersonRef person)
     return state.records().dependent().Titular;
 }
 
-// The dependent's place (1-based) in its holder's list, as the dependent register moves.
-int dependentPosition(core::AppState& state, std::int16_t holder, std::int16_t code)
-{
-    state.records().readRecord(FileKind::Clients, holder, true);
-    const auto& c = state.records().client();
-    for (int i = 0; i < c.depCount(); ++i) {
-        if (c.Dep[static_cast<std::size_t>(i)] == code) {
-            return i + 1;
-        }
-    }
-    return 1;
-}
-
 std::chrono::milliseconds steadyNow()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -85,13 +71,6 @@ SituationWindow::SituationWindow(core::AppState& state, core::PersonRef person,
     } else {
         m_ok->setFocus();
     }
-}
-
-QPushButton* SituationWindow::button(const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
 }
 
 QLineEdit* SituationWindow::field(const char* name)
@@ -173,57 +152,42 @@ void SituationWindow::buildLayout()
     top->addLayout(person, 3);
     top->addLayout(family, 2);
 
-    m_grid = new QTableWidget(0, static_cast<int>(core::kSituationColumns.size()), this);
-    m_grid->setObjectName(QStringLiteral("FlexGrid1"));
     QStringList headers;
     for (const auto& column : core::kSituationColumns) {
         headers << toQString(column);
     }
-    m_grid->setHorizontalHeaderLabels(headers);
-    m_grid->verticalHeader()->hide();
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setTabKeyNavigation(false);
+    m_grid = makeCounterGrid(this, headers, kDescription);
     m_grid->setMinimumHeight(220);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    auto* header = m_grid->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(kDescription, QHeaderView::Stretch);
     connect(m_grid, &QTableWidget::cellClicked, this, &SituationWindow::cellClicked);
     auto* gridTitle = new QLabel(QStringLiteral("Fi&tas em casa:"), this);
     gridTitle->setBuddy(m_grid);
 
     m_balanceCaption = new QLabel(this);
     m_balanceCaption->setObjectName(QStringLiteral("lblSaldo"));
-    m_balance = new QLabel(this);
-    m_balance->setObjectName(QStringLiteral("lblValorSaldo"));
+    m_balance = amountLabel(this, "lblValorSaldo");
     m_balance->setMinimumWidth(110);
-    m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont big = m_balance->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    m_balance->setFont(big);
-    m_balanceCaption->setFont(big);
+    m_balance->setFont(bigFont(m_balance->font()));
+    m_balanceCaption->setFont(m_balance->font());
 
-    m_rental = button("cmdLoca_o", QStringLiteral("&Locação"));
-    m_return = button("cmdDevolu_o", QStringLiteral("&Devolução"));
-    m_payment = button("cmdPagamento", QStringLiteral("&Pagamento"));
-    m_sale = button("cmdVenda", QStringLiteral("&Venda"));
-    m_register = button("cmdDadosGerais", QStringLiteral("Dados &Gerais"));
-    m_credit = button("cmdCredito", QStringLiteral("&Crédito"));
-    m_debit = button("cmdDebito", QStringLiteral("Dé&bito"));
-    m_tapeHistory = button("cmdHistFita", QStringLiteral("Hist. &Fitas"));
-    m_productHistory = button("cmdHistProd", QStringLiteral("&Hist. Produtos"));
-    m_reserve = button("cmdReserva", QStringLiteral("&Reservar"));
-    m_print = button("cmdImprimir", QStringLiteral("&Imprimir"));
-    m_search = button("cmdProcurar", QStringLiteral("Proc&urar"));
-    m_first = button("cmdPrimeiroCliente", QStringLiteral("|<"));
-    m_previous = button("cmdClienteAnterior", QStringLiteral("<"));
-    m_next = button("cmdProxCliente", QStringLiteral(">"));
-    m_last = button("cmdUltimoCliente", QStringLiteral(">|"));
-    m_ok = button("cmdOK", QStringLiteral("&OK"));
-    m_cancel = button("cmdCancelar", QStringLiteral("Ca&ncelar"));
+    m_rental = namedButton(this, "cmdLoca_o", QStringLiteral("&Locação"));
+    m_return = namedButton(this, "cmdDevolu_o", QStringLiteral("&Devolução"));
+    m_payment = namedButton(this, "cmdPagamento", QStringLiteral("&Pagamento"));
+    m_sale = namedButton(this, "cmdVenda", QStringLiteral("&Venda"));
+    m_register = namedButton(this, "cmdDadosGerais", QStringLiteral("Dados &Gerais"));
+    m_credit = namedButton(this, "cmdCredito", QStringLiteral("&Crédito"));
+    m_debit = namedButton(this, "cmdDebito", QStringLiteral("Dé&bito"));
+    m_tapeHistory = namedButton(this, "cmdHistFita", QStringLiteral("Hist. &Fitas"));
+    m_productHistory = namedButton(this, "cmdHistProd", QStringLiteral("&Hist. Produtos"));
+    m_reserve = namedButton(this, "cmdReserva", QStringLiteral("&Reservar"));
+    m_print = namedButton(this, "cmdImprimir", QStringLiteral("&Imprimir"));
+    m_search = namedButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
+    m_first = namedButton(this, "cmdPrimeiroCliente", QStringLiteral("|<"));
+    m_previous = namedButton(this, "cmdClienteAnterior", QStringLiteral("<"));
+    m_next = namedButton(this, "cmdProxCliente", QStringLiteral(">"));
+    m_last = namedButton(this, "cmdUltimoCliente", QStringLiteral(">|"));
+    m_ok = namedButton(this, "cmdOK", QStringLiteral("&OK"));
+    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Ca&ncelar"));
     m_first->setToolTip(QStringLiteral("Primeiro cliente (Ctrl+Home)"));
     m_previous->setToolTip(QStringLiteral("Cliente anterior (Ctrl+PgUp)"));
     m_next->setToolTip(QStringLiteral("Próximo cliente (Ctrl+PgDown)"));
@@ -431,17 +395,7 @@ void SituationWindow::pay()
 
 void SituationWindow::openRegister()
 {
-    const core::PersonRef person = m_situation.person;
-    if (person.titular) {
-        ClientWindow window(m_state, this);
-        window.showClient(person.code);
-        window.exec();
-    } else {
-        const std::int16_t holder = holderOf(m_state, person);
-        DependentWindow window(m_state, holder,
-                               dependentPosition(m_state, holder, person.code), this);
-        window.exec();
-    }
+    openPersonRegister(m_state, m_situation.person, this);
     // The register may have renamed the person or moved money; show what is on file.
     refresh();
 }

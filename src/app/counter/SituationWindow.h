@@ -38,7 +38,6 @@ public:
     void giveBackTape(std::int16_t tape);
 
 private:
-    QPushButton* button(const char* name, const QString& caption);
     QLineEdit* field(const char* name);
     void buildLayout();
     void fill();

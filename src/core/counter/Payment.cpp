@@ -1,12 +1,12 @@
 #include "core/counter/Payment.h"
 
 #include "core/books/DayRoll.h"
+#include "core/counter/ConfirmOperation.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
 #include "core/shell/AppState.h"
-#include "core/shell/BusinessDay.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {
@@ -47,16 +47,10 @@ Money PaymentModel::paidAmount() const
 
 PaymentModel::Outcome PaymentModel::confirm()
 {
-    checkDateChange(m_state);
-    if (m_state.options().ConfirmOp) {
-        const auto answer = m_state.ports().dialogs.message(
-            "Confirma a Operação ?", msg::Question + msg::YesNoCancel);
-        if (answer == msg::Answer::No) {
-            return Outcome::Discarded;
-        }
-        if (answer != msg::Answer::Yes) {
-            return Outcome::Stay;
-        }
+    switch (confirmOperation(m_state)) {
+    case Confirmation::Go: break;
+    case Confirmation::Discard: return Outcome::Discarded;
+    case Confirmation::Stay: return Outcome::Stay;
     }
     const Money paid = paidAmount();
     optPagouTudo = optPagouTudo || paid == m_amountDue;

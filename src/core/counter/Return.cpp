@@ -3,6 +3,7 @@
 #include "core/books/DayRoll.h"
 #include "core/books/TapeBook.h"
 #include "core/counter/Account.h"
+#include "core/counter/ConfirmOperation.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptPrinter.h"
@@ -25,7 +26,6 @@ namespace {
 constexpr const char* kAllNotMarked =
     "Erro: A opção 'Devolveu Todas as Fitas' está selecionada mas nem todas as fitas estão "
     "marcadas como devolvidas!\nSelecione as fitas devolvidas clicando sobre elas.";
-constexpr const char* kConfirm = "Confirma a Operação ?";
 constexpr const char* kOverPaid =
     "O valor pago pelo(a) cliente é maior do que o valor devido.\nConfirma a Operação ?";
 constexpr const char* kDiscountTooBig = "O desconto não pode ser maior do que o valor devido.";
@@ -234,19 +234,18 @@ ReturnModel::Outcome ReturnModel::confirm()
                         msg::Exclamation);
         return Outcome::Stay;
     }
-    checkDateChange(m_state);
     const Money due = amountDue();
     const Money paid = paidAmount();
-    if (m_state.options().ConfirmOp) {
-        if (paid <= due) {
-            const auto answer = dialogs.message(kConfirm, msg::Question + msg::YesNoCancel);
-            if (answer == msg::Answer::No) {
-                return Outcome::Discarded;
-            }
-            if (answer != msg::Answer::Yes) {
-                return Outcome::Stay;
-            }
-        } else if (dialogs.message(kOverPaid, msg::Question + msg::YesNo) != msg::Answer::Yes) {
+    if (paid <= due || !m_state.options().ConfirmOp) {
+        switch (confirmOperation(m_state)) {
+        case Confirmation::Go: break;
+        case Confirmation::Discard: return Outcome::Discarded;
+        case Confirmation::Stay: return Outcome::Stay;
+        }
+    } else {
+        // Paying over what is due asks Yes/No, and No stays.
+        checkDateChange(m_state);
+        if (dialogs.message(kOverPaid, msg::Question + msg::YesNo) != msg::Answer::Yes) {
             return Outcome::Stay;
         }
     }
