@@ -1,8 +1,13 @@
 #pragma once
 
 #include "core/shell/AppState.h"
+#include "core/store/GeneralRulesRecord.h"
 #include "support/Fakes.h"
 #include "support/TempDataFolder.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
 
 namespace tavolim::test {
 
@@ -18,5 +23,20 @@ struct FakeStore {
     RecordingLauncher launcher;
     core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
 };
+
+// A FakeStore over a new installation made on `day`, which the clock reads too, with the
+// options loaded.
+struct InstalledStore : FakeStore {
+    explicit InstalledStore(std::chrono::year_month_day day = FixedClock{}.date);
+};
+
+struct OperatorRow {
+    std::string name;
+    std::string password;
+    int level;
+};
+
+// Replaces the operator table of the rules record in memory.
+void setOperators(core::GeneralRulesRecord& rules, const std::vector<OperatorRow>& operators);
 
 } // namespace tavolim::test

@@ -1,11 +1,16 @@
 #include "support/Fakes.h"
 
+#include <utility>
+
 namespace tavolim::test {
 
 core::msg::Answer ScriptedDialogs::message(const std::string& text, int flags,
                                            const std::string& title)
 {
     messages.push_back({text, flags, title});
+    if (whileShown) {
+        std::exchange(whileShown, {})();
+    }
     if (!answers.empty()) {
         const auto a = answers.front();
         answers.pop_front();

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ public:
 
     std::vector<ShownMessage> messages;
     std::vector<std::string> prompts;
+    // Run once while the next message is on screen, as an operator acting behind it.
+    std::function<void()> whileShown;
 
     core::msg::Answer message(const std::string& text, int flags,
                               const std::string& title) override;

@@ -6,7 +6,6 @@
 
 #include "core/printing/ReceiptPrinter.h"
 #include "core/shell/AppState.h"
-#include "core/shell/NewInstallation.h"
 #include "core/store/Money.h"
 #include "core/store/RecordStore.h"
 #include "support/FakeStore.h"
@@ -30,14 +29,9 @@
 namespace tavolim::app {
 namespace {
 
-class ReceiptWindowsTest : public ::testing::Test, protected test::FakeStore {
+class ReceiptWindowsTest : public ::testing::Test, protected test::InstalledStore {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(core::createNewInstallation(folder.path(), std::chrono::year{2026} / 12 / 5));
-        state.loadOptions();
-        state.OperadorAtual = 1;
-    }
+    void SetUp() override { state.OperadorAtual = 1; }
 
     template <class T>
     static T* child(QWidget* window, const char* name)
@@ -59,7 +53,6 @@ protected:
             window->grab().save(QStringLiteral("/tmp/") + QString::fromLatin1(file));
         }
     }
-
 };
 
 TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)

@@ -1,10 +1,6 @@
 #include "app/rules/HolidayWindow.h"
 
-#include "core/shell/AppState.h"
-#include "core/shell/NewInstallation.h"
-#include "core/store/GeneralRulesRecord.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -18,23 +14,13 @@ namespace {
 
 using namespace std::chrono;
 
-class HolidayWindowTest : public ::testing::Test {
+class HolidayWindowTest : public ::testing::Test, protected test::InstalledStore {
 protected:
-    void SetUp() override
+    HolidayWindowTest() : InstalledStore(year{2026} / 12 / 4)
     {
-        ASSERT_TRUE(core::createNewInstallation(folder.path(), year{2026} / 12 / 4));
-        state.loadOptions();
+        clock.date = year{2026} / 12 / 24;
         state.DataDia = clock.date;
     }
-
-    test::TempDataFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock{year{2026} / 12 / 24};
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-    core::AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
 };
 
 TEST_F(HolidayWindowTest, MarksDaysOfBothMonthsAndOkWritesThem)

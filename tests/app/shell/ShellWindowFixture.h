@@ -1,10 +1,6 @@
 #pragma once
 
 #include "core/ports/Backup.h"
-#include "core/shell/AppState.h"
-#include "core/shell/NewInstallation.h"
-#include "core/shell/Operators.h"
-#include "core/store/GeneralRulesRecord.h"
 #include "support/FakeStore.h"
 
 #include <QAbstractButton>
@@ -27,29 +23,13 @@ public:
 };
 
 // A new installation loaded into a state with scripted ports, for the shell's windows.
-class ShellWindowFixture : public ::testing::Test, protected FakeStore {
+class ShellWindowFixture : public ::testing::Test, protected InstalledStore {
 protected:
-    struct Operator {
-        std::string name;
-        std::string password;
-        int level;
-    };
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(core::createNewInstallation(folder.path(), clock.date));
-        state.loadOptions();
-    }
+    using Operator = OperatorRow;
 
     void setOperators(const std::vector<Operator>& operators)
     {
-        auto& r = state.records().rules();
-        r.NumOperadores = static_cast<std::int16_t>(operators.size());
-        for (std::size_t i = 0; i < operators.size(); ++i) {
-            r.NomeOperador[i] = operators[i].name;
-            r.NivelOperador[i] = static_cast<std::int16_t>(operators[i].level);
-            core::storePassword(r, static_cast<int>(i + 1), operators[i].password);
-        }
+        test::setOperators(state.records().rules(), operators);
     }
 
     template <class T>

@@ -4,6 +4,7 @@
 
 #include "ShellWindowFixture.h"
 #include "core/shell/OperatorSession.h"
+#include "core/shell/Operators.h"
 
 #include <QListWidget>
 #include <QSlider>

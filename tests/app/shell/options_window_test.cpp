@@ -1,7 +1,5 @@
 #include "app/shell/OptionsWindow.h"
 
-#include "core/shell/AppState.h"
-#include "core/shell/NewInstallation.h"
 #include "support/FakeStore.h"
 
 #include <QApplication>
@@ -20,12 +18,12 @@ namespace {
 
 using namespace std::chrono;
 
-class OptionsWindowTest : public ::testing::Test, protected test::FakeStore {
+class OptionsWindowTest : public ::testing::Test, protected test::InstalledStore {
 protected:
+    OptionsWindowTest() : InstalledStore(year{2026} / 12 / 4) {}
+
     void SetUp() override
     {
-        ASSERT_TRUE(core::createNewInstallation(folder.path(), year{2026} / 12 / 4));
-        state.loadOptions();
         state.options().GravHistFita = true;
         state.options().VerifHist = true;
         window = std::make_unique<OptionsWindow>(state);

@@ -3,12 +3,10 @@
 #include "core/books/BookRecords.h"
 #include "core/books/DailyTotalsRecord.h"
 #include "core/books/PositionFile.h"
-#include "core/shell/AppState.h"
 #include "core/shell/BusinessDay.h"
-#include "core/shell/NewInstallation.h"
 #include "core/store/BinaryFile.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
+#include "support/RecordFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +21,11 @@ inline std::chrono::year_month_day dayOf(int y, unsigned m, unsigned d)
 }
 
 // A new store installed on `firstDay` and a running program whose clock reads that day.
-class BookFixture : public ::testing::Test {
+class BookFixture : public ::testing::Test, protected test::InstalledStore {
 protected:
     explicit BookFixture(std::chrono::year_month_day firstDay = dayOf(2026, 3, 10))
-        : clock(firstDay)
+        : InstalledStore(firstDay)
     {
-        createNewInstallation(folder.path(), firstDay);
-        state.loadOptions();
         startDay(state, false);
     }
 
@@ -43,22 +39,8 @@ protected:
     template <class R>
     std::vector<R> readAll(const char* file) const
     {
-        const auto bytes = binaryfile::readAll(folder.file(file));
-        std::vector<R> out(bytes.size() / R::Size);
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            out[i].decode(std::span(bytes).subspan(i * R::Size, R::Size));
-        }
-        return out;
+        return test::readRecords<R>(folder.file(file));
     }
-
-    test::TempDataFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock;
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-    AppState state{folder.path(), Ports{dialogs, clock, settings, printer, progress, launcher}};
 };
 
 } // namespace tavolim::core::booktest

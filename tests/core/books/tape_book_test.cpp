@@ -147,26 +147,22 @@ TEST_F(TapeBookTest, AnAppendOnADayNotRolledYetRollsItFirst)
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        test::TempDataFolder fresh;
-        createNewInstallation(fresh.path(), dayOf(2026, 3, 10));
-        test::FixedClock caseClock(c.clockDate);
-        test::ScriptedDialogs caseDialogs;
-        AppState s(fresh.path(),
-                   Ports{caseDialogs, caseClock, settings, printer, progress, launcher});
-        s.loadOptions();
+        test::InstalledStore fresh(dayOf(2026, 3, 10));
+        fresh.clock.date = c.clockDate;
+        AppState& s = fresh.state;
         s.DataDia = dayOf(2026, 3, 11); // set, but its books were never rolled
 
         const SoldLine sold[] = {{2, 3, Money::fromCents(120)}};
         const auto first = appendSales(s, sold);
-        const PositionFile sales(fresh.path(), Book::Sales);
+        const PositionFile sales(fresh.folder.path(), Book::Sales);
 
         EXPECT_EQ(first, 1);
-        EXPECT_EQ(caseDialogs.messages.size(), c.messages);
+        EXPECT_EQ(fresh.dialogs.messages.size(), c.messages);
         EXPECT_EQ(s.DataDia, c.clockDate);
         EXPECT_EQ(sales.lastDayHeld(), c.clockDate);
         EXPECT_EQ(sales.read(sales.recordCount()).QtdRegs, 1);
-        EXPECT_EQ(readSaleEntry(fresh.path(), 1).Data, code(c.clockDate));
-        EXPECT_EQ(readSaleEntry(fresh.path(), 2).Qtd, 0);
+        EXPECT_EQ(readSaleEntry(fresh.folder.path(), 1).Data, code(c.clockDate));
+        EXPECT_EQ(readSaleEntry(fresh.folder.path(), 2).Qtd, 0);
     }
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "core/shell/AppState.h"
-#include "core/shell/NewInstallation.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "core/store/RecordStore.h"
+#include "support/FakeStore.h"
 
 #include <chrono>
 
@@ -11,21 +9,10 @@ namespace tavolim::test {
 
 // A new installation with fake ports, operator 1 ("Tavolim") logged in, at 14:05 on
 // 05/12/2026.
-struct PrintingFixture {
-    TempDataFolder folder;
-    ScriptedDialogs dialogs;
-    FixedClock clock{std::chrono::year{2026} / 12 / 5, std::chrono::minutes{14 * 60 + 5}};
-    MemorySettings settings;
-    RecordingPrinter printer;
-    RecordingProgress progress;
-    RecordingLauncher launcher;
-    core::AppState state{folder.path(),
-                         core::Ports{dialogs, clock, settings, printer, progress, launcher}};
-
+struct PrintingFixture : InstalledStore {
     PrintingFixture()
     {
-        core::createNewInstallation(folder.path(), std::chrono::year{2026} / 12 / 5);
-        state.loadOptions();
+        clock.now = std::chrono::minutes{14 * 60 + 5};
         state.OperadorAtual = 1;
     }
 

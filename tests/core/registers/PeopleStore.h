@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/registers/ClientRegister.h"
-#include "core/shell/NewInstallation.h"
 #include "support/FakeStore.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +13,7 @@ using Adjust = std::function<void(core::ClientRecord&, core::DependentRecord&)>;
 
 // A fresh store; family() makes holder 1 "Ana Lima" with dependents 1 "Bia" and 2 "Caio",
 // `adjust` then changing the holder and dependent 2 on disk.
-struct PeopleStore : FakeStore {
-    PeopleStore()
-    {
-        core::createNewInstallation(folder.path(), clock.date);
-        state.loadOptions();
-    }
-
+struct PeopleStore : InstalledStore {
     void family(const Adjust& adjust = {})
     {
         using core::FileKind;

@@ -48,12 +48,10 @@ protected:
     }
 };
 
-class RegisterModelTest : public ::testing::Test, protected test::FakeStore {
+class RegisterModelTest : public ::testing::Test, protected test::InstalledStore {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(createNewInstallation(folder.path(), clock.date));
-        state.loadOptions();
         auto& records = state.records();
         for (const char* name : {"Pipoca", "Chocolate", "Refrigerante"}) {
             const auto n = *records.nextRecordNumber(FileKind::Products);
@@ -154,9 +152,7 @@ TEST_F(RegisterModelTest, ClosingWithChangesFollowsAcaoQdoSaiForm)
         {2, {msg::Answer::Cancel}, false, false, {ask}},
     };
     for (const auto& c : cases) {
-        test::FakeStore fresh;
-        ASSERT_TRUE(createNewInstallation(fresh.folder.path(), fresh.clock.date));
-        fresh.state.loadOptions();
+        test::InstalledStore fresh;
         fresh.state.options().AcaoQdoSaiForm = static_cast<std::int16_t>(c.action);
         fresh.dialogs.answers.assign(c.answers.begin(), c.answers.end());
         ProductRegister reg(fresh.state);

@@ -3,7 +3,6 @@
 #include "core/ports/Dialogs.h"
 #include "core/registers/BarcodeCheck.h"
 #include "core/registers/TapeCirculation.h"
-#include "core/shell/NewInstallation.h"
 #include "support/FakeStore.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +15,8 @@
 namespace tavolim::core {
 namespace {
 
-class TapeRegisterTest : public ::testing::Test, protected test::FakeStore {
+class TapeRegisterTest : public ::testing::Test, protected test::InstalledStore {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(createNewInstallation(folder.path(), clock.date));
-        state.loadOptions();
-    }
-
     // A tape with the installation's label and media, saved.
     void addTape(TapeRegister& reg, const std::string& title, const std::string& barcode = {})
     {

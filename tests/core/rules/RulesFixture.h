@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/shell/AppState.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <chrono>
 #include <string>
@@ -18,17 +16,7 @@ inline std::chrono::sys_days date(int y, unsigned m, unsigned d)
 
 // A data folder with fake ports and the process-wide state over it; the working date is the
 // clock's.
-struct RulesFixture {
-    TempDataFolder folder;
-    ScriptedDialogs dialogs;
-    FixedClock clock;
-    MemorySettings settings;
-    RecordingPrinter printer;
-    RecordingProgress progress;
-    RecordingLauncher launcher;
-    core::AppState state{folder.path(),
-                         core::Ports{dialogs, clock, settings, printer, progress, launcher}};
-
+struct RulesFixture : FakeStore {
     explicit RulesFixture(std::chrono::sys_days today = date(2026, 12, 5))
     {
         setToday(today);

@@ -2,6 +2,7 @@
 
 #include "ShellFixture.h"
 #include "core/shell/OperatorSession.h"
+#include "core/shell/Operators.h"
 
 namespace tavolim::core {
 namespace {

@@ -2,57 +2,15 @@
 
 #include "core/books/DailyTotalsFile.h"
 #include "core/books/PositionFile.h"
-#include "core/shell/AppState.h"
-#include "core/shell/NewInstallation.h"
 #include "core/store/BinaryFile.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace tavolim::core {
 namespace {
 
 using namespace std::chrono;
-
-// Scripted dialogs that can run something while a message is on screen, as an operator
-// changing the clock while the warning is open.
-class InterruptibleDialogs final : public Dialogs {
-public:
-    msg::Answer message(const std::string& text, int flags, const std::string& title) override
-    {
-        const auto answer = inner.message(text, flags, title);
-        if (whileShown) {
-            std::exchange(whileShown, {})();
-        }
-        return answer;
-    }
-    std::optional<std::string> askText(const std::string& p, const std::string& t,
-                                       const std::string& i) override
-    {
-        return inner.askText(p, t, i);
-    }
-    std::optional<std::string> askValue(const std::string& p, const std::string& t,
-                                        const std::string& i) override
-    {
-        return inner.askValue(p, t, i);
-    }
-    std::optional<year_month_day> askDate(const std::string& p, const std::string& t,
-                                          std::optional<year_month_day> i) override
-    {
-        return inner.askDate(p, t, i);
-    }
-    int choose(const std::string& text, const std::string& title, const std::string& b1,
-               const std::string& b2, const std::string& b3) override
-    {
-        return inner.choose(text, title, b1, b2, b3);
-    }
-
-    test::ScriptedDialogs inner;
-    std::function<void()> whileShown;
-};
 
 const std::string kDateChanged =
     "O seu sistema será reiniciado com a nova data.\n\nCaso você tenha mudado-a "
@@ -60,27 +18,16 @@ const std::string kDateChanged =
     "a alteração agora.\nA data não pode ser regredida por correr risco potencial de gerar "
     "danos nos bancos de dados.";
 
-class BusinessDayTest : public ::testing::Test {
+class BusinessDayTest : public ::testing::Test, protected test::InstalledStore {
 protected:
-    BusinessDayTest()
+    BusinessDayTest() : InstalledStore(year{2026} / April / 6)
     {
-        createNewInstallation(folder.path(), year{2026} / April / 6);
-        state.loadOptions();
         startDay(state, false);
-        dialogs.inner.messages.clear();
+        dialogs.messages.clear();
         progress.waits.clear();
     }
 
     std::uint64_t sizeOf(const char* file) const { return binaryfile::size(folder.file(file)); }
-
-    test::TempDataFolder folder;
-    InterruptibleDialogs dialogs;
-    test::FixedClock clock{year{2026} / April / 6};
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-    AppState state{folder.path(), Ports{dialogs, clock, settings, printer, progress, launcher}};
 };
 
 TEST_F(BusinessDayTest, CheckDateChangeRestartsOnlyWhenTheCalendarMovedOn)
@@ -104,7 +51,7 @@ TEST_F(BusinessDayTest, CheckDateChangeRestartsOnlyWhenTheCalendarMovedOn)
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        dialogs.inner.messages.clear();
+        dialogs.messages.clear();
         clock.date = c.clockDate;
         if (c.clockPutBackTo) {
             dialogs.whileShown = [&] { clock.date = *c.clockPutBackTo; };
@@ -115,11 +62,11 @@ TEST_F(BusinessDayTest, CheckDateChangeRestartsOnlyWhenTheCalendarMovedOn)
         const bool restarted = checkDateChange(state);
 
         EXPECT_EQ(restarted, c.restarted);
-        ASSERT_EQ(dialogs.inner.messages.size(), c.messages.size());
+        ASSERT_EQ(dialogs.messages.size(), c.messages.size());
         for (std::size_t i = 0; i < c.messages.size(); ++i) {
-            EXPECT_EQ(dialogs.inner.messages[i].text, c.messages[i].first);
-            EXPECT_EQ(dialogs.inner.messages[i].flags, c.messages[i].second);
-            EXPECT_EQ(dialogs.inner.messages[i].title, "A data mudou");
+            EXPECT_EQ(dialogs.messages[i].text, c.messages[i].first);
+            EXPECT_EQ(dialogs.messages[i].flags, c.messages[i].second);
+            EXPECT_EQ(dialogs.messages[i].title, "A data mudou");
         }
         EXPECT_EQ(state.DataDia, c.dataDia);
         EXPECT_EQ(sizeOf("Caixa.tvl") > caixaSize, c.restarted);
@@ -133,7 +80,7 @@ TEST_F(BusinessDayTest, AClockBehindTheBooksWarnsOnceAndWritesNothing)
 {
     clock.date = year{2026} / April / 8;
     startDay(state, true);
-    dialogs.inner.messages.clear();
+    dialogs.messages.clear();
     std::vector<std::uint64_t> sizes;
     const char* files[] = {"Caixa.tvl", "PosLivFt.tvl", "PosFtDev.tvl", "PosLivCx.tvl"};
     for (const char* f : files) {
@@ -143,12 +90,12 @@ TEST_F(BusinessDayTest, AClockBehindTheBooksWarnsOnceAndWritesNothing)
     clock.date = year{2026} / April / 7;
     startDay(state, true);
 
-    ASSERT_EQ(dialogs.inner.messages.size(), 1u);
-    EXPECT_EQ(dialogs.inner.messages[0].text,
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
               "A data do sistema regrediu.\nSe você continuar e efetuar operações irá afetar os "
               "bancos de dados. Verifique se a data está correta.");
-    EXPECT_EQ(dialogs.inner.messages[0].flags, 16);
-    EXPECT_EQ(dialogs.inner.messages[0].title, "Erro");
+    EXPECT_EQ(dialogs.messages[0].flags, 16);
+    EXPECT_EQ(dialogs.messages[0].title, "Erro");
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         EXPECT_EQ(sizeOf(files[i]), sizes[i]) << files[i];
     }

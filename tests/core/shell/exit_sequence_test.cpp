@@ -61,7 +61,6 @@ class ExitSequenceTest : public test::ShellFixture {
 protected:
     void SetUp() override
     {
-        ShellFixture::SetUp();
         clock.date = kMonday;
         setOperators({{"Ana", "", 1}, {"Bia", "", 3}});
         rules().NivelAcesso[0] = 2;

@@ -1,10 +1,8 @@
-#include "core/shell/AppState.h"
 #include "core/shell/DataFolder.h"
 #include "core/shell/NewInstallation.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/RuleTables.h"
-#include "support/Fakes.h"
-#include "support/TempDataFolder.h"
+#include "support/FakeStore.h"
 
 #include <gtest/gtest.h>
 
@@ -13,29 +11,13 @@ namespace {
 
 using namespace std::chrono;
 
-class NewInstallationTest : public ::testing::Test {
-protected:
-    test::TempDataFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock;
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-
-    AppState makeState()
-    {
-        return AppState(folder.path(),
-                        Ports{dialogs, clock, settings, printer, progress, launcher});
-    }
-};
+class NewInstallationTest : public ::testing::Test, protected test::FakeStore {};
 
 TEST_F(NewInstallationTest, AnEmptyFolderBecomesAWorkingStore)
 {
     ASSERT_TRUE(needsNewInstallation(folder.path()));
 
     ASSERT_TRUE(createNewInstallation(folder.path(), year{2026} / December / day{5}));
-    auto state = makeState();
     state.loadOptions();
     auto& records = state.records();
     records.readRecord(FileKind::Labels, 1, true);
@@ -85,7 +67,6 @@ TEST_F(NewInstallationTest, ExistingFilesAreNeverOverwritten)
 TEST_F(NewInstallationTest, MemoCountersLiveInTheRulesRecord)
 {
     createNewInstallation(folder.path(), year{2026} / January / day{1});
-    auto state = makeState();
     state.loadOptions();
     std::int32_t memo = 0;
     std::string text = "Cliente pontual";
