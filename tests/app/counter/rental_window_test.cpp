@@ -1,77 +1,31 @@
 #include "app/counter/RentalWindow.h"
 
+#include "app/counter/CounterWindowFixture.h"
 #include "core/books/DayRoll.h"
-#include "core/counter/CounterFixture.h"
 #include "core/shell/BusinessDay.h"
-#include "core/store/TapeRecord.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTableWidget>
-#include <QTimer>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
 namespace tavolim::app {
 namespace {
 
-using core::FileKind;
 using test::reais;
 
-class RentalWindowTest : public test::CounterTest {
+class RentalWindowTest : public test::CounterWindowTest {
 protected:
     void SetUp() override
     {
-        CounterTest::SetUp();
+        CounterWindowTest::SetUp();
         core::startDay(state, false);
         state.options().NumViasRec = 1;
         for (std::int16_t code = 1; code <= 5; ++code) {
-            auto& t = records().tape();
-            t = core::TapeRecord{};
-            t.Codigo = code;
-            t.Nome = "Fita " + std::to_string(code);
-            t.Selo = 1;
-            t.Midia = 1;
-            ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+            writeTape(code, 1);
         }
         writeClient(1, "Ana", 0, 0);
-    }
-
-    // Keys as the operator types them, to the widget with the focus.
-    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-                    const QString& text = {})
-    {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-        QApplication::sendEvent(target, &release);
-        // A mnemonic clicks its button a moment later, as the operator sees it pressed.
-        if (modifiers & Qt::AltModifier) {
-            QEventLoop wait;
-            QTimer::singleShot(250, &wait, &QEventLoop::quit);
-            wait.exec();
-        }
-    }
-    static void type(const QString& text)
-    {
-        for (const QChar ch : text) {
-            key(0, Qt::NoModifier, QString(ch));
-        }
-    }
-
-    template <class T>
-    static T* child(QWidget& window, const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
     }
 };
 
@@ -114,9 +68,8 @@ TEST_F(RentalWindowTest, ThreeTapesTypedWithEnterAreRentedAndTheReceiptPrinted)
     EXPECT_EQ(ana.NumFitas, 3);
     EXPECT_EQ(ana.Fitas[2], 5);
     EXPECT_EQ(ana.ValorPago, reais(5));
-    records().readRecord(FileKind::Tapes, 2, true);
-    EXPECT_EQ(records().tape().ClienteFita, 1);
-    EXPECT_EQ(records().tape().Dias, 3);
+    EXPECT_EQ(tape(2).ClienteFita, 1);
+    EXPECT_EQ(tape(2).Dias, 3);
     core::loadCaixaDia(state);
     EXPECT_EQ(state.CaixaDia.FitasLocadas, 3);
     EXPECT_EQ(state.CaixaDia.LocHaver, reais(7));

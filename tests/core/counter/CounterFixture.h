@@ -1,23 +1,30 @@
 #pragma once
 
+#include "core/counter/Account.h"
 #include "core/shell/AppState.h"
 #include "core/shell/NewInstallation.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
+#include "core/store/LabelRecord.h"
 #include "core/store/Money.h"
 #include "core/store/RecordStore.h"
+#include "core/store/RuleTables.h"
+#include "core/store/TapeRecord.h"
+#include "core/store/TextHelpers.h"
 #include "support/FakeStore.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tavolim::test {
 
 inline core::Money reais(double r) { return core::Money::fromReais(r); }
 
-// A new store on the clock's day, with helpers to put persons on file.
+// A new store on the clock's day, with helpers to put persons and tapes on file.
 class CounterTest : public ::testing::Test, protected FakeStore {
 protected:
     void SetUp() override
@@ -26,6 +33,14 @@ protected:
         state.loadOptions();
         state.OperadorAtual = 1;
         state.DataDia = clock.date;
+        today = clock.date;
+    }
+
+    // The day `daysAgo` and `lend` count back from: the clock's day at the start.
+    std::chrono::year_month_day today;
+    std::int32_t daysAgo(int n) const
+    {
+        return core::fromYmd(std::chrono::sys_days(today) - std::chrono::days{n});
     }
 
     core::RecordStore& records() { return state.records(); }
@@ -61,6 +76,105 @@ protected:
         ASSERT_TRUE(records().writeRecord(core::FileKind::Clients, holder));
     }
 
+    // Label 1 with one price and one term for every count and day.
+    void writeFlatLabel(double price, std::int16_t term)
+    {
+        auto& l = records().label();
+        l = core::LabelRecord{};
+        l.Codigo = 1;
+        l.Nome = "Catálogo";
+        l.NumMaxDias = 30;
+        l.Diarias.fill(reais(price));
+        l.Prazos.fill(term);
+        ASSERT_TRUE(records().writeRecord(core::FileKind::Labels, 1));
+    }
+
+    // Label 2, "Lançamento": 3.00 for one tape, 2.50 each for more, `term` days.
+    void writeTwoPriceLabel(std::int16_t term)
+    {
+        auto& l = records().label();
+        l = core::LabelRecord{};
+        l.Codigo = 2;
+        l.Nome = "Lançamento";
+        l.NumMaxDias = 7;
+        l.Diarias.fill(reais(2.5));
+        l.Prazos.fill(term);
+        for (int c = 1; c <= core::DayClasses; ++c) {
+            l.Diarias[static_cast<std::size_t>(core::classByCountIndex(c, 1))] = reais(3);
+        }
+        ASSERT_TRUE(records().writeRecord(core::FileKind::Labels, 2));
+    }
+
+    // Tape `code` ("Fita <code>", label 1) at home with the person since `ago` days before
+    // `today`, for `dias` days at `price`, and last in the person's Fitas.
+    void lend(std::int16_t code, core::PersonRef person, int ago, std::int16_t dias,
+              double price, bool brinde = false)
+    {
+        auto& t = records().tape();
+        t = core::TapeRecord{};
+        t.Codigo = code;
+        t.Nome = "Fita " + std::to_string(code);
+        t.Selo = 1;
+        t.Midia = 1;
+        t.ClienteFita = person.code;
+        t.ClienteTitular = person.titular;
+        t.DataRetirada = daysAgo(ago);
+        t.DataBase = t.DataRetirada;
+        t.QtdLocadas = 1;
+        t.QtdBase = 1;
+        t.ValorLocacao = reais(price);
+        t.Dias = dias;
+        t.DiasBase = dias;
+        t.Brinde = brinde;
+        ASSERT_TRUE(records().writeRecord(core::FileKind::Tapes, code));
+        const auto add = [code](auto& r) {
+            r.Fitas[static_cast<std::size_t>(r.NumFitas++)] = code;
+        };
+        if (person.titular) {
+            add(client(person.code));
+        } else {
+            add(dependent(person.code));
+        }
+        ASSERT_TRUE(records().writeRecord(
+            person.titular ? core::FileKind::Clients : core::FileKind::Dependents, person.code));
+    }
+
+    // Tape 1 ("Fita"), out with client 9, reserved on `dates` by clients `by` (1, 2, ...
+    // when not given).
+    void writeReservedTape(const std::vector<std::int32_t>& dates,
+                           const std::vector<std::int16_t>& by = {})
+    {
+        auto& t = records().tape();
+        t = core::TapeRecord{};
+        t.Nome = "Fita";
+        t.ClienteFita = 9;
+        t.ClienteTitular = true;
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            t.ReservaCliente[i] = by.empty() ? static_cast<std::int16_t>(i + 1) : by[i];
+            t.ReservaTitular[i] = true;
+            t.ReservaData[i] = dates[i];
+        }
+        t.NumReservas = static_cast<std::int16_t>(dates.size());
+        ASSERT_TRUE(records().writeRecord(core::FileKind::Tapes, 1));
+    }
+
+    // A tape on the shelf, "Fita <code>" unless named.
+    void writeTape(std::int16_t code, std::int16_t label, const std::string& name = {})
+    {
+        auto& t = records().tape();
+        t = core::TapeRecord{};
+        t.Codigo = code;
+        t.Nome = name.empty() ? "Fita " + std::to_string(code) : name;
+        t.Selo = label;
+        t.Midia = 1;
+        ASSERT_TRUE(records().writeRecord(core::FileKind::Tapes, code));
+    }
+
+    core::TapeRecord& tape(std::int16_t code)
+    {
+        records().readRecord(core::FileKind::Tapes, code, true);
+        return records().tape();
+    }
     core::ClientRecord& client(std::int16_t code)
     {
         records().readRecord(core::FileKind::Clients, code, true);

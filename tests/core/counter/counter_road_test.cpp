@@ -6,8 +6,6 @@
 #include "core/books/DayRoll.h"
 #include "core/counter/CounterFixture.h"
 #include "core/shell/BusinessDay.h"
-#include "core/store/RuleTables.h"
-#include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 
 #include <gtest/gtest.h>
@@ -32,27 +30,11 @@ protected:
     {
         CounterTest::SetUp();
         startDay(state, false);
-        // Label 2: 3.00 for one tape, 2.50 each for more; a label term of 3 days.
-        auto& l = records().label();
-        l = LabelRecord{};
-        l.Codigo = 2;
-        l.Nome = "Lançamento";
-        l.NumMaxDias = 7;
-        l.Diarias.fill(reais(2.5));
-        l.Prazos.fill(3);
-        for (int c = 1; c <= DayClasses; ++c) {
-            l.Diarias[static_cast<std::size_t>(classByCountIndex(c, 1))] = reais(3);
-        }
-        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 2));
-        // Label 1 of a new store: 4.00 for any count, 2-day term on a Saturday.
+        // Label 2 with a term of 3 days; label 1 of a new store: 4.00 for any count, a 2-day
+        // term on a Saturday.
+        writeTwoPriceLabel(3);
         for (std::int16_t code : {4, 5, 11}) {
-            auto& t = records().tape();
-            t = TapeRecord{};
-            t.Codigo = code;
-            t.Nome = "Fita " + std::to_string(code);
-            t.Selo = code == 11 ? 1 : 2;
-            t.Midia = 1;
-            ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+            writeTape(code, code == 11 ? 1 : 2);
         }
         writeClient(1, "Ana", 0, 0);
     }

@@ -50,18 +50,22 @@ TEST(Payment, EachAccountCaseMovesTheMoneyItsWay)
 
 class PaymentWindow : public test::CounterTest {};
 
-TEST_F(PaymentWindow, ConfirmingWritesDayTotalsAndTheAccount)
+// A ticked print box prints the copies before the account is written.
+TEST_F(PaymentWindow, ConfirmingPrintsAndWritesDayTotalsAndTheAccount)
 {
     struct Case {
         const char* typed;
         double devido;
         double pago;
+        bool print;
     };
     const std::vector<Case> cases = {
-        {"4,00", 6, 0},
-        {"15.00", 0, 5},
-        {"abc", 10, 0},
+        {"4,00", 6, 0, false},
+        {"15.00", 0, 5, false},
+        {"abc", 10, 0, false},
+        {"10", 0, 0, true},
     };
+    state.options().NumViasRec = 2;
 
     for (const auto& c : cases) {
         writeClient(1, "Ana", 0, 10);
@@ -69,6 +73,7 @@ TEST_F(PaymentWindow, ConfirmingWritesDayTotalsAndTheAccount)
         PaymentModel payment(state, {1, true}, reais(10));
         payment.optPagouTudo = false;
         payment.txtValorPago = c.typed;
+        payment.chkImprimir = c.print;
 
         const auto outcome = payment.confirm();
 
@@ -80,7 +85,10 @@ TEST_F(PaymentWindow, ConfirmingWritesDayTotalsAndTheAccount)
         loadCaixaDia(state);
         EXPECT_EQ(state.CaixaDia.Pagamentos, paid) << c.typed;
         EXPECT_EQ(state.CaixaDia.Entrada, paid) << c.typed;
+        ASSERT_EQ(printer.printed.size(), c.print ? 2U : 0U) << c.typed;
     }
+    EXPECT_NE(printer.printed[0].find("#Pagamento#"), std::string::npos);
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{std::string(kRemovePrintout)});
 }
 
 TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
@@ -116,21 +124,6 @@ TEST_F(PaymentWindow, ReceiptListsTheNonZeroAmountsAndWhatIsLeft)
                         builder.line("                Total     R$    9,00") +
                         builder.line("           Valor Pago     R$    4,00") +
                         builder.line("         Valor Devido     R$    5,00"));
-}
-
-TEST_F(PaymentWindow, TickedPrintingPrintsTheCopiesBeforeWriting)
-{
-    state.options().NumViasRec = 2;
-    writeClient(1, "Ana", 0, 10);
-    PaymentModel payment(state, {1, true}, reais(10));
-    payment.chkImprimir = true;
-
-    payment.confirm();
-
-    ASSERT_EQ(printer.printed.size(), 2U);
-    EXPECT_NE(printer.printed[0].find("#Pagamento#"), std::string::npos);
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{std::string(kRemovePrintout)});
-    EXPECT_EQ(client(1).ValorDevido, Money());
 }
 
 } // namespace

@@ -6,10 +6,7 @@
 #include "core/books/PositionFile.h"
 #include "core/counter/CounterFixture.h"
 #include "core/shell/BusinessDay.h"
-#include "core/store/BinaryFile.h"
-#include "core/store/RuleTables.h"
-#include "core/store/TapeRecord.h"
-#include "core/store/TextHelpers.h"
+#include "support/RecordFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -36,39 +33,12 @@ protected:
     {
         CounterTest::SetUp();
         startDay(state, false);
-        // Label 2 costs 3.00 for one tape and 2.50 each for more.
-        auto& l = records().label();
-        l = LabelRecord{};
-        l.Codigo = 2;
-        l.Nome = "Lançamento";
-        l.NumMaxDias = 7;
-        l.Diarias.fill(reais(2.5));
-        for (int c = 1; c <= DayClasses; ++c) {
-            l.Diarias[static_cast<std::size_t>(classByCountIndex(c, 1))] = reais(3);
-        }
-        ASSERT_TRUE(records().writeRecord(FileKind::Labels, 2));
+        writeTwoPriceLabel(3);
         for (std::int16_t code = 1; code <= 20; ++code) {
-            writeTape(code, "Fita " + std::to_string(code), code <= 10 ? 2 : 1);
+            writeTape(code, code <= 10 ? 2 : 1);
         }
         writeClient(1, "Ana", 0, 0);
         writeClient(2, "Beto", 0, 0);
-    }
-
-    void writeTape(std::int16_t code, const std::string& name, std::int16_t label)
-    {
-        auto& t = records().tape();
-        t = TapeRecord{};
-        t.Codigo = code;
-        t.Nome = name;
-        t.Selo = label;
-        t.Midia = 1;
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
-    }
-
-    TapeRecord& tape(std::int16_t code)
-    {
-        records().readRecord(FileKind::Tapes, code, true);
-        return records().tape();
     }
 
     void reserve(std::int16_t code, std::vector<std::pair<PersonRef, int>> entries)
@@ -90,16 +60,7 @@ protected:
         return rental.add();
     }
 
-    std::vector<TapeBookRecord> tapeBook() const
-    {
-        const auto bytes = binaryfile::readAll(folder.file("LivroFts.tvl"));
-        std::vector<TapeBookRecord> out(bytes.size() / TapeBookRecord::Size);
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            out[i].decode(std::span(bytes).subspan(i * TapeBookRecord::Size,
-                                                   TapeBookRecord::Size));
-        }
-        return out;
-    }
+    auto tapeBook() const { return test::readRecords<TapeBookRecord>(folder.file("LivroFts.tvl")); }
 };
 
 TEST_F(RentalTest, FifteenTapesCountTheOnesAlreadyAtHome)
@@ -144,7 +105,7 @@ TEST_F(RentalTest, TwoTapesOfALabelTakeTheTwoTapePriceUntilOneIsRemoved)
 
 TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
 {
-    writeTape(15, "#Apagada", 1);
+    writeTape(15, 1, "#Apagada");
     auto& rented = tape(16);
     rented.ClienteFita = 2;
     rented.ClienteTitular = true;
@@ -226,7 +187,7 @@ TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
     };
 
     for (const auto& c : cases) {
-        writeTape(3, "Fita 3", 2);
+        writeTape(3, 2);
         reserve(3, c.before);
         if (c.rentedByBeto) {
             tape(3).ClienteFita = 2;
@@ -358,7 +319,7 @@ TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
     };
 
     for (const auto& c : cases) {
-        writeTape(12, "Fita 12", 1);
+        writeTape(12, 1);
         writeClient(1, "Ana", 0, 0);
         state.CaixaDia = DailyTotalsRecord{};
         RentalModel rental(state, {1, true}, {});

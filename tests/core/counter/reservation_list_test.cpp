@@ -1,8 +1,6 @@
 #include "core/counter/ReservationList.h"
 
 #include "core/counter/CounterFixture.h"
-#include "core/store/TapeRecord.h"
-#include "core/store/TextHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -17,26 +15,9 @@ using namespace std::chrono;
 // The working day is 5 December 2026.
 class ReservationListTest : public test::CounterTest {
 protected:
-    void writeTape(const std::vector<std::int32_t>& dates)
-    {
-        auto& t = records().tape();
-        t = TapeRecord{};
-        t.Nome = "Fita";
-        t.ClienteFita = 9;
-        t.ClienteTitular = true;
-        for (std::size_t i = 0; i < dates.size(); ++i) {
-            t.ReservaCliente[i] = static_cast<std::int16_t>(i + 1);
-            t.ReservaTitular[i] = true;
-            t.ReservaData[i] = dates[i];
-        }
-        t.NumReservas = static_cast<std::int16_t>(dates.size());
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 1));
-    }
-
     std::vector<std::int32_t> datesOnFile()
     {
-        records().readRecord(FileKind::Tapes, 1, true);
-        const auto& t = records().tape();
+        const auto& t = tape(1);
         return {t.ReservaData.begin(), t.ReservaData.begin() + t.NumReservas};
     }
 };
@@ -64,7 +45,7 @@ TEST_F(ReservationListTest, NewReservationsKeepDateOrderAndTheThreeRefusals)
     };
 
     for (const auto& c : cases) {
-        writeTape(c.before);
+        writeReservedTape(c.before);
         dialogs.messages.clear();
 
         const bool placed = placeReservation(state, 1, {7, false}, c.day);
@@ -81,7 +62,7 @@ TEST_F(ReservationListTest, CancellingAnEntryAsksAndWritesAtOnce)
 {
     writeClient(1, "Ana", 0, 0);
     writeClient(2, "Caio", 0, 0);
-    writeTape({6122026, 7122026});
+    writeReservedTape({6122026, 7122026});
     ReservationList list(state, 1);
     dialogs.answers = {msg::Answer::No, msg::Answer::Yes};
 
@@ -99,8 +80,8 @@ TEST_F(ReservationListTest, CancellingAnEntryAsksAndWritesAtOnce)
 
 TEST_F(ReservationListTest, ReserveButtonGoesByTheTapesReservations)
 {
-    writeTape({});
-    writeTape({6122026});
+    writeReservedTape({});
+    writeReservedTape({6122026});
     records().tape().Nome = "#Apagada";
     ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 2));
     records().tape().Nome = "Fita";

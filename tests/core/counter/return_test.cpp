@@ -6,14 +6,12 @@
 #include "core/counter/CounterFixture.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/shell/BusinessDay.h"
-#include "core/store/LabelRecord.h"
-#include "core/store/TapeRecord.h"
-#include "core/store/TextHelpers.h"
 #include "support/RecordFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <tuple>
 #include <vector>
 
 namespace tavolim::core {
@@ -29,18 +27,14 @@ class ReturnTest : public test::CounterTest {
 protected:
     void SetUp() override
     {
-        m_today = clock.date;
-        clock.date = sys_days(m_today) - days{10};
+        const auto day = clock.date;
+        clock.date = sys_days(day) - days{10};
         CounterTest::SetUp();
+        today = day;
         startDay(state, false);
         state.options().TipoCobraAtraso = 3;
+        writeFlatLabel(1.5, 3);
         auto& l = records().label();
-        l = LabelRecord{};
-        l.Codigo = 1;
-        l.Nome = "Catálogo";
-        l.NumMaxDias = 30;
-        l.Diarias.fill(reais(1.5));
-        l.Prazos.fill(3);
         l.TempoMulta = 2;
         l.UnidadeMulta = 1;
         l.ValorMulta = reais(1);
@@ -50,7 +44,7 @@ protected:
     // The clock moves to `ago` days before the test's day and the business day follows.
     void goTo(int ago)
     {
-        clock.date = sys_days(m_today) - days{ago};
+        clock.date = sys_days(today) - days{ago};
         checkDateChange(state);
         dialogs.messages.clear();
     }
@@ -61,87 +55,12 @@ protected:
         goTo(0);
         return showSituation(state, person);
     }
-
-    std::int32_t daysAgo(int n) { return fromYmd(sys_days(m_today) - days{n}); }
-
-    // Tape `code` with the person since `ago` days, at the end of the person's Fitas.
-    void lend(std::int16_t code, PersonRef person, int ago, std::int16_t dias, double price,
-              bool brinde = false)
-    {
-        auto& t = records().tape();
-        t = TapeRecord{};
-        t.Codigo = code;
-        t.Nome = "Fita " + std::to_string(code);
-        t.Selo = 1;
-        t.Midia = 1;
-        t.ClienteFita = person.code;
-        t.ClienteTitular = person.titular;
-        t.DataRetirada = daysAgo(ago);
-        t.DataBase = t.DataRetirada;
-        t.QtdLocadas = 1;
-        t.QtdBase = 1;
-        t.ValorLocacao = reais(price);
-        t.Dias = dias;
-        t.DiasBase = dias;
-        t.Brinde = brinde;
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
-        const auto add = [code](auto& r) {
-            r.Fitas[static_cast<std::size_t>(r.NumFitas++)] = code;
-        };
-        if (person.titular) {
-            add(client(person.code));
-            ASSERT_TRUE(records().writeRecord(FileKind::Clients, person.code));
-        } else {
-            add(dependent(person.code));
-            ASSERT_TRUE(records().writeRecord(FileKind::Dependents, person.code));
-        }
-    }
-
-    TapeRecord tape(std::int16_t code)
-    {
-        records().readRecord(FileKind::Tapes, code, true);
-        return records().tape();
-    }
-
-    year_month_day m_today;
 };
 
-TEST_F(ReturnTest, ReturningOneOfThreeKeepsTheOthersInOrder)
-{
-    writeClient(1, "Ana", 0, 0);
-    lend(7, {1, true}, 1, 2, 3);
-    lend(8, {1, true}, 1, 2, 2);
-    lend(9, {1, true}, 1, 2, 4);
-    ReturnModel model(state, situation());
-    model.setDevolveuTodos(false);
-    model.toggle(1);
-    model.payment = ReturnModel::Payment::Nothing;
-
-    const auto outcome = model.confirm();
-
-    EXPECT_EQ(outcome, ReturnModel::Outcome::Saved);
-    const ClientRecord c = client(1);
-    EXPECT_EQ(c.NumFitas, 2);
-    EXPECT_EQ(c.Fitas[0], 7);
-    EXPECT_EQ(c.Fitas[1], 9);
-    EXPECT_EQ(c.ValorDevido, reais(2));
-    const TapeRecord freed = tape(8);
-    EXPECT_FALSE(freed.isRented());
-    EXPECT_EQ(freed.DataRetirada, 0);
-    EXPECT_EQ(freed.QtdLocadas, 1);
-    EXPECT_EQ(freed.ValorLocacao, reais(2));
-    EXPECT_EQ(freed.ValorArrecadado, reais(2));
-    EXPECT_EQ(freed.UltData[0], daysAgo(1));
-    EXPECT_EQ(freed.UltCliente[0], 1);
-    EXPECT_TRUE(freed.UltTitular[0]);
-    loadCaixaDia(state);
-    EXPECT_EQ(state.CaixaDia.NumDevolucoes, 1);
-    EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1);
-}
-
-// Tape 7 (3.00, one day out) stays; tape 8 (2.00 for 2 days, 5 days out) comes back at
-// Int(3 / 2 + 0.99) + 1 = 3 terms, 6.00. The client owes 2.50: 11.50 due.
-TEST_F(ReturnTest, TheAccountMovesByWhatWasPaidAgainstTheReturnedTotal)
+// Tapes 7 (3.00, one day out) and 9 (free) stay; tape 8 (2.00 for 2 days, 5 days out), in
+// between, comes back at Int(3 / 2 + 0.99) + 1 = 3 terms, 6.00. The client owes 2.50: 11.50
+// due.
+TEST_F(ReturnTest, TheMiddleTapeComesBackAndTheAccountMovesByWhatWasPaid)
 {
     using P = ReturnModel::Payment;
     struct Case {
@@ -165,6 +84,7 @@ TEST_F(ReturnTest, TheAccountMovesByWhatWasPaidAgainstTheReturnedTotal)
         writeClient(1, "Ana", 0, 2.5);
         lend(7, {1, true}, 1, 2, 3);
         lend(8, {1, true}, 5, 2, 2);
+        lend(9, {1, true}, 1, 2, 0);
         state.CaixaDia = DailyTotalsRecord{};
         ReturnModel model(state, situation());
         model.setDevolveuTodos(false);
@@ -181,54 +101,52 @@ TEST_F(ReturnTest, TheAccountMovesByWhatWasPaidAgainstTheReturnedTotal)
         EXPECT_EQ(after.ValorUltPgto, reais(c.devPago)) << c.name;
         EXPECT_EQ(state.CaixaDia.DevPago, reais(c.devPago)) << c.name;
         EXPECT_EQ(state.CaixaDia.Entrada, reais(c.devPago)) << c.name;
+        EXPECT_EQ(std::vector<std::int16_t>(after.Fitas.begin(), after.Fitas.begin() + 3),
+                  (std::vector<std::int16_t>{7, 9, 0})) << c.name;
+        const TapeRecord freed = tape(8);
+        EXPECT_EQ(std::tuple(freed.isRented(), freed.DataRetirada, freed.QtdLocadas,
+                             freed.ValorLocacao, freed.ValorArrecadado, freed.UltData[0],
+                             freed.UltCliente[0], freed.UltTitular[0]),
+                  std::tuple(false, 0, 1, reais(2), reais(6), daysAgo(5), 1, true))
+            << c.name;
+        loadCaixaDia(state);
+        EXPECT_EQ(std::tuple(state.CaixaDia.NumDevolucoes, state.CaixaDia.FitasDevolvidas),
+                  std::tuple(1, 1)) << c.name;
     }
 }
 
-// A tape of 3.00 for 2 days taken on Monday, back on Saturday: 3 days late, one whole fine
-// period of 1.00 on top of each mode's charge. A freebie back the next day costs nothing.
-TEST_F(ReturnTest, EachTapeIsChargedAsItsModeSaysAndFreed)
+// A tape of 3.00 for 2 days back 3 days late: Int(3 / 2 + 0.99) + 1 agreed terms and one
+// whole fine period of 1.00. A freebie back the next day costs nothing. The charges of the
+// other modes are the tape charge's and the counter road's.
+TEST_F(ReturnTest, EachTapeIsChargedAndFreed)
 {
     struct Case {
-        int mode;
         bool freebie;
         int periods;
         double amount;
         const char* fine;
     };
-    const std::vector<Case> cases = {
-        {1, false, 4, 3 + 3 * 1.5 + 1, "0003d/0001/1"}, // Wednesday to Friday, label price
-        {2, false, 2, 2 * 3 + 1, "0003d/0001/1"},       // Int(3 / 3 + 0.99) + 1 label terms
-        {3, false, 3, 3 * 3 + 1, "0003d/0001/1"},       // Int(3 / 2 + 0.99) + 1 agreed terms
-        {4, false, 3, 3 + 3 + 1, "0003d/0001/1"},       // two renewals of 1.50 made before
-        {5, false, 1, 3 + 1, "0003d/0001/1"},
-        {3, true, 0, 0, ""},
-    };
+    const std::vector<Case> cases = {{false, 3, 3 * 3 + 1, "0003d/0001/1"}, {true, 0, 0, ""}};
     state.options().CobrarMulta = true;
 
     for (const auto& c : cases) {
-        state.options().TipoCobraAtraso = static_cast<std::int16_t>(c.mode);
         state.CaixaDia = DailyTotalsRecord{};
         writeClient(1, "Ana", 0, 0);
         lend(7, {1, true}, c.freebie ? 1 : 5, 2, 3, c.freebie);
-        auto& t = records().tape();
-        t.DataBase = daysAgo(1); // renewed: due tomorrow
-        t.AcertoQtd = 2;
-        t.AcertoValor = reais(3);
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 7));
         ReturnModel model(state, situation());
         model.payment = ReturnModel::Payment::Nothing;
 
-        ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Saved) << c.mode;
+        ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Saved) << c.freebie;
 
         const auto row = model.rowTexts(0);
-        EXPECT_EQ(row[3], std::to_string(c.periods)) << c.mode;
-        EXPECT_EQ(row[5], c.freebie ? "Brinde" : "") << c.mode;
-        EXPECT_EQ(row[6], c.fine) << c.mode;
-        EXPECT_EQ(client(1).ValorDevido, reais(c.amount)) << c.mode;
-        EXPECT_EQ(client(1).NumFitas, 0) << c.mode;
-        EXPECT_EQ(tape(7).ValorArrecadado, reais(c.amount)) << c.mode;
-        EXPECT_FALSE(tape(7).isRented()) << c.mode;
-        EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1) << c.mode;
+        EXPECT_EQ(row[3], std::to_string(c.periods)) << c.freebie;
+        EXPECT_EQ(row[5], c.freebie ? "Brinde" : "") << c.freebie;
+        EXPECT_EQ(row[6], c.fine) << c.freebie;
+        EXPECT_EQ(client(1).ValorDevido, reais(c.amount)) << c.freebie;
+        EXPECT_EQ(client(1).NumFitas, 0) << c.freebie;
+        EXPECT_EQ(tape(7).ValorArrecadado, reais(c.amount)) << c.freebie;
+        EXPECT_FALSE(tape(7).isRented()) << c.freebie;
+        EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 1) << c.freebie;
     }
 }
 

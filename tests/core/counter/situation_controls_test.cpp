@@ -3,7 +3,6 @@
 #include "core/counter/TapeReservation.h"
 
 #include "core/counter/CounterFixture.h"
-#include "core/store/TapeRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -16,31 +15,7 @@ namespace {
 using namespace std::chrono_literals;
 using Choice = ReservationList::Choice;
 
-class SituationControlsTest : public test::CounterTest {
-protected:
-    // Tape 1, out with client 9, reserved by the given clients.
-    void writeTape(const std::vector<std::int16_t>& reservedBy)
-    {
-        auto& t = records().tape();
-        t = TapeRecord{};
-        t.Nome = "Fita";
-        t.ClienteFita = 9;
-        t.ClienteTitular = true;
-        for (std::size_t i = 0; i < reservedBy.size(); ++i) {
-            t.ReservaCliente[i] = reservedBy[i];
-            t.ReservaTitular[i] = true;
-            t.ReservaData[i] = 20122026;
-        }
-        t.NumReservas = static_cast<std::int16_t>(reservedBy.size());
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 1));
-    }
-
-    std::int16_t reservations()
-    {
-        records().readRecord(FileKind::Tapes, 1, true);
-        return records().tape().NumReservas;
-    }
-};
+using SituationControlsTest = test::CounterTest;
 
 TEST_F(SituationControlsTest, FamilyClicksFollowOtherPersonsAtAHumanPace)
 {
@@ -122,7 +97,8 @@ TEST_F(SituationControlsTest, ReserveTapeFollowsTheListChoice)
     writeClient(2, "Bia", 0, 0);
 
     for (const auto& c : cases) {
-        writeTape(c.reservedBy);
+        writeReservedTape(std::vector<std::int32_t>(c.reservedBy.size(), 20122026),
+                          c.reservedBy);
         dialogs.choices = {2};
         bool listShown = false;
 
@@ -133,7 +109,7 @@ TEST_F(SituationControlsTest, ReserveTapeFollowsTheListChoice)
 
         EXPECT_EQ(outcome, c.outcome) << c.name;
         EXPECT_EQ(listShown, c.choice.has_value()) << c.name;
-        EXPECT_EQ(reservations(), c.reservationsAfter) << c.name;
+        EXPECT_EQ(tape(1).NumReservas, c.reservationsAfter) << c.name;
     }
     EXPECT_EQ(reserveTape(state, {1, true}, std::nullopt, nullptr), ReserveOutcome::Nothing);
 }
