@@ -1,6 +1,7 @@
 #include "core/store/MemoStore.h"
 
 #include "core/store/BinaryFile.h"
+#include "support/Bytes.h"
 #include "support/Fakes.h"
 #include "support/TempDataFolder.h"
 
@@ -17,11 +18,13 @@ namespace {
 
 using Entry = std::pair<std::int32_t, std::int32_t>;
 
-std::vector<std::uint8_t> le32(std::int32_t value)
+// A directory entry: position in the heap and length.
+std::vector<std::uint8_t> entryBytes(Entry e)
 {
-    const auto u = static_cast<std::uint32_t>(value);
-    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+    std::vector<std::uint8_t> bytes;
+    test::writeLe(bytes, 0, e.first, 4);
+    test::writeLe(bytes, 4, e.second, 4);
+    return bytes;
 }
 
 class MemoStoreTest : public ::testing::Test {
@@ -32,19 +35,13 @@ protected:
     Entry entry(std::int32_t memoNumber) const
     {
         const auto b = binaryfile::readAt(directory(), (memoNumber - 1) * 8u, 8);
-        auto at = [&](int i) {
-            return static_cast<std::int32_t>(b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) |
-                                             (static_cast<std::uint32_t>(b[i + 3]) << 24));
-        };
-        return {at(0), at(4)};
+        return {static_cast<std::int32_t>(test::readLe(b, 0, 4)),
+                static_cast<std::int32_t>(test::readLe(b, 4, 4))};
     }
 
     void putEntry(std::int32_t memoNumber, Entry e) const
     {
-        auto bytes = le32(e.first);
-        const auto len = le32(e.second);
-        bytes.insert(bytes.end(), len.begin(), len.end());
-        binaryfile::writeAt(directory(), (memoNumber - 1) * 8u, bytes);
+        binaryfile::writeAt(directory(), (memoNumber - 1) * 8u, entryBytes(e));
     }
 
     void putFile(const char* name, const std::string& bytes) const
@@ -317,10 +314,7 @@ TEST_F(MemoStoreTest, LeftoversOfAnUnfinishedCompaction)
             put("Memos.tmp", {'l', 'i', 'x', 'o'});
         }
         if (c.directoryTemp) {
-            auto e = le32(6);
-            const auto len = le32(4);
-            e.insert(e.end(), len.begin(), len.end());
-            put("RegMemos.tmp", e);
+            put("RegMemos.tmp", entryBytes({6, 4}));
         }
         if (!c.heapTemp && c.directoryTemp) {
             put("Memos.tvl", {'v', 'e', 'l', 'h', 'o', 'n', 'o', 'v', 'o'});

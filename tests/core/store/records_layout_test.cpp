@@ -50,6 +50,9 @@ LayoutCase layoutCase(FileKind kind, std::vector<std::pair<std::string, long>> o
 std::vector<LayoutCase> allRecords()
 {
     return {
+        layoutCase<ClientRecord>(FileKind::Clients,
+                                 {{"Observacoes", 233}, {"Fitas", 273}, {"RegHistProd", 345}},
+                                 "PrimNome"),
         layoutCase<DependentRecord>(FileKind::Dependents,
                                     {{"Titular", 2}, {"GrauParentesco", 249}, {"Fitas", 261},
                                      {"RegHistProd", 333}},
@@ -176,6 +179,31 @@ TEST(TapeRecord, ReservationsAndBoolArraysRoundTrip)
     EXPECT_TRUE(back.ClienteTitular);
     EXPECT_EQ(back.ValorArrecadado, Money::fromCents(1250));
     EXPECT_EQ(back.Nome, "Central do Brasil");
+}
+
+TEST(ClientRecord, TextIsCutToTheCodePageAndBoolsAreAllOnes)
+{
+    ClientRecord c;
+    c.PrimNome = "João";
+    c.SobreNome = "da Silva Ação";
+    c.Dep = {3, 9};
+    c.ValorPago = Money::fromCents(1234);
+    c.TipoCasa = true;
+
+    const auto bytes = c.encoded();
+    ClientRecord back;
+    back.decode(bytes);
+
+    EXPECT_EQ(bytes[2], 'J');
+    EXPECT_EQ(bytes[4], 0xE3); // "ã" in the Western code page
+    EXPECT_EQ(bytes[6], ' ');
+    EXPECT_EQ(bytes[241], 0xFF);
+    EXPECT_EQ(bytes[242], 0xFF);
+    EXPECT_EQ(back.PrimNome, "João");
+    EXPECT_EQ(back.SobreNome, "da Silva Ação");
+    EXPECT_EQ(back.Dep[1], 9);
+    EXPECT_EQ(back.ValorPago, Money::fromCents(1234));
+    EXPECT_TRUE(back.TipoCasa);
 }
 
 TEST(GeneralRulesRecord, ScrambledPasswordBytesSurviveRoundTrip)

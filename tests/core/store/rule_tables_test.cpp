@@ -1,6 +1,7 @@
 #include "core/store/GeneralRulesRecord.h"
 #include "core/store/LabelRecord.h"
 #include "core/store/RuleTables.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ float singleAt(const std::vector<std::uint8_t>& bytes, std::size_t offset)
 
 int intAt(const std::vector<std::uint8_t>& bytes, std::size_t offset)
 {
-    return static_cast<std::int16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+    return static_cast<int>(test::readLe(bytes, offset, 2));
 }
 
 TEST(RuleTables, IndexesFollowEachTableOrderAndClamp)

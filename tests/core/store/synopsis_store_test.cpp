@@ -1,6 +1,7 @@
 #include "core/store/SynopsisStore.h"
 
 #include "core/store/BinaryFile.h"
+#include "support/Bytes.h"
 #include "support/Fakes.h"
 #include "support/TempDataFolder.h"
 
@@ -25,23 +26,16 @@ struct Block {
 std::vector<std::uint8_t> tapeRecord(std::uint8_t marker, Block b)
 {
     std::vector<std::uint8_t> r(TapeSize, marker);
-    const auto s = static_cast<std::uint32_t>(b.sinopse);
-    const auto t = static_cast<std::uint16_t>(b.tamSinopse);
-    r[102] = static_cast<std::uint8_t>(s);
-    r[103] = static_cast<std::uint8_t>(s >> 8);
-    r[104] = static_cast<std::uint8_t>(s >> 16);
-    r[105] = static_cast<std::uint8_t>(s >> 24);
-    r[106] = static_cast<std::uint8_t>(t);
-    r[107] = static_cast<std::uint8_t>(t >> 8);
+    test::writeLe(r, 102, b.sinopse, 4);
+    test::writeLe(r, 106, b.tamSinopse, 2);
     return r;
 }
 
 Block blockOf(const std::vector<std::uint8_t>& tapes, std::size_t index)
 {
-    const std::uint8_t* r = tapes.data() + index * TapeSize;
-    return {static_cast<std::int32_t>(r[102] | (r[103] << 8) | (r[104] << 16) |
-                                      (static_cast<std::uint32_t>(r[105]) << 24)),
-            static_cast<std::int16_t>(r[106] | (r[107] << 8))};
+    const auto at = index * TapeSize;
+    return {static_cast<std::int32_t>(test::readLe(tapes, at + 102, 4)),
+            static_cast<std::int16_t>(test::readLe(tapes, at + 106, 2))};
 }
 
 class SynopsisStoreTest : public ::testing::Test {
