@@ -1,49 +1,17 @@
-#include "cli/Tool.h"
+#include "ToolRun.h"
 #include "core/books/BookRecords.h"
 #include "core/books/Histories.h"
 #include "core/store/BinaryFile.h"
-#include "support/TempDataFolder.h"
 
-#include <nlohmann/json.hpp>
-#include <gtest/gtest.h>
-
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tavolim::cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-class BookDumpTest : public ::testing::Test {
+class BookDumpTest : public ToolTestBase {
 protected:
-    BookDumpTest()
-    {
-        std::ostringstream sink;
-        runTool({"--dados", temp.path().string(), "init"}, sink, sink);
-    }
-
-    struct Result {
-        int code;
-        std::vector<Json> lines;
-        std::string err;
-    };
-
-    Result tool(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--dados", temp.path().string()});
-        std::ostringstream out;
-        std::ostringstream err;
-        Result r{runTool(args, out, err), {}, err.str()};
-        std::istringstream in(out.str());
-        for (std::string line; std::getline(in, line);) {
-            r.lines.push_back(Json::parse(line));
-        }
-        return r;
-    }
-
-    test::TempDataFolder temp;
+    BookDumpTest() { tool({"init"}); }
 };
 
 TEST_F(BookDumpTest, BooksDumpEveryRecordAsStoredAndHistoriesOneNumberAtATime)
@@ -69,20 +37,20 @@ TEST_F(BookDumpTest, BooksDumpEveryRecordAsStoredAndHistoriesOneNumberAtATime)
     const auto history = tool({"dump", "hist-fita", "2"});
     const auto fresh = tool({"dump", "hist-prod", "9"});
 
-    ASSERT_EQ(all.lines.size(), 2u);
-    EXPECT_EQ(second.lines.at(0), all.lines[1]);
-    EXPECT_EQ(second.lines[0]["Fita"], 12);
-    EXPECT_EQ(second.lines[0]["Dependente"], -1);
-    EXPECT_EQ(second.lines[0]["Valor"], 3.5);
-    EXPECT_EQ(second.lines[0]["DataDev"], 0);
-    EXPECT_EQ(log.lines.at(0)["RegLivro"], static_cast<std::int16_t>(40000));
-    EXPECT_EQ(header.lines.size(), 1u);
-    EXPECT_EQ(header.lines[0]["QtdRegs"], 0);
-    EXPECT_EQ(history.lines.at(0)["Fita"][1], 12);
-    EXPECT_EQ(history.lines[0]["RegLivro"][0], 2);
-    EXPECT_EQ(history.lines[0]["RegLivro"][1], 2);
+    ASSERT_EQ(all.lines().size(), 2u);
+    EXPECT_EQ(second.lines().at(0), all.lines()[1]);
+    EXPECT_EQ(second.lines()[0]["Fita"], 12);
+    EXPECT_EQ(second.lines()[0]["Dependente"], -1);
+    EXPECT_EQ(second.lines()[0]["Valor"], 3.5);
+    EXPECT_EQ(second.lines()[0]["DataDev"], 0);
+    EXPECT_EQ(log.lines().at(0)["RegLivro"], static_cast<std::int16_t>(40000));
+    EXPECT_EQ(header.lines().size(), 1u);
+    EXPECT_EQ(header.lines()[0]["QtdRegs"], 0);
+    EXPECT_EQ(history.lines().at(0)["Fita"][1], 12);
+    EXPECT_EQ(history.lines()[0]["RegLivro"][0], 2);
+    EXPECT_EQ(history.lines()[0]["RegLivro"][1], 2);
     EXPECT_EQ(fresh.code, 0);
-    EXPECT_EQ(fresh.lines.at(0)["Produto"].size(), 100u);
+    EXPECT_EQ(fresh.lines().at(0)["Produto"].size(), 100u);
 }
 
 TEST_F(BookDumpTest, AMissingRecordOrHistoryNumberIsRefused)
@@ -105,7 +73,7 @@ TEST_F(BookDumpTest, AMissingRecordOrHistoryNumberIsRefused)
         const auto r = tool(c.args);
 
         EXPECT_EQ(r.code, c.code);
-        EXPECT_TRUE(r.lines.empty());
+        EXPECT_TRUE(r.lines().empty());
         EXPECT_FALSE(r.err.empty());
     }
 }

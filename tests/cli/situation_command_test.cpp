@@ -1,13 +1,8 @@
-#include "cli/Tool.h"
+#include "ToolRun.h"
 #include "core/shell/NewInstallation.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TapeRecord.h"
-#include "support/TempDataFolder.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace tavolim::cli {
 namespace {
@@ -18,7 +13,7 @@ using namespace std::chrono;
 
 // A store whose client 1 has two tapes at home, taken on 01/12/2026 for one day at 4,00:
 // tape 1 on the client's own account and tape 2 as a freebie, with a debt of 2,50.
-class SituationCommandTest : public ::testing::Test {
+class SituationCommandTest : public ToolTestBase {
 protected:
     void SetUp() override
     {
@@ -57,15 +52,11 @@ protected:
 
     std::pair<int, std::string> situation(const std::vector<std::string>& extra)
     {
-        std::vector<std::string> args = {"--dados", temp.path().string(), "situacao"};
+        std::vector<std::string> args = {"situacao"};
         args.insert(args.end(), extra.begin(), extra.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = runTool(args, out, err);
-        return {code, code == 0 ? out.str() : err.str()};
+        const auto r = tool(args);
+        return {r.code, r.code == 0 ? r.out : r.err};
     }
-
-    test::TempDataFolder temp;
 };
 
 TEST_F(SituationCommandTest, PrintsEachTapeAndTheFiveTotalsAsTheCounterShowsThem)

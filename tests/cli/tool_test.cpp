@@ -1,62 +1,20 @@
-#include "cli/Tool.h"
+#include "ToolRun.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/MemoStore.h"
 #include "core/store/RecordStore.h"
 #include "core/store/SynopsisStore.h"
 #include "support/LayoutChecker.h"
-#include "support/TempDataFolder.h"
 
-#include <nlohmann/json.hpp>
-#include <gtest/gtest.h>
-
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tavolim::cli {
 namespace {
 
-using Json = nlohmann::ordered_json;
 using core::FileKind;
 
-struct Result {
-    int code = -1;
-    std::string out;
-    std::string err;
-
-    std::vector<Json> lines() const
-    {
-        std::vector<Json> parsed;
-        std::istringstream in(out);
-        for (std::string line; std::getline(in, line);) {
-            parsed.push_back(Json::parse(line)); // throws, failing the test, on bad JSON
-        }
-        return parsed;
-    }
-};
-
-Result run(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    Result r;
-    r.code = runTool(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-class ToolTest : public ::testing::Test {
+class ToolTest : public ToolTestBase {
 protected:
-    test::TempDataFolder temp;
-    std::string dir = temp.path().string();
-
-    Result tool(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--dados", dir});
-        return run(args);
-    }
-
     void init() { ASSERT_EQ(tool({"init"}).code, 0); }
 };
 
