@@ -96,12 +96,7 @@ std::string PaymentModel::receiptFor(const ReceiptBuilder& builder, Money paid) 
     add("Outros Débitos", m_debt);
     add("Total", m_amountDue);
     add("Valor Pago", paid);
-    const Money left = m_amountDue - paid;
-    if (left.isPositive()) {
-        add("Valor Devido", left);
-    } else {
-        add("Saldo", -left);
-    }
+    addWhatIsLeft(m_amountDue - paid, add);
     return body;
 }
 

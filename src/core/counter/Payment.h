@@ -15,6 +15,17 @@ class ReceiptBuilder;
 // payment pays off the debt first and credits the rest.
 void applyPayment(Balance& balance, Money amountDue, Money paid);
 
+// A receipt's last amount: what is left owing, or the credit the payment leaves.
+template <class AddLine>
+void addWhatIsLeft(Money left, AddLine add)
+{
+    if (left.isPositive()) {
+        add("Valor Devido", left);
+    } else {
+        add("Saldo", -left);
+    }
+}
+
 // The payment window (frmPagamentos): money taken from a person with no tape changing
 // hands. The amount due is the situation's total for the person; a negative total (more
 // credit than charges) is taken as nothing due.

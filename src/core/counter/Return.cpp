@@ -4,6 +4,7 @@
 #include "core/books/TapeBook.h"
 #include "core/counter/Account.h"
 #include "core/counter/ConfirmOperation.h"
+#include "core/counter/Payment.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptPrinter.h"
@@ -410,12 +411,7 @@ std::string ReturnModel::receiptBody(const ReceiptBuilder& builder) const
     add("Total", total);
     add("Valor Pago Adiantado", m_situation.valorPagoAdiantado);
     add("Valor Pago", paid);
-    const Money left = total - m_situation.valorPagoAdiantado - paid;
-    if (left.isPositive()) {
-        add("Valor Devido", left);
-    } else {
-        add("Saldo", -left);
-    }
+    addWhatIsLeft(total - m_situation.valorPagoAdiantado - paid, add);
     return body;
 }
 

@@ -4,7 +4,6 @@
 #include "core/books/DayRoll.h"
 #include "core/counter/CounterFixture.h"
 #include "core/shell/BusinessDay.h"
-#include "core/store/TapeRecord.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -18,8 +17,6 @@
 
 namespace tavolim::app {
 namespace {
-
-using core::FileKind;
 
 // Keys as the operator types them, to the widget with the focus (or `to`).
 void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {},
@@ -102,13 +99,7 @@ protected:
         core::startDay(state, false);
         state.options().NumViasRec = 1;
         for (std::int16_t code = 1; code <= 5; ++code) {
-            auto& t = records().tape();
-            t = core::TapeRecord{};
-            t.Codigo = code;
-            t.Nome = "Fita " + std::to_string(code);
-            t.Selo = 1;
-            t.Midia = 1;
-            ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
+            writeTape(code, 1);
         }
         writeClient(1, "Ana", 0, 0);
     }

@@ -263,6 +263,7 @@ TEST_F(ReturnTest, PayingMoreThanDueAsksBeforeGoingOn)
     EXPECT_EQ(client(1).ValorPago, reais(17));
     ASSERT_EQ(printer.printed.size(), 1u);
     EXPECT_NE(printer.printed[0].find("#Devolução#"), std::string::npos);
+    EXPECT_NE(printer.printed[0].find("Saldo     R$   17,00"), std::string::npos);
     EXPECT_EQ(dialogs.messages.back().text, "Não se esqueça de retirar impressão!");
     EXPECT_EQ(state.options().ImpNotaDev, 1);
 }
