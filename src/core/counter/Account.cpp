@@ -99,16 +99,6 @@ void Account::AddDebit(Money amount)
     setBalance(b);
 }
 
-void Account::setValorUltPgto(Money amount)
-{
-    auto& records = m_state.records();
-    if (m_ref.isClient()) {
-        records.client().ValorUltPgto = amount;
-    } else {
-        records.dependent().ValorUltPgto = amount;
-    }
-}
-
 bool Account::save()
 {
     auto& records = m_state.records();

@@ -59,7 +59,6 @@ public:
 
     void AddCredit(Money amount);
     void AddDebit(Money amount);
-    void setValorUltPgto(Money amount);
 
     // The consistency guard: when the current record no longer holds this account (another
     // record was read over it) nothing is written and the operator is told.

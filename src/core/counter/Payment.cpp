@@ -75,8 +75,22 @@ PaymentModel::Outcome PaymentModel::confirm()
     Balance balance = account.balance();
     applyPayment(balance, m_amountDue, paid);
     account.setBalance(balance);
-    account.setValorUltPgto(paid);
-    return account.save() ? Outcome::Saved : Outcome::Stay;
+    const bool ownAccount = account.ref().isClient() == m_person.titular;
+    if (ownAccount) {
+        (m_person.titular ? m_state.records().client().ValorUltPgto
+                          : m_state.records().dependent().ValorUltPgto) = paid;
+    }
+    if (!account.save()) {
+        return Outcome::Stay;
+    }
+    // On the holder's account the last payment still belongs to the dependent who paid.
+    if (!ownAccount) {
+        auto& records = m_state.records();
+        records.readRecord(FileKind::Dependents, m_person.code, true);
+        records.dependent().ValorUltPgto = paid;
+        records.writeRecord(FileKind::Dependents, m_person.code);
+    }
+    return Outcome::Saved;
 }
 
 std::string PaymentModel::receiptBody(const ReceiptBuilder& builder) const

@@ -420,7 +420,9 @@ RentalModel::Outcome RentalModel::confirm()
         caixa.LocPago += paid;
         caixa.Entrada += paid;
         account.AddCredit(paid);
-        account.setValorUltPgto(paid);
+        // The person's own record, which the situation shows, even on the holder's account.
+        (m_person.titular ? records.client().ValorUltPgto : records.dependent().ValorUltPgto) =
+            paid;
     }
     const Money unpaid = due - paid;
     if (unpaid.isPositive()) {

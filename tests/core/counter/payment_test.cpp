@@ -91,6 +91,23 @@ TEST_F(PaymentWindow, ConfirmingPrintsAndWritesDayTotalsAndTheAccount)
     EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{std::string(kRemovePrintout)});
 }
 
+TEST_F(PaymentWindow, ADependentOnTheHoldersAccountPaysTheHoldersDebtAndKeepsItsLastPayment)
+{
+    writeClient(1, "Ana", 0, 10);
+    writeDependent(3, 1, "Caio", 0, 0);
+    state.options().UnicaConta = true;
+    PaymentModel payment(state, {3, false}, reais(10));
+    payment.optPagouTudo = false;
+    payment.txtValorPago = "4";
+
+    EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Saved);
+
+    EXPECT_EQ(std::tuple(client(1).ValorDevido, client(1).ValorUltPgto),
+              std::tuple(reais(6), Money()));
+    EXPECT_EQ(std::tuple(dependent(3).ValorDevido, dependent(3).ValorUltPgto),
+              std::tuple(Money(), reais(4)));
+}
+
 TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
 {
     state.options().ConfirmOp = true;

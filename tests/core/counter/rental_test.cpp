@@ -396,6 +396,9 @@ TEST_F(RentalTest, ADependentOnTheHoldersAccountTakesTheTapesAndTheHolderPays)
     EXPECT_EQ(std::tuple(dependent(3).NumFitas, dependent(3).Fitas[0], dependent(3).ValorPago),
               std::tuple(1, 7, Money()));
     EXPECT_EQ(std::tuple(client(1).NumFitas, client(1).ValorPago), std::tuple(0, reais(5)));
+    // The last payment is the dependent's, as the situation shows it.
+    EXPECT_EQ(std::tuple(dependent(3).ValorUltPgto, client(1).ValorUltPgto),
+              std::tuple(reais(5), Money()));
     EXPECT_EQ(std::tuple(tape(7).ClienteFita, tape(7).ClienteTitular), std::tuple(3, false));
     const auto book = tapeBook();
     ASSERT_EQ(book.size(), 1u);
