@@ -81,6 +81,8 @@ SituationLine tapeLine(AppState& state, std::int16_t code, std::vector<TapeAtHom
     at.Nome = trim(tape.Nome);
     at.DataRetirada = tape.DataRetirada;
     at.Dias = tape.Dias;
+    at.DataBase = tape.DataBase;
+    at.DiasBase = tape.DiasBase;
     at.ValorLocacao = tape.ValorLocacao;
     at.AcertoQtd = tape.AcertoQtd;
     at.QtdBase = tape.QtdBase;
@@ -120,8 +122,9 @@ std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, M
         for (const std::int16_t code : tapes) {
             state.records().readRecord(FileKind::Tapes, code, true);
             const auto& tape = state.records().tape();
-            const auto taken = toYmd(tape.DataRetirada);
-            if (taken && today > std::chrono::sys_days(*taken) + std::chrono::days{tape.Dias}) {
+            // DataBase + DiasBase: in re-rent mode a renewal moves the due date on.
+            const auto base = toYmd(tape.DataBase);
+            if (base && today > std::chrono::sys_days(*base) + std::chrono::days{tape.DiasBase}) {
                 return "[F] - ";
             }
         }

@@ -29,6 +29,8 @@ struct TapeAtHome {
     std::string Nome;
     std::int32_t DataRetirada = 0;
     std::int16_t Dias = 0;
+    std::int32_t DataBase = 0; // the due date is DataBase + DiasBase
+    std::int16_t DiasBase = 0;
     Money ValorLocacao;
     std::int16_t AcertoQtd = 0;
     std::int16_t QtdBase = 0;
@@ -103,7 +105,7 @@ inline constexpr const char* kRelatedOk = "Todos os clientes relacionados estão
 Situation showSituation(AppState& state, PersonRef person);
 
 // "[F] - ", "[L] - ", "[D] - ", "[C] - " or "[N] - ". A tape is late when the working
-// day is past DataRetirada + Dias.
+// day is past its due date, DataBase + DiasBase.
 std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, Money valorPago,
                          Money valorDevido);
 

@@ -15,11 +15,11 @@ namespace {
 
 std::string dueDateText(const TapeAtHome& tape)
 {
-    const auto taken = toYmd(tape.DataRetirada);
-    if (!taken) {
+    const auto base = toYmd(tape.DataBase);
+    if (!base) {
         return dateToText(0);
     }
-    return dateToText(fromYmd(std::chrono::sys_days(*taken) + std::chrono::days{tape.Dias}));
+    return dateToText(fromYmd(std::chrono::sys_days(*base) + std::chrono::days{tape.DiasBase}));
 }
 
 } // namespace

@@ -134,6 +134,8 @@ TEST_F(SituationTest, ReRentModeRenewsThePastDueTapesBeforeCharging)
               "Soma das Diárias das Relocações: R$4,00\nValor da Diária da Fita: R$3,00\n"
               "Valor Total: R$7,00");
     EXPECT_EQ(fineDetail(s.tapes[0]), "");
+    // Renewed to tomorrow, the tape is no longer late.
+    EXPECT_EQ(s.lstClientes[0].text, "[L] - Ana Silva");
 }
 
 TEST_F(SituationTest, PrintoutCarriesEachTapeWithItsLatenessAndTheAccount)
