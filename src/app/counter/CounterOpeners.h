@@ -19,8 +19,10 @@ namespace tavolim::app {
 // window modally and gives true when it wrote something, and the situation is filled again.
 // An opener left empty keeps its button disabled.
 struct CounterOpeners {
-    // The rental for the person; `tapesAtHome` is what the tapes already at home cost today.
-    std::function<bool(core::AppState&, core::PersonRef, core::Money tapesAtHome, QWidget*)>
+    // The rental for the person; `tapesAtHome` is what the tapes already at home cost today;
+    // `tape`, when not 0, goes in first (Locar was chosen in the reservations dialog).
+    std::function<bool(core::AppState&, core::PersonRef, core::Money tapesAtHome, QWidget*,
+                       std::int16_t tape)>
         rental;
     // The return of the tapes the situation shows, with their charges.
     std::function<bool(core::AppState&, const core::Situation&, QWidget*)> giveBack;

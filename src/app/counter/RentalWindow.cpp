@@ -241,6 +241,17 @@ void RentalWindow::addTape()
     box->selectAll();
 }
 
+void RentalWindow::addChosenTape(std::int16_t code)
+{
+    auto dialog = std::move(m_model.chooseReservation);
+    m_model.chooseReservation = [](core::ReservationList&) {
+        return core::ReservationList::Choice::Locar;
+    };
+    m_codFita->setText(QString::number(code));
+    addTape();
+    m_model.chooseReservation = std::move(dialog);
+}
+
 void RentalWindow::removeRow()
 {
     const int row = m_grid->currentRow();
@@ -317,9 +328,12 @@ bool RentalWindow::eventFilter(QObject* watched, QEvent* event)
 }
 
 bool runRental(core::AppState& state, core::PersonRef person, core::Money tapesAtHome,
-               QWidget* parent)
+               QWidget* parent, std::int16_t tape)
 {
     RentalWindow window(state, person, tapesAtHome, parent);
+    if (tape > 0) {
+        window.addChosenTape(tape);
+    }
     return window.exec() == QDialog::Accepted;
 }
 

@@ -28,6 +28,9 @@ public:
 
     // cmdOK: the model confirms; the window closes only when it says so.
     void accept() override;
+    // Adds a tape the operator chose to rent from the reservations dialog already: the
+    // dialog is not shown again, the choice stands.
+    void addChosenTape(std::int16_t code);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,8 +64,9 @@ private:
 };
 
 // cmdLoca_o of the client situation: rents tapes to the person; `tapesAtHome` is what the
-// tapes already at home cost today. True when the rental was written.
+// tapes already at home cost today; `tape`, when not 0, is added first (Locar chosen in the
+// reservations dialog). True when the rental was written.
 bool runRental(core::AppState& state, core::PersonRef person, core::Money tapesAtHome,
-               QWidget* parent);
+               QWidget* parent, std::int16_t tape);
 
 } // namespace tavolim::app

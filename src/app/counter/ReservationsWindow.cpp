@@ -29,7 +29,7 @@ ReservationsWindow::ReservationsWindow(core::ReservationList& list, QWidget* par
     hint->setObjectName(QStringLiteral("lblDica"));
 
     m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("lstReservas"));
+    m_list->setObjectName(QStringLiteral("lstClientes"));
     m_list->setMinimumSize(380, 120);
     m_list->installEventFilter(this);
     connect(m_list, &QListWidget::itemClicked, this,

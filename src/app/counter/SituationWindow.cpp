@@ -202,7 +202,7 @@ void SituationWindow::buildLayout()
         nav->setAutoDefault(false);
     }
 
-    connect(m_rental, &QPushButton::clicked, this, &SituationWindow::rent);
+    connect(m_rental, &QPushButton::clicked, this, [this] { rent(0); });
     connect(m_return, &QPushButton::clicked, this, &SituationWindow::giveBack);
     connect(m_payment, &QPushButton::clicked, this, &SituationWindow::pay);
     connect(m_register, &QPushButton::clicked, this, &SituationWindow::openRegister);
@@ -359,11 +359,11 @@ void SituationWindow::afterOperation(bool wrote)
     }
 }
 
-void SituationWindow::rent()
+void SituationWindow::rent(std::int16_t tape)
 {
     if (m_openers.rental) {
         afterOperation(
-            m_openers.rental(m_state, m_situation.person, m_situation.totalFitas, this));
+            m_openers.rental(m_state, m_situation.person, m_situation.totalFitas, this, tape));
     }
 }
 
@@ -427,7 +427,7 @@ void SituationWindow::reserve()
         m_state, m_situation.person, tape,
         [this](core::ReservationList& list) { return showReservations(list, this); });
     if (outcome == core::ReserveOutcome::Rent) {
-        rent();
+        rent(tape.value_or(0));
     } else if (outcome == core::ReserveOutcome::Reserved) {
         refresh();
     }

@@ -46,7 +46,7 @@ private:
 
     // Runs an opener and fills the window again when it wrote something.
     void afterOperation(bool wrote);
-    void rent();
+    void rent(std::int16_t tape);
     void pay();
     void openRegister();
     void showHistory(bool tapes);

@@ -78,5 +78,28 @@ TEST_F(RentalWindowTest, ThreeTapesTypedWithEnterAreRentedAndTheReceiptPrinted)
     EXPECT_EQ(dialogs.shownTexts().back(), "Não se esqueça de retirar impressão!");
 }
 
+TEST_F(RentalWindowTest, ATapeChosenToRentFromTheReservationsGoesInWithoutAskingAgain)
+{
+    auto& t = tape(3);
+    t.NumReservas = 1;
+    t.ReservaCliente[0] = 2; // Beto's, not Ana's
+    t.ReservaTitular[0] = true;
+    t.ReservaData[0] = core::fromYmd(clock.date);
+    ASSERT_TRUE(records().writeRecord(core::FileKind::Tapes, 3));
+    RentalWindow window(state, {1, true}, {});
+    int asked = 0;
+    window.model().chooseReservation = [&asked](core::ReservationList&) {
+        ++asked;
+        return core::ReservationList::Choice::Cancelar;
+    };
+
+    window.addChosenTape(3);
+    window.addChosenTape(4);
+
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(window.model().rowCount(), 2u);
+    EXPECT_EQ(tape(3).NumReservas, 1); // Beto keeps his reservation
+}
+
 } // namespace
 } // namespace tavolim::app

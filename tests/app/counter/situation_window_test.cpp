@@ -84,7 +84,7 @@ TEST_F(SituationWindowTest, ReservationsDialogKeysChooseAndSpaceCancelsAnEntry)
         core::ReservationList list(state, 1);
         ReservationsWindow window(list);
         window.show();
-        auto* names = child<QListWidget>(window, "lstReservas");
+        auto* names = child<QListWidget>(window, "lstClientes");
         ASSERT_EQ(names->count(), 2);
         EXPECT_EQ(names->item(1)->text(), "11/12/2026  Bia Silva");
 
@@ -97,7 +97,7 @@ TEST_F(SituationWindowTest, ReservationsDialogKeysChooseAndSpaceCancelsAnEntry)
     core::ReservationList list(state, 1);
     ReservationsWindow window(list);
     window.show();
-    auto* names = child<QListWidget>(window, "lstReservas");
+    auto* names = child<QListWidget>(window, "lstClientes");
     names->setCurrentRow(1);
     dialogs.answers = {core::msg::Answer::No, core::msg::Answer::Yes};
     key(names, Qt::Key_Space, " ");
