@@ -113,7 +113,9 @@ bool TapeRegister::writeForm()
         record = records.tape();
     }
     if (m_state.options().VerifNomeECod) {
-        if (!isNew() && trim(form.Nome) != trim(record.Nome) && refuseDuplicateTitle()) {
+        // A new tape's title was checked at the name prompt; a later edit is checked here.
+        const std::string before = isNew() ? m_promptTitle : record.Nome;
+        if (trim(form.Nome) != trim(before) && refuseDuplicateTitle()) {
             return false;
         }
         if (trim(form.CodigoB) != trim(record.CodigoBarras) &&
@@ -152,6 +154,7 @@ bool TapeRegister::addTape()
     // An empty date box takes the typed date as it comes.
     form.DataCompra.clear();
     form.Nome = name->name;
+    m_promptTitle = name->name;
     return true;
 }
 

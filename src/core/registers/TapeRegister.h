@@ -75,6 +75,7 @@ private:
     bool readyForCast();
 
     Lists m_lists;
+    std::string m_promptTitle; // a new tape's title as the name prompt took it
 };
 
 } // namespace tavolim::core

@@ -234,15 +234,25 @@ TEST_F(TapeRegisterTest, ARenamedTapeMayNotTakeAnotherTapesTitle)
     TapeRegister reg(state);
     addTape(reg, "Matrix");
     addTape(reg, "Alien");
+    const std::vector<std::string> refusal = {"O nome da fita já existe.\nN° de registro : 1"};
 
     reg.form.Nome = " matrix ";
     reg.markDirty();
-    const bool saved = reg.save();
-
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(dialogs.shownTexts(),
-              std::vector<std::string>{"O nome da fita já existe.\nN° de registro : 1"});
+    EXPECT_FALSE(reg.save());
+    EXPECT_EQ(dialogs.shownTexts(), refusal);
     EXPECT_EQ(stored(2).Nome, "Alien");
+
+    // A new tape renamed after the name prompt is checked too.
+    reg.form.Nome = "Alien";
+    dialogs.messages.clear();
+    dialogs.texts = {"Duna"};
+    ASSERT_TRUE(reg.addTape());
+    reg.form.Selo = 1;
+    reg.form.Midia = 1;
+    reg.form.Nome = "MATRIX";
+    EXPECT_FALSE(reg.save());
+    EXPECT_EQ(dialogs.shownTexts(), refusal);
+    EXPECT_EQ(state.records().recordCount(FileKind::Tapes), 2);
 }
 
 TEST_F(TapeRegisterTest, ACancelledReservationLeavesTheOthersInOrder)
