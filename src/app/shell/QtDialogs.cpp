@@ -138,10 +138,11 @@ std::optional<std::string> QtDialogs::askValueWithCheck(const std::string& promp
     InputPromptWindow window(InputPromptWindow::Kind::Value, titleOr(title), toQString(prompt),
                              {}, parentWindow());
     window.addCheckBox(toQString(checkCaption), checked);
-    if (window.exec() != QDialog::Accepted) {
+    const bool accepted = window.exec() == QDialog::Accepted;
+    checked = window.isChecked();
+    if (!accepted) {
         return std::nullopt;
     }
-    checked = window.isChecked();
     return toStdString(window.text());
 }
 

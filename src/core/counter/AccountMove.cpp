@@ -38,11 +38,12 @@ bool accountMovePrintDefault(const AppState& state, AccountMoveKind kind)
 bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
                        const std::optional<std::string>& typed, bool print)
 {
+    // The print box keeps its state for the next prompt, even when this one is dropped.
+    auto& o = state.options();
+    (kind == AccountMoveKind::Credit ? o.ImpNotaCred : o.ImpNotaDeb) = print ? 1 : 0;
     if (!typed || trim(*typed).empty()) {
         return false;
     }
-    auto& o = state.options();
-    (kind == AccountMoveKind::Credit ? o.ImpNotaCred : o.ImpNotaDeb) = print ? 1 : 0;
     const Money amount = parseMoney(*typed);
     const Balance before = Account(state, person).balance();
     Balance after = before;
