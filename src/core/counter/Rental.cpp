@@ -205,7 +205,7 @@ void RentalModel::addRow(std::int16_t code)
     m_names.push_back(tape.Nome);
     m_cells.emplace_back();
     m_pricing.addTape(code, label, media);
-    rowsChanged();
+    rowsChanged(label.Codigo);
 
     const auto& counters = m_pricing.counters();
     showFreebieMessages(m_state, label, media,
@@ -220,16 +220,24 @@ void RentalModel::removeRow(std::size_t row)
     if (row >= rowCount()) {
         return;
     }
+    const int label = m_pricing.rows()[row].label;
     m_pricing.removeRow(row);
     m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(row));
     m_cells.erase(m_cells.begin() + static_cast<std::ptrdiff_t>(row));
-    rowsChanged();
+    rowsChanged(label);
 }
 
-void RentalModel::rowsChanged()
+void RentalModel::rowsChanged(int label)
 {
-    // Terms and prices were given again, so no cell is blank any more.
-    std::fill(m_cells.begin(), m_cells.end(), Cell{});
+    // Every term was given again, and the prices of this label: those cells are no longer
+    // blank. A blanked price of another label stays blank, so it cannot go out as 0,00.
+    const auto& rows = m_pricing.rows();
+    for (std::size_t i = 0; i < m_cells.size(); ++i) {
+        m_cells[i].blankTerm = false;
+        if (rows[i].label == label) {
+            m_cells[i].blankPrice = false;
+        }
+    }
 }
 
 bool RentalModel::mayMarkFreebie() const
@@ -248,7 +256,7 @@ bool RentalModel::toggleFreebie(std::size_t row)
         return false;
     }
     m_pricing.toggleFreebie(row);
-    rowsChanged();
+    rowsChanged(m_pricing.rows()[row].label);
     return true;
 }
 

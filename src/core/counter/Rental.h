@@ -117,7 +117,7 @@ private:
     bool acceptTape(std::int16_t code);
     bool passReservations(std::int16_t code);
     void addRow(std::int16_t code);
-    void rowsChanged();
+    void rowsChanged(int label);
     bool rowsValid() const;
     RentalReceipt receiptFor(Money paid) const;
     bool writePerson(Account& account);

@@ -81,6 +81,7 @@ void RentalPricing::setPrice(std::size_t row, Money price)
 {
     if (row < m_rows.size() && !m_rows[row].freebie) {
         m_rows[row].price = price;
+        cancelDiscountOverSum();
     }
 }
 
@@ -94,6 +95,7 @@ void RentalPricing::setTerm(std::size_t row, int days)
 void RentalPricing::setSurcharge(Money amount)
 {
     m_surcharge = amount.isPositive() ? amount : Money();
+    cancelDiscountOverSum();
 }
 
 bool RentalPricing::setDiscount(Money amount)
@@ -205,6 +207,11 @@ void RentalPricing::rowsChanged(int label)
 {
     termAll();
     priceLabel(label);
+    cancelDiscountOverSum();
+}
+
+void RentalPricing::cancelDiscountOverSum()
+{
     if (m_discount > rowsSum()) {
         m_discount = Money();
         m_dialogs.message(kDiscountCancelled, msg::Information);

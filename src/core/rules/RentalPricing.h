@@ -91,8 +91,11 @@ private:
     TermTables tablesFor(const RentalRow& row) const;
     void priceLabel(int label);
     void termAll();
-    // After the rows changed: a discount now larger than the rows' prices is cancelled.
+    // After the rows changed: terms and the label's prices again, then the discount check.
     void rowsChanged(int label);
+    // A discount now larger than the rows' prices is cancelled, after any change, so the
+    // amount never goes below 0.
+    void cancelDiscountOverSum();
 
     const GeneralRulesRecord& m_rules;
     Settings m_settings;

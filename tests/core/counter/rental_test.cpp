@@ -103,6 +103,30 @@ TEST_F(RentalTest, TwoTapesOfALabelTakeTheTwoTapePriceUntilOneIsRemoved)
                                 "Valor = R$ 3,00");
 }
 
+TEST_F(RentalTest, EditedPricesNeverLetATapeGoOutForNothingOrTheAmountBelowZero)
+{
+    RentalModel rental(state, {1, true}, {});
+    add(rental, "11"); // label 1, 4,00
+    rental.editCell(0, RentalColumn::Diaria, "");
+    add(rental, "4"); // label 2 priced again; the blank of label 1 stays
+    const auto blank = rental.rowTexts(0)[4];
+    const auto refused = rental.confirm();
+
+    rental.editCell(0, RentalColumn::Diaria, "4,00");
+    dialogs.texts = {"6,00"};
+    rental.askDiscount(); // 6,00 of 7,00
+    rental.editCell(1, RentalColumn::Diaria, "1,00");
+
+    EXPECT_EQ(blank, "");
+    EXPECT_EQ(refused, RentalModel::Outcome::Stay);
+    EXPECT_EQ(rental.pricing().discount(), Money());
+    EXPECT_EQ(rental.amount(), reais(5));
+    EXPECT_EQ(dialogs.shownTexts(),
+              (std::vector<std::string>{"Os itens Prazo e Diária não podem ficar em branco.",
+                                        "O desconto foi anulado com esta operação por ser "
+                                        "maior do que o valor devido."}));
+}
+
 TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
 {
     writeTape(15, 1, "#Apagada");
