@@ -109,7 +109,8 @@ RentalModel::AddOutcome RentalModel::add()
         }
         tape = static_cast<std::int16_t>(*number);
     } else {
-        const auto hit = RecordSearch(m_state, SearchMode::Tapes).find(title, chooseTape);
+        // The title box holds a title, even one like "1917".
+        const auto hit = RecordSearch(m_state, SearchMode::Tapes).findName(title, chooseTape);
         if (!hit) {
             return AddOutcome::NotAdded;
         }

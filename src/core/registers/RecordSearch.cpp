@@ -268,7 +268,16 @@ std::optional<SearchHit> RecordSearch::find(std::string_view typed, const ListCh
     if (const auto code = typedCode(text)) {
         return byCode(*code);
     }
+    return findName(text, choose);
+}
 
+std::optional<SearchHit> RecordSearch::findName(std::string_view typed,
+                                                const ListChooser& choose)
+{
+    const std::string text = trim(typed);
+    if (text.empty()) {
+        return std::nullopt;
+    }
     const bool partial = m_state.options().ProcEsp || text.front() == '*';
     const auto hits = findByName(m_state.records(), m_mode, text, partial);
     if (hits.empty()) {

@@ -79,6 +79,8 @@ public:
     // "ProcEsp" or a leading "*"), and several matches go to `choose`. Failures show their
     // message and give nullopt, as does a cancelled choice.
     std::optional<SearchHit> find(std::string_view typed, const ListChooser& choose);
+    // The same for a text that is a name even when it is all digits ("1917").
+    std::optional<SearchHit> findName(std::string_view typed, const ListChooser& choose);
 
 private:
     std::optional<SearchHit> byCode(std::int32_t code);

@@ -130,6 +130,7 @@ TEST_F(RentalTest, EditedPricesNeverLetATapeGoOutForNothingOrTheAmountBelowZero)
 TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
 {
     writeTape(15, 1, "#Apagada");
+    writeTape(20, 1, "1917");
     auto& rented = tape(16);
     rented.ClienteFita = 2;
     rented.ClienteTitular = true;
@@ -165,6 +166,7 @@ TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
         {" 78900001 ", "", Added, ""},
         {"", "Fita 19", Added, ""},
         {"", "Fita 19", Confirm, ""}, // the title shown is no search
+        {"", "1917", Added, ""},      // a title of digits is still a title
         {"", "", Confirm, ""},
     };
     RentalModel rental(state, {1, true}, {});
@@ -180,7 +182,8 @@ TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
         const std::string shown = dialogs.messages.empty() ? "" : dialogs.messages[0].text;
         EXPECT_EQ(shown, c.message) << c.code << c.title;
     }
-    EXPECT_EQ(rental.rowCount(), 3u);
+    ASSERT_EQ(rental.rowCount(), 4u);
+    EXPECT_EQ(rental.rowTexts(3)[1], "000020");
 }
 
 TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
