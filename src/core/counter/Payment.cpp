@@ -80,8 +80,10 @@ PaymentModel::Outcome PaymentModel::confirm()
         (m_person.titular ? m_state.records().client().ValorUltPgto
                           : m_state.records().dependent().ValorUltPgto) = paid;
     }
+    // The day's totals hold the payment already: a failed account write (the operator is
+    // told) closes the window all the same, so OK cannot count the money twice.
     if (!account.save()) {
-        return Outcome::Stay;
+        return Outcome::Saved;
     }
     // On the holder's account the last payment still belongs to the dependent who paid.
     if (!ownAccount) {

@@ -48,7 +48,7 @@ public:
     enum class Outcome {
         Saved,     // written; the window closes and the situation is refreshed
         Discarded, // the operator answered No to "Confirma a Operação ?"
-        Stay,      // Cancel, or nothing could be written
+        Stay,      // Cancel: nothing written
     };
     // cmdOK: date-change check, confirmation, receipt copies, day totals, account.
     Outcome confirm();

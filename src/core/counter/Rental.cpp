@@ -446,8 +446,10 @@ RentalModel::Outcome RentalModel::confirm()
     appendRentals(m_state, rented, m_holder,
                   m_person.titular ? std::int16_t{-1} : m_person.code);
 
+    // The tapes and the book are written already: when the person cannot be (the operator
+    // is told), the window still closes, so a second OK cannot rent the tapes twice.
     if (!writePerson(account)) {
-        return Outcome::Stay;
+        return Outcome::Saved;
     }
     m_state.options().ImpNotaLoc = chkImprimir ? 1 : 0;
     if (chkImprimir) {

@@ -95,7 +95,7 @@ public:
     Money paidAmount() const;
 
     enum class Outcome {
-        Saved,          // written (and printed); the window closes
+        Saved,          // written (and printed), or partly with a failure told; closes
         Discarded,      // No to "Confirma a Operação ?": closes without saving
         Stay,           // back to the window: nothing to rent, a refusal, Cancel
         FocusValorPago, // a part payment with nothing typed

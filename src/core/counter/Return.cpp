@@ -299,11 +299,10 @@ ReturnModel::Outcome ReturnModel::confirm()
         account.AddCredit(m_discount);
     }
 
-    if (!ownAccount && !writePerson()) {
-        return Outcome::Stay;
-    }
-    if (!account.save()) {
-        return Outcome::Stay;
+    // The tapes are already freed: a person record that cannot be written (the operator is
+    // told) must not stop the books from following them, nor leave OK to free them twice.
+    if (ownAccount || writePerson()) {
+        account.save();
     }
     saveCaixaDia(m_state);
     std::vector<ReturnedTape> book;
