@@ -3,6 +3,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/shell/AppState.h"
 #include "core/shell/BusinessDay.h"
+#include "core/store/TextHelpers.h"
 
 namespace tavolim::core {
 
@@ -18,6 +19,15 @@ Confirmation confirmOperation(AppState& state)
     case msg::Answer::No: return Confirmation::Discard;
     default: return Confirmation::Stay;
     }
+}
+
+bool refuseNegativePayment(AppState& state, std::string_view typed)
+{
+    if (!parseMoney(typed).isNegative()) {
+        return false;
+    }
+    state.ports().dialogs.message("O valor pago não pode ser negativo.", msg::Exclamation);
+    return true;
 }
 
 } // namespace tavolim::core

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace tavolim::core {
 
 class AppState;
@@ -13,5 +15,9 @@ enum class Confirmation {
 // What every counter operation asks before it writes: the date-change check, then, with
 // "ConfirmOp", "Confirma a Operação ?" (question, Yes/No/Cancel).
 Confirmation confirmOperation(AppState& state);
+
+// A typed payment below zero would take money out of the day's totals: it is refused with
+// a message (true) before anything is asked or written.
+bool refuseNegativePayment(AppState& state, std::string_view typed);
 
 } // namespace tavolim::core

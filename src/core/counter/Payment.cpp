@@ -47,6 +47,9 @@ Money PaymentModel::paidAmount() const
 
 PaymentModel::Outcome PaymentModel::confirm()
 {
+    if (!optPagouTudo && refuseNegativePayment(m_state, txtValorPago)) {
+        return Outcome::Stay;
+    }
     switch (confirmOperation(m_state)) {
     case Confirmation::Go: break;
     case Confirmation::Discard: return Outcome::Discarded;

@@ -359,7 +359,8 @@ RentalModel::Outcome RentalModel::confirm()
     if (rowCount() == 0 || !rowsValid()) {
         return Outcome::Stay;
     }
-    if (payment == Payment::Part && trim(txtValorPago).empty()) {
+    if (payment == Payment::Part &&
+        (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
         return Outcome::FocusValorPago;
     }
     switch (confirmOperation(m_state)) {

@@ -225,7 +225,8 @@ ReturnModel::Outcome ReturnModel::confirm()
         dialogs.message(kAllNotMarked, msg::Exclamation);
         return Outcome::Stay;
     }
-    if (payment == Payment::Part && trim(txtValorPago).empty()) {
+    if (payment == Payment::Part &&
+        (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
         return Outcome::FocusValorPago;
     }
     // A return of no tape would only count a return that never happened.

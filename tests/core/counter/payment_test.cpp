@@ -117,11 +117,16 @@ TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
 
     const auto first = payment.confirm();
     const auto second = payment.confirm();
+    payment.optPagouTudo = false;
+    payment.txtValorPago = "-3";
+    const auto negative = payment.confirm();
 
     EXPECT_EQ(first, PaymentModel::Outcome::Discarded);
     EXPECT_EQ(second, PaymentModel::Outcome::Stay);
+    EXPECT_EQ(negative, PaymentModel::Outcome::Stay);
     EXPECT_EQ(dialogs.messages.at(0).text, "Confirma a Operação ?");
     EXPECT_EQ(dialogs.messages.at(0).flags, 35);
+    EXPECT_EQ(dialogs.messages.back().text, "O valor pago não pode ser negativo.");
     EXPECT_EQ(client(1).ValorDevido, reais(10));
 }
 

@@ -374,6 +374,7 @@ TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
         RentalModel::Payment payment;
         RentalModel::Outcome outcome;
         std::string message;
+        const char* typed = "";
     };
     using Outcome = RentalModel::Outcome;
     const std::vector<Case> cases = {
@@ -385,6 +386,8 @@ TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
          "Os itens Prazo e Diária não podem ficar em branco."},
         {"zero term", {}, "0", RentalModel::Payment::All, Outcome::Stay,
          "Erro: Um dos prazos de entrega está registrado como sendo de zero dias."},
+        {"negative payment", {}, "2", RentalModel::Payment::Part, Outcome::FocusValorPago,
+         "O valor pago não pode ser negativo.", "-2,00"},
     };
 
     for (const auto& c : cases) {
@@ -395,6 +398,7 @@ TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
         add(rental, "6");
         rental.editCell(0, RentalColumn::Prazo, c.term);
         rental.payment = c.payment;
+        rental.txtValorPago = c.typed;
 
         EXPECT_EQ(rental.confirm(), c.outcome) << c.name;
 
