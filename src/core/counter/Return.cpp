@@ -229,8 +229,10 @@ ReturnModel::Outcome ReturnModel::confirm()
         (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
         return Outcome::FocusValorPago;
     }
-    // A return of no tape would only count a return that never happened.
-    if (std::find(m_marked.begin(), m_marked.end(), true) == m_marked.end()) {
+    // With no tape, no money and no adjustment, OK would only count a return that never
+    // happened; with money it is still taken, as the counter expects.
+    if (std::find(m_marked.begin(), m_marked.end(), true) == m_marked.end() &&
+        paidAmount().isZero() && m_discount.isZero() && m_surcharge.isZero()) {
         dialogs.message("Nenhuma fita foi marcada como devolvida.\n"
                         "Selecione as fitas devolvidas clicando sobre elas.",
                         msg::Exclamation);
