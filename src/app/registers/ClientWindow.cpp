@@ -5,6 +5,7 @@
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
+#include "core/registers/FamilyRules.h"
 #include "core/registers/RecordSearch.h"
 #include "core/shell/AppState.h"
 
@@ -189,16 +190,10 @@ void ClientWindow::search()
         return;
     }
     // A dependent opens inside its holder.
-    auto& records = m_state.records();
-    records.readRecord(core::FileKind::Dependents, hit->number, true);
-    const std::int16_t holder = records.dependent().Titular;
-    showClient(holder);
-    records.readRecord(core::FileKind::Clients, holder, true);
-    const auto& client = records.client();
-    const auto end = client.Dep.begin() + client.depCount();
-    const auto at = std::find(client.Dep.begin(), end, static_cast<std::int16_t>(hit->number));
-    if (at != end) {
-        openDependent(static_cast<int>(at - client.Dep.begin()) + 1);
+    const auto place = core::dependentPlace(m_state.records(), static_cast<std::int16_t>(hit->number));
+    showClient(place.holder);
+    if (place.position) {
+        openDependent(*place.position);
     }
 }
 

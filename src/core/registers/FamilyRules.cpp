@@ -7,6 +7,7 @@
 #include "core/registers/PersonForm.h"
 #include "core/shell/AppState.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tavolim::core {
@@ -104,6 +105,23 @@ bool refuseDuplicateName(AppState& state, const std::string& first, const std::s
     state.ports().dialogs.message("O nome do(a) cliente já existe.\nN° de registro : " + numbers,
                                   msg::Exclamation);
     return true;
+}
+
+DependentPlace dependentPlace(RecordStore& records, std::int16_t dependent)
+{
+    records.readRecord(FileKind::Dependents, dependent, true);
+    DependentPlace place;
+    place.holder = records.dependent().Titular;
+    if (place.holder < 1) {
+        return place;
+    }
+    records.readRecord(FileKind::Clients, place.holder, true);
+    const auto& c = records.client();
+    const auto end = c.Dep.begin() + c.depCount();
+    if (const auto at = std::find(c.Dep.begin(), end, dependent); at != end) {
+        place.position = static_cast<int>(at - c.Dep.begin()) + 1;
+    }
+    return place;
 }
 
 ClientRecord clientFromDependent(const DependentRecord& d, std::int16_t code)

@@ -26,6 +26,14 @@ std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holde
 std::optional<int> createDependent(AppState& state, std::int16_t holder,
                                    const NewRecordName& name);
 
+// Where a dependent sits: its holder (Titular) and its 1-based place in the holder's Dep
+// list, none when the holder no longer lists it. Reads both records (forced).
+struct DependentPlace {
+    std::int16_t holder = 0;
+    std::optional<int> position;
+};
+DependentPlace dependentPlace(RecordStore& records, std::int16_t dependent);
+
 // The holder record a dependent becomes: every personal field, the account, the tapes and
 // the histories; no dependents of its own.
 ClientRecord clientFromDependent(const DependentRecord& d, std::int16_t code);
