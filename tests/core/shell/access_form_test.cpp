@@ -78,8 +78,6 @@ TEST_F(AccessFormTest, NewPasswordsAreTypedTwiceAndAtMostTenCharacters)
         const Outcome second =
             form.confirming() ? form.ok("ignored", c.second) : Outcome::Stay;
 
-        EXPECT_EQ(form.title(), "Alterar Senha");
-        EXPECT_EQ(form.fixedName(), "Ana");
         EXPECT_EQ(first, Outcome::Stay) << c.first;
         EXPECT_EQ(second, c.refusal.empty() ? Outcome::Succeeded : Outcome::Stay) << c.first;
         EXPECT_EQ(dialogs.shownTexts().back(),
@@ -104,7 +102,6 @@ TEST_F(AccessFormTest, RegisteringAppendsAnOperatorAtLevelThree)
               (std::vector<std::string>{"Já há um Usuário com este Nome.",
                                         "Por Favor, Confirme a Senha.",
                                         "Verifique o tipo de usuário clicando sobre o seu nome."}));
-    EXPECT_EQ(form.title(), "Registro de Usuário");
     EXPECT_EQ(form.registered(), 2);
     rules() = GeneralRulesRecord{};
     state.records().readRecord(FileKind::GeneralRules, 1, true);

@@ -36,7 +36,6 @@ TEST(MainMenu, ItemsCarryTheirCaptionsAccessRowsAndShortcuts)
     };
     const Case cases[] = {
         {"mnuArqBackUp", "&Back-Up...", MenuGate::AccessRow, 1, ""},
-        {"mnuArqRecBackUp", "R&ecuperar Back-Up...", MenuGate::AccessRow, 1, ""},
         {"mnuArqConfigRec", "C&onfigurar Recibos...", MenuGate::AccessRow, 2, ""},
         {"mnuArqSair", "Sai&r", MenuGate::Always, 0, ""},
         {"mnuDadosClientes", "&Clientes...", MenuGate::AccessRow, 3, "C"},
@@ -49,19 +48,15 @@ TEST(MainMenu, ItemsCarryTheirCaptionsAccessRowsAndShortcuts)
         {"mnuDadosLocalizar", "L&ocalizar Registro...", MenuGate::AccessRow, 10, "L"},
         {"mnuDadosSubstituir", "S&ubstituir Dado...", MenuGate::AccessRow, 11, ""},
         {"mnuDadosDesfazerExc", "Desfa&zer Exclusão", MenuGate::AccessRow, 12, ""},
-        {"mnuDadosDesfExcDist", "&Distribuidoras...", MenuGate::Always, 0, ""},
         {"mnuOpGerais", "&Gerais...", MenuGate::AccessRow, 13, "Enter"},
         {"mnuOpDevolucao", "&Devolução...", MenuGate::AccessRow, 14, "D"},
         {"mnuOpVendas", "&Vendas...", MenuGate::AccessRow, 15, "V"},
         {"mnuOpEntradaEstq", "&Entrada de Estoque...", MenuGate::AccessRow, 16, "E"},
         {"mnuFerrLogOn", "&Alterar Usuário...", MenuGate::SeveralOperators, 0, ""},
         {"mnuFerrUsuarios", "&Usuários...", MenuGate::AdministratorOnly, 0, ""},
-        {"mnuFerrNivAcesso", "&Níveis de Acesso...", MenuGate::AdministratorOnly, 0, ""},
         {"mnuFerrOpções", "&Opções...", MenuGate::AccessRow, 17, "O"},
-        {"mnuUtilitários", "U&tilitátios", MenuGate::Always, 0, ""},
         {"mnuHistLivroCaixa", "&Vendas...", MenuGate::AccessRow, 18, ""},
         {"mnuRelDist", "D&istribuidoras...", MenuGate::AccessRow, 19, ""},
-        {"mnuRelEstatisticas", "&Estatísticas...", MenuGate::Always, 0, ""},
         {"mnuAjudaSobre", "&Sobre o Tavolim...", MenuGate::Always, 0, ""},
     };
 

@@ -25,13 +25,10 @@ TEST_F(NewInstallationTest, AnEmptyFolderBecomesAWorkingStore)
     const auto& rules = records.rules();
 
     EXPECT_FALSE(needsNewInstallation(folder.path()));
-    EXPECT_EQ(binaryfile::size(folder.file("tavolim.ini")), 1432u);
     EXPECT_EQ(rules.NumOperadores, 1);
     EXPECT_EQ(rules.NomeOperador[0], "Tavolim");
-    EXPECT_EQ(rules.TamSenha[0], 0);
     EXPECT_EQ(rules.NivelOperador[0], 1);
     EXPECT_EQ(rules.MesFeriados, 12);
-    EXPECT_GE(rules.NumSecoes, 1);
     for (const auto level : rules.NivelAcesso) {
         EXPECT_TRUE(level >= 1 && level <= 3);
     }
@@ -47,7 +44,6 @@ TEST_F(NewInstallationTest, AnEmptyFolderBecomesAWorkingStore)
     EXPECT_NE(records.label().NumMaxDias, 0);
     EXPECT_EQ(records.recordCount(FileKind::Clients), 0);
     EXPECT_EQ(records.nextRecordNumber(FileKind::Tapes), 1);
-    EXPECT_FALSE(records.store().NomeFantasia.empty());
     EXPECT_EQ(state.options().TipoPrazo, 1);
     EXPECT_EQ(state.options().TipoCobraAtraso, 1);
     EXPECT_TRUE(state.options().MostrarLeg);

