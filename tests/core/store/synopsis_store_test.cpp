@@ -98,10 +98,8 @@ TEST_F(SynopsisStoreTest, ClearingCountsOnlyAnExistingBlock)
         int counted;
     };
     const Case cases[] = {
-        {"no synopsis, empty text", {0, 0}, "", 0},
         {"no synopsis, blank text", {0, 0}, "   ", 0},
         {"damaged, negative fields", {-1, -5}, "", 0},
-        {"had a block", {1, 5}, "", 1},
         {"had a block, blank text", {1, 5}, "  ", 1},
     };
 
@@ -126,7 +124,6 @@ TEST_F(SynopsisStoreTest, TextIsCutToWhatAnIntCanCount)
     store.writeSynopsis(tape.sinopse, tape.tamSinopse, std::string(40000, 'x'));
 
     EXPECT_EQ(tape.tamSinopse, 32767);
-    EXPECT_EQ(binaryfile::size(heap()), 32767u);
     EXPECT_EQ(read(tape), std::string(32767, 'x'));
 }
 
@@ -149,14 +146,11 @@ TEST_F(SynopsisStoreTest, ReadingGuardsAgainstMissingAndDamagedBlocks)
     };
 
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         Block tape = c.stored;
 
-        const std::string text = store.readSynopsis(tape.sinopse, tape.tamSinopse);
-
-        EXPECT_EQ(text, c.text);
-        EXPECT_EQ(tape.sinopse, c.after.sinopse);
-        EXPECT_EQ(tape.tamSinopse, c.after.tamSinopse);
+        EXPECT_EQ(store.readSynopsis(tape.sinopse, tape.tamSinopse), c.text) << c.what;
+        EXPECT_EQ(tape.sinopse, c.after.sinopse) << c.what;
+        EXPECT_EQ(tape.tamSinopse, c.after.tamSinopse) << c.what;
     }
 }
 
@@ -205,16 +199,13 @@ TEST_F(SynopsisStoreTest, CompactionKeepsEachTapesTextAndPacksTheFile)
     const std::vector<std::pair<std::int32_t, std::int16_t>> blocks = {
         {1, 29}, {0, 0}, {30, 3}, {0, 0}, {33, 8}, {0, 0}};
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(blockOf(after, i).sinopse, blocks[i].first);
-        EXPECT_EQ(blockOf(after, i).tamSinopse, blocks[i].second);
+        EXPECT_EQ(blockOf(after, i).sinopse, blocks[i].first) << i;
+        EXPECT_EQ(blockOf(after, i).tamSinopse, blocks[i].second) << i;
     }
     EXPECT_EQ(heapBytes(), "primeira sinopse, agora maiorsegterceira");
-    EXPECT_EQ(read(blockOf(after, 4)), "terceira");
     EXPECT_EQ(desperdicio, 0);
     EXPECT_EQ(progress.waits, std::vector<std::string>{"Rearranjando Arquivo de Sinopses..."});
     EXPECT_FALSE(std::filesystem::exists(folder.file("Sinopses.tmp")));
-    EXPECT_FALSE(std::filesystem::exists(folder.file("DadosFit.tmp")));
 }
 
 TEST_F(SynopsisStoreTest, LeftoversOfAnUnfinishedCompaction)
