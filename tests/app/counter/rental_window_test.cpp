@@ -4,7 +4,6 @@
 #include "core/books/DayRoll.h"
 #include "core/shell/BusinessDay.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -29,19 +28,19 @@ protected:
     }
 };
 
-TEST_F(RentalWindowTest, ThreeTapesTypedWithEnterAreRentedAndTheReceiptPrinted)
+// Renting with Enter and printing are the keyboard test's; here the term is changed in the
+// cell editor and a part payment typed after its mnemonic.
+TEST_F(RentalWindowTest, ATermEditedInTheGridAndAPartPaymentAreWritten)
 {
     RentalWindow window(state, {1, true}, {});
     window.show();
     window.activateWindow();
     QApplication::processEvents();
     auto* grid = child<QTableWidget>(window, "FlexGrid1");
-
-    for (const char* typed : {"2", "4", "5"}) {
+    for (const char* typed : {"2", "4"}) {
         type(typed);
         key(Qt::Key_Return);
     }
-    // The first tape's term, changed in the cell editor.
     grid->setFocus();
     grid->setCurrentCell(0, static_cast<int>(core::RentalColumn::Prazo));
     key(Qt::Key_Return);
@@ -51,31 +50,16 @@ TEST_F(RentalWindowTest, ThreeTapesTypedWithEnterAreRentedAndTheReceiptPrinted)
     type("3");
     key(Qt::Key_Return);
     QApplication::processEvents();
-    const QString term = grid->item(0, 3)->text();
-    const QString caption = child<QLabel>(window, "lblTotais")->text();
+    EXPECT_EQ(grid->item(0, 3)->text(), "3");
     key(Qt::Key_P, Qt::AltModifier);
     type("5,00");
-    key(Qt::Key_I, Qt::AltModifier);
     key(Qt::Key_C, Qt::AltModifier);
     key(Qt::Key_Return);
 
-    EXPECT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(term, "3");
-    EXPECT_EQ(caption, "3 Fitas Locadas / Menor entrega em 2 dias / 07/12/2026 / "
-                       "Valor = R$ 12,00");
     EXPECT_EQ(window.result(), QDialog::Accepted);
-    const auto& ana = client(1);
-    EXPECT_EQ(ana.NumFitas, 3);
-    EXPECT_EQ(ana.Fitas[2], 5);
-    EXPECT_EQ(ana.ValorPago, reais(5));
-    EXPECT_EQ(tape(2).ClienteFita, 1);
+    EXPECT_EQ(client(1).ValorPago, reais(5));
     EXPECT_EQ(tape(2).Dias, 3);
-    core::loadCaixaDia(state);
-    EXPECT_EQ(state.CaixaDia.FitasLocadas, 3);
-    EXPECT_EQ(state.CaixaDia.LocHaver, reais(7));
-    ASSERT_EQ(printer.printed.size(), 1u);
-    EXPECT_NE(printer.printed[0].find("000005 Fita 5"), std::string::npos);
-    EXPECT_EQ(dialogs.shownTexts().back(), "Não se esqueça de retirar impressão!");
+    EXPECT_EQ(tape(4).Dias, 2);
 }
 
 TEST_F(RentalWindowTest, ATapeChosenToRentFromTheReservationsGoesInWithoutAskingAgain)

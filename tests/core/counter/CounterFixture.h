@@ -45,15 +45,21 @@ protected:
 
     core::RecordStore& records() { return state.records(); }
 
+    template <class R>
+    static void fillPerson(R& r, std::int16_t code, const std::string& name, double pago,
+                           double devido)
+    {
+        r = R{};
+        r.Codigo = code;
+        r.PrimNome = name;
+        r.SobreNome = "Silva";
+        r.ValorPago = reais(pago);
+        r.ValorDevido = reais(devido);
+    }
+
     void writeClient(std::int16_t code, const std::string& name, double pago, double devido)
     {
-        auto& c = records().client();
-        c = core::ClientRecord{};
-        c.Codigo = code;
-        c.PrimNome = name;
-        c.SobreNome = "Silva";
-        c.ValorPago = reais(pago);
-        c.ValorDevido = reais(devido);
+        fillPerson(records().client(), code, name, pago, devido);
         ASSERT_TRUE(records().writeRecord(core::FileKind::Clients, code));
     }
 
@@ -61,46 +67,41 @@ protected:
     void writeDependent(std::int16_t code, std::int16_t holder, const std::string& name,
                         double pago, double devido)
     {
-        auto& d = records().dependent();
-        d = core::DependentRecord{};
-        d.Codigo = code;
-        d.Titular = holder;
-        d.PrimNome = name;
-        d.SobreNome = "Silva";
-        d.ValorPago = reais(pago);
-        d.ValorDevido = reais(devido);
+        fillPerson(records().dependent(), code, name, pago, devido);
+        records().dependent().Titular = holder;
         ASSERT_TRUE(records().writeRecord(core::FileKind::Dependents, code));
         auto& c = client(holder);
-        c.Dep[static_cast<std::size_t>(c.NumDep)] = code;
-        ++c.NumDep;
+        c.Dep[static_cast<std::size_t>(c.NumDep++)] = code;
         ASSERT_TRUE(records().writeRecord(core::FileKind::Clients, holder));
+    }
+
+    // Label `code` priced `price` for every count and day, `term` days, `maxDays` at most.
+    void writeLabel(std::int16_t code, const char* name, std::int16_t maxDays, double price,
+                    std::int16_t term)
+    {
+        auto& l = records().label();
+        l = core::LabelRecord{};
+        l.Codigo = code;
+        l.Nome = name;
+        l.NumMaxDias = maxDays;
+        l.Diarias.fill(reais(price));
+        l.Prazos.fill(term);
     }
 
     // Label 1 with one price and one term for every count and day.
     void writeFlatLabel(double price, std::int16_t term)
     {
-        auto& l = records().label();
-        l = core::LabelRecord{};
-        l.Codigo = 1;
-        l.Nome = "Catálogo";
-        l.NumMaxDias = 30;
-        l.Diarias.fill(reais(price));
-        l.Prazos.fill(term);
+        writeLabel(1, "Catálogo", 30, price, term);
         ASSERT_TRUE(records().writeRecord(core::FileKind::Labels, 1));
     }
 
     // Label 2, "Lançamento": 3.00 for one tape, 2.50 each for more, `term` days.
     void writeTwoPriceLabel(std::int16_t term)
     {
-        auto& l = records().label();
-        l = core::LabelRecord{};
-        l.Codigo = 2;
-        l.Nome = "Lançamento";
-        l.NumMaxDias = 7;
-        l.Diarias.fill(reais(2.5));
-        l.Prazos.fill(term);
+        writeLabel(2, "Lançamento", 7, 2.5, term);
         for (int c = 1; c <= core::DayClasses; ++c) {
-            l.Diarias[static_cast<std::size_t>(core::classByCountIndex(c, 1))] = reais(3);
+            records().label().Diarias[static_cast<std::size_t>(core::classByCountIndex(c, 1))] =
+                reais(3);
         }
         ASSERT_TRUE(records().writeRecord(core::FileKind::Labels, 2));
     }
@@ -110,21 +111,14 @@ protected:
     void lend(std::int16_t code, core::PersonRef person, int ago, std::int16_t dias,
               double price, bool brinde = false)
     {
+        writeTape(code, 1);
         auto& t = records().tape();
-        t = core::TapeRecord{};
-        t.Codigo = code;
-        t.Nome = "Fita " + std::to_string(code);
-        t.Selo = 1;
-        t.Midia = 1;
         t.ClienteFita = person.code;
         t.ClienteTitular = person.titular;
-        t.DataRetirada = daysAgo(ago);
-        t.DataBase = t.DataRetirada;
-        t.QtdLocadas = 1;
-        t.QtdBase = 1;
+        t.DataRetirada = t.DataBase = daysAgo(ago);
+        t.QtdLocadas = t.QtdBase = 1;
         t.ValorLocacao = reais(price);
-        t.Dias = dias;
-        t.DiasBase = dias;
+        t.Dias = t.DiasBase = dias;
         t.Brinde = brinde;
         ASSERT_TRUE(records().writeRecord(core::FileKind::Tapes, code));
         const auto add = [code](auto& r) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace tavolim::core {
@@ -46,12 +47,14 @@ TEST_F(AccountMoveTest, MovesTheAccountAndTheDayTotals)
         const bool done = recordAccountMove(state, {1, true}, c.kind, c.typed, false);
 
         EXPECT_EQ(done, c.done) << c.name;
-        EXPECT_EQ(client(1).ValorPago, reais(c.pagoAfter)) << c.name;
-        EXPECT_EQ(client(1).ValorDevido, reais(c.devidoAfter)) << c.name;
+        EXPECT_EQ((Balance{client(1).ValorPago, client(1).ValorDevido}),
+                  (Balance{reais(c.pagoAfter), reais(c.devidoAfter)}))
+            << c.name;
         loadCaixaDia(state);
-        EXPECT_EQ(state.CaixaDia.Creditos, reais(c.creditos)) << c.name;
-        EXPECT_EQ(state.CaixaDia.Debitos, reais(c.debitos)) << c.name;
-        EXPECT_EQ(state.CaixaDia.Entrada, reais(c.entrada)) << c.name;
+        EXPECT_EQ(std::tuple(state.CaixaDia.Creditos, state.CaixaDia.Debitos,
+                             state.CaixaDia.Entrada),
+                  std::tuple(reais(c.creditos), reais(c.debitos), reais(c.entrada)))
+            << c.name;
     }
 }
 
@@ -65,7 +68,6 @@ TEST_F(AccountMoveTest, PrintedDebitCarriesBothBalancesAndKeepsTheBoxState)
 
     ASSERT_EQ(printer.printed.size(), 1U);
     const std::string& text = printer.printed[0];
-    EXPECT_NE(text.find("#Débito#"), std::string::npos);
     EXPECT_NE(text.find(builder.line(amountLine("Saldo Anterior", reais(25))) +
                         builder.line(amountLine("Débito", reais(40))) +
                         builder.line(amountLine("Saldo Atual", reais(-15)))),

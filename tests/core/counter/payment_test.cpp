@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace tavolim::core {
@@ -79,12 +80,13 @@ TEST_F(PaymentWindow, ConfirmingPrintsAndWritesDayTotalsAndTheAccount)
 
         EXPECT_EQ(outcome, PaymentModel::Outcome::Saved) << c.typed;
         const Money paid = reais(10 - c.devido + c.pago);
-        EXPECT_EQ(client(1).ValorDevido, reais(c.devido)) << c.typed;
-        EXPECT_EQ(client(1).ValorPago, reais(c.pago)) << c.typed;
-        EXPECT_EQ(client(1).ValorUltPgto, paid) << c.typed;
+        EXPECT_EQ(std::tuple(client(1).ValorDevido, client(1).ValorPago, client(1).ValorUltPgto),
+                  std::tuple(reais(c.devido), reais(c.pago), paid))
+            << c.typed;
         loadCaixaDia(state);
-        EXPECT_EQ(state.CaixaDia.Pagamentos, paid) << c.typed;
-        EXPECT_EQ(state.CaixaDia.Entrada, paid) << c.typed;
+        EXPECT_EQ(std::tuple(state.CaixaDia.Pagamentos, state.CaixaDia.Entrada),
+                  std::tuple(paid, paid))
+            << c.typed;
         ASSERT_EQ(printer.printed.size(), c.print ? 2U : 0U) << c.typed;
     }
     EXPECT_NE(printer.printed[0].find("#Pagamento#"), std::string::npos);
@@ -101,11 +103,9 @@ TEST_F(PaymentWindow, ADependentOnTheHoldersAccountPaysTheHoldersDebtAndKeepsIts
     payment.txtValorPago = "4";
 
     EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Saved);
-
-    EXPECT_EQ(std::tuple(client(1).ValorDevido, client(1).ValorUltPgto),
-              std::tuple(reais(6), Money()));
-    EXPECT_EQ(std::tuple(dependent(3).ValorDevido, dependent(3).ValorUltPgto),
-              std::tuple(Money(), reais(4)));
+    EXPECT_EQ(std::tuple(client(1).ValorDevido, client(1).ValorUltPgto, dependent(3).ValorDevido,
+                         dependent(3).ValorUltPgto),
+              std::tuple(reais(6), Money(), Money(), reais(4)));
 }
 
 TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
@@ -115,15 +115,12 @@ TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
     dialogs.answers = {msg::Answer::No, msg::Answer::Cancel};
     PaymentModel payment(state, {1, true}, reais(10));
 
-    const auto first = payment.confirm();
-    const auto second = payment.confirm();
+    EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Discarded);
+    EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Stay);
     payment.optPagouTudo = false;
     payment.txtValorPago = "-3";
-    const auto negative = payment.confirm();
+    EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Stay);
 
-    EXPECT_EQ(first, PaymentModel::Outcome::Discarded);
-    EXPECT_EQ(second, PaymentModel::Outcome::Stay);
-    EXPECT_EQ(negative, PaymentModel::Outcome::Stay);
     EXPECT_EQ(dialogs.messages.at(0).text, "Confirma a Operação ?");
     EXPECT_EQ(dialogs.messages.at(0).flags, 35);
     EXPECT_EQ(dialogs.messages.back().text, "O valor pago não pode ser negativo.");

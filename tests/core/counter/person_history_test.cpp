@@ -21,11 +21,8 @@ TEST_F(PersonHistoryTest, EmptyHistoriesOnlyTellTheOperator)
 {
     writeClient(1, "Ana", 0, 0);
 
-    const auto tapes = tapeHistoryListing(state, {1, true});
-    const auto products = productHistoryListing(state, {1, true});
-
-    EXPECT_FALSE(tapes);
-    EXPECT_FALSE(products);
+    EXPECT_FALSE(tapeHistoryListing(state, {1, true}));
+    EXPECT_FALSE(productHistoryListing(state, {1, true}));
     EXPECT_EQ(dialogs.shownTexts(),
               (std::vector<std::string>{"O histórico de fitas locadas está vazio.",
                                         "O histórico de vendas do cliente está vazio."}));
@@ -35,11 +32,8 @@ TEST_F(PersonHistoryTest, ListsTheDependentsEntriesOldestFirst)
 {
     writeClient(1, "Ana", 0, 0);
     writeDependent(1, 1, "Bia", 0, 0);
-    for (const std::int16_t code : {3, 5}) {
-        records().tape() = TapeRecord{};
-        records().tape().Nome = "Fita " + std::to_string(code);
-        ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
-    }
+    writeTape(3, 1);
+    writeTape(5, 1);
     records().product() = ProductRecord{};
     records().product().Descricao = "Pipoca";
     ASSERT_TRUE(records().writeRecord(FileKind::Products, 2));

@@ -66,11 +66,9 @@ TEST_F(ReservationListTest, CancellingAnEntryAsksAndWritesAtOnce)
     ReservationList list(state, 1);
     dialogs.answers = {msg::Answer::No, msg::Answer::Yes};
 
-    const bool first = list.cancelEntry(0);
-    const bool second = list.cancelEntry(0);
+    EXPECT_FALSE(list.cancelEntry(0));
+    EXPECT_TRUE(list.cancelEntry(0));
 
-    EXPECT_FALSE(first);
-    EXPECT_TRUE(second);
     EXPECT_EQ(dialogs.messages.at(1).text, "Deseja anular a reserva para Ana Silva ?");
     EXPECT_EQ(dialogs.messages.at(1).flags, 36);
     ASSERT_EQ(list.entries().size(), 1U);
@@ -102,11 +100,11 @@ TEST_F(ReservationListTest, ReserveButtonGoesByTheTapesReservations)
 TEST(ReservationList, DialogKeys)
 {
     using C = ReservationList::Choice;
-    EXPECT_EQ(ReservationList::choiceForKey('l'), C::Locar);
-    EXPECT_EQ(ReservationList::choiceForKey('R'), C::Reservar);
-    EXPECT_EQ(ReservationList::choiceForKey('c'), C::Cancelar);
-    EXPECT_EQ(ReservationList::choiceForKey(27), C::Cancelar);
-    EXPECT_EQ(ReservationList::choiceForKey('x'), std::nullopt);
+    for (const auto& [key, choice] : std::vector<std::pair<int, std::optional<C>>>{
+             {'l', C::Locar}, {'R', C::Reservar}, {'c', C::Cancelar}, {27, C::Cancelar},
+             {'x', std::nullopt}}) {
+        EXPECT_EQ(ReservationList::choiceForKey(key), choice) << key;
+    }
 }
 
 } // namespace
