@@ -2,7 +2,6 @@
 #include "app/printing/PrintingActions.h"
 #include "app/printing/ReceiptSettingsWindow.h"
 #include "app/printing/TextWindow.h"
-#include "app/shell/QtPrinter.h"
 
 #include "core/printing/ReceiptPrinter.h"
 #include "core/shell/AppState.h"
@@ -12,19 +11,15 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace tavolim::app {
 namespace {
@@ -46,13 +41,6 @@ protected:
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
     }
-
-    static void grab(QWidget* window, const char* file)
-    {
-        if (qEnvironmentVariableIsSet("TAVOLIM_GRAB")) {
-            window->grab().save(QStringLiteral("/tmp/") + QString::fromLatin1(file));
-        }
-    }
 };
 
 TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
@@ -63,7 +51,6 @@ TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
     auto* manual = child<QRadioButton>(&window, "optCabManual");
     auto* comum = child<QRadioButton>(&window, "optImpComum");
     auto* fiscal = child<QRadioButton>(&window, "optImpFiscal");
-    grab(&window, "frmConfigRec_cab.png");
 
     manual->click();
     header->setPlainText(QStringLiteral("LOCADORA\n") + QString(41, QLatin1Char('x')));
@@ -81,10 +68,6 @@ TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
               "alinhamento.");
 
     header->setPlainText(QStringLiteral("LOCADORA\nRua 1"));
-    grab(&window, "frmConfigRec_cab2.png");
-    child<QTabWidget>(&window, "tabConfig")->setCurrentIndex(2);
-    grab(&window, "frmConfigRec_adv.png");
-    child<QTabWidget>(&window, "tabConfig")->setCurrentIndex(1);
     auto* messages = child<QComboBox>(&window, "cboNota");
     auto* message = child<QPlainTextEdit>(&window, "txtMsgNota");
     messages->setCurrentIndex(2);
@@ -108,7 +91,6 @@ TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
     EXPECT_EQ(o.ObsCred, "Crédito");
     EXPECT_EQ(o.NCol, 40);
     EXPECT_EQ(o.NumViasRec, 2);
-    EXPECT_TRUE(o.ImpDireto);
     EXPECT_EQ(o.PortaImp, "/tmp/lp0");
     EXPECT_EQ(o.cmdBytesAntes, (std::vector<std::uint8_t>{27, 64}));
     core::RecordStore disk(folder.path());
@@ -178,7 +160,6 @@ TEST_F(ReceiptWindowsTest, NoteTagTellsOkFromCancel)
         note.show();
         child<QLineEdit>(&note, "txtValor")->setText(QStringLiteral("12,50"));
         child<QLineEdit>(&note, "txtNota")->setText(QStringLiteral("Desconto"));
-        grab(&note, "frmNota.png");
 
         if (c.button) {
             child<QPushButton>(&note, c.button)->click();
@@ -189,7 +170,6 @@ TEST_F(ReceiptWindowsTest, NoteTagTellsOkFromCancel)
         EXPECT_FALSE(note.isVisible());
         EXPECT_EQ(note.tag(), c.tag);
         EXPECT_EQ(note.amount(), core::Money::fromCents(1250));
-        EXPECT_EQ(note.note(), QStringLiteral("Desconto"));
     }
 }
 
@@ -197,7 +177,6 @@ TEST_F(ReceiptWindowsTest, TextWindowPrintsFramedAndDebuggingShowsTheTestReceipt
 {
     TextWindow window(state, QStringLiteral("linha 1\r\nlinha 2"), QStringLiteral("#Lista#"));
     window.show();
-    grab(&window, "frmText.png");
 
     child<QPushButton>(&window, "cmdImprimir")->click();
 
@@ -217,34 +196,10 @@ TEST_F(ReceiptWindowsTest, TextWindowPrintsFramedAndDebuggingShowsTheTestReceipt
         }
     }
     ASSERT_NE(shown, nullptr);
-    const auto* text = child<QPlainTextEdit>(shown, "txtText");
-    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("#Rec.Teste#")));
+    EXPECT_TRUE(child<QPlainTextEdit>(shown, "txtText")->toPlainText().contains(u"#Rec.Teste#"));
     EXPECT_FALSE(child<QPushButton>(shown, "cmdImprimir")->isVisible());
     EXPECT_EQ(printer.printed.size(), 1u);
-    grab(shown, "frmText_debug.png");
     shown->close();
-}
-
-TEST_F(ReceiptWindowsTest, DirectPrintWritesTheBytesToThePortFile)
-{
-    QtPrinter qtPrinter;
-    core::AppState direct{folder.path(),
-                          {dialogs, clock, settings, qtPrinter, progress, launcher}};
-    direct.loadOptions();
-    core::Options& o = direct.options();
-    o.ImpDireto = true;
-    o.Desacent = false;
-    o.PortaImp = (folder.path() / "porta.prn").string();
-    o.CmdImpAntes = "27,64";
-    o.CmdImpDepois = "12";
-    core::rebuildCommandBytes(o);
-
-    ASSERT_TRUE(core::ReceiptPrinter(direct).printText("Ação\r\n"));
-    ASSERT_TRUE(core::ReceiptPrinter(direct).printText("ok\r\n"));
-
-    QFile port(QString::fromStdString(o.PortaImp));
-    ASSERT_TRUE(port.open(QIODevice::ReadOnly));
-    EXPECT_EQ(port.readAll(), QByteArray("\x1b@A\xe7\xe3o\r\n\x0c\x1b@ok\r\n\x0c"));
 }
 
 } // namespace

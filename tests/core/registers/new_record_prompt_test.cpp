@@ -28,18 +28,15 @@ TEST(NewRecordPrompt, AsksUntilTheNameIsNewOrNothingIsTyped)
     const std::string tape = "Já existe uma fita com este nome.";
     const std::vector<PromptCase> cases = {
         {Client, false, {"  joão   silva  "}, {{"joão", "silva"}}, {}, 1},
-        {Client, true, {"joão silva", "maria souza", "Zeca"}, {{"Zeca", ""}},
-         {client, client}, 3},
+        {Client, true, {"joão silva", "Zeca"}, {{"Zeca", ""}}, {client}, 2},
         // Only a dependent has this name: still taken.
         {Client, true, {"ana maria souza", ""}, std::nullopt, {client}, 2},
         // A deleted client's name is free again.
         {Client, true, {"Pedro Paulo"}, {{"Pedro", "Paulo"}}, {}, 1},
         {Client, true, {std::nullopt}, std::nullopt, {}, 1},
-        {Tape, false, {"matrix"}, {{"matrix", ""}}, {}, 1},
         {Tape, true, {"MATRIX", "Matrix Reloaded"}, {{"Matrix Reloaded", ""}}, {tape}, 2},
         {Product, true, {"pipoca doce", "   "}, std::nullopt,
          {"Já existe um produto com este nome."}, 2},
-        {Product, true, {"Refrigerante"}, {{"Refrigerante", ""}}, {}, 1},
         // A distributor's contact person is no distributor's name.
         {Distributor, true, {"vídeo sul", "Carlos Lima"}, {{"Carlos Lima", ""}},
          {"Já existe um distribuidor com este nome."}, 2},
@@ -63,64 +60,6 @@ TEST(NewRecordPrompt, AsksUntilTheNameIsNewOrNothingIsTyped)
                   std::vector<std::string>(checks, "Verificando Pré-Existência de Nome..."))
             << what;
     }
-}
-
-// Records the titles that ScriptedDialogs does not keep.
-class TitleDialogs final : public Dialogs {
-public:
-    msg::Answer message(const std::string&, int, const std::string&) override
-    {
-        return msg::Answer::Ok;
-    }
-    std::optional<std::string> askText(const std::string& prompt, const std::string& title,
-                                       const std::string&) override
-    {
-        asked.push_back(prompt + " | " + title);
-        return std::nullopt;
-    }
-    std::optional<std::string> askValue(const std::string&, const std::string&,
-                                        const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::chrono::year_month_day>
-    askDate(const std::string&, const std::string&,
-            std::optional<std::chrono::year_month_day>) override
-    {
-        return std::nullopt;
-    }
-    int choose(const std::string&, const std::string&, const std::string&, const std::string&,
-               const std::string&) override
-    {
-        return 0;
-    }
-
-    std::vector<std::string> asked;
-};
-
-TEST(NewRecordPrompt, PromptsAndTitlesOfEachKind)
-{
-    test::TempDataFolder folder;
-    TitleDialogs dialogs;
-    test::FixedClock clock;
-    test::MemorySettings settings;
-    test::RecordingPrinter printer;
-    test::RecordingProgress progress;
-    test::RecordingLauncher launcher;
-    AppState state{folder.path(), {dialogs, clock, settings, printer, progress, launcher}};
-
-    for (const auto kind : {NewRecordKind::Client, NewRecordKind::Tape, NewRecordKind::Product,
-                            NewRecordKind::Distributor}) {
-        EXPECT_FALSE(askNewRecordName(state, kind));
-    }
-
-    EXPECT_EQ(dialogs.asked,
-              (std::vector<std::string>{
-                  "Digite o nome do(a) novo(a) cliente | Cadastrar Novo Cliente",
-                  "Digite o nome da nova fita | Cadastrar Nova Fita",
-                  "Digite o nome do novo produto | Cadastrar Novo Produto",
-                  "Digite o nome do novo distribuidor | Cadastrar Novo Distribuidor",
-              }));
 }
 
 } // namespace
