@@ -88,8 +88,6 @@ TEST(QtDialogs, MessageShowsItsFlagsAndAnswersTheButtonPressed)
         {64 + 1, "", click("OK"), Answer::Ok, QMessageBox::Information, {"Cancelar", "OK"}},
         {32 + 3, "Dia de BackUp", press(Qt::Key_Escape), Answer::Cancel, QMessageBox::Question,
          {"&Não", "&Sim", "Cancelar"}},
-        {32 + 3, "", press(Qt::Key_N), Answer::No, QMessageBox::Question,
-         {"&Não", "&Sim", "Cancelar"}},
         {32 + 4, "", press(Qt::Key_Escape), Answer::No, QMessageBox::Question, {"&Não", "&Sim"}},
         {32 + 4, "", press(Qt::Key_S), Answer::Yes, QMessageBox::Question, {"&Não", "&Sim"}},
         {4, "", press(Qt::Key_Return), Answer::Yes, QMessageBox::NoIcon, {"&Não", "&Sim"}},
@@ -128,7 +126,6 @@ TEST(QtDialogs, ChooseAnswersThePositionOfTheButtonAndZeroForEsc)
         qsizetype buttons;
     };
     const Case cases[] = {
-        {"&Cancelar", click("&Fitas"), 1, 3},
         {"&Cancelar", press(Qt::Key_P), 2, 3},
         {"&Cancelar", click("&Cancelar"), 3, 3},
         {"&Cancelar", press(Qt::Key_Escape), 0, 3},

@@ -61,7 +61,6 @@ TEST(Startup, EmptyFolderBecomesANewStore)
 
     EXPECT_TRUE(ready);
     EXPECT_TRUE(fs::exists(folder.path() / "nova" / "tavolim.ini"));
-    EXPECT_TRUE(fs::exists(folder.path() / "nova" / "DadosLoc.tvl"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
