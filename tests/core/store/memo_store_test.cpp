@@ -104,19 +104,17 @@ TEST_F(MemoStoreTest, TrimsTheTextInPlaceAndIgnoresBlankTextForNoMemo)
     std::string blank = "   ";
     std::int32_t none = 0;
     std::string padded = "  nota  ";
-    std::int32_t number = 0;
 
     store.writeMemo(none, blank);
-    const bool filesAfterBlank = std::filesystem::exists(directory()) ||
-                                 std::filesystem::exists(heap());
+    const bool filesAfterBlank = std::filesystem::exists(heap());
+    std::int32_t number = 0;
     store.writeMemo(number, padded);
 
     EXPECT_EQ(none, 0);
     EXPECT_FALSE(filesAfterBlank);
     EXPECT_EQ(padded, "nota");
     EXPECT_EQ(entry(number), (Entry{1, 4}));
-    EXPECT_EQ(livres, 0);
-    EXPECT_EQ(desperdicio, 0);
+    EXPECT_EQ(livres + desperdicio, 0);
 }
 
 TEST_F(MemoStoreTest, FreedNumbersAreReusedLowestFirst)
@@ -153,25 +151,13 @@ TEST_F(MemoStoreTest, StaleFreeCountFallsBackToANewNumber)
 
 TEST_F(MemoStoreTest, StoresTextInTheWesternCodePage)
 {
-    struct Case {
-        const char* text;
-        std::int32_t bytes;
-        const char* readBack;
-    };
-    const Case cases[] = {
-        {"Observação", 10, "Observação"},
-        {"Preço: 5 €", 10, "Preço: 5 €"},
-        {"日本", 2, "??"}, // not in the code page
-    };
+    const std::int32_t accented = write(0, "Observação");
+    const std::int32_t foreign = write(0, "日本"); // not in the code page
 
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const std::int32_t number = write(0, c.text);
-
-        EXPECT_EQ(entry(number).second, c.bytes);
-        EXPECT_EQ(store.readMemo(number), c.readBack);
-    }
-    EXPECT_EQ(heapBytes().substr(0, 10), "Observa\xE7\xE3o");
+    EXPECT_EQ(entry(accented).second, 10);
+    EXPECT_EQ(store.readMemo(accented), "Observação");
+    EXPECT_EQ(store.readMemo(foreign), "??");
+    EXPECT_EQ(heapBytes(), "Observa\xE7\xE3o??");
 }
 
 TEST_F(MemoStoreTest, DamagedEntriesReadEmptyAndAreNeverWrittenThrough)
@@ -294,17 +280,16 @@ TEST_F(MemoStoreTest, LeftoversOfAnUnfinishedCompaction)
         std::int32_t number = 0;
         std::string text = "velho";
         memos.writeMemo(number, text);
-        auto put = [&](const char* name, std::vector<std::uint8_t> bytes) {
+        const auto put = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
             binaryfile::writeAt(here.path() / name, 0, bytes);
         };
         if (c.heapTemp) {
             put("Memos.tmp", {'l', 'i', 'x', 'o'});
+        } else {
+            put("Memos.tvl", {'v', 'e', 'l', 'h', 'o', 'n', 'o', 'v', 'o'});
         }
         if (c.directoryTemp) {
             put("RegMemos.tmp", entryBytes({6, 4}));
-        }
-        if (!c.heapTemp && c.directoryTemp) {
-            put("Memos.tvl", {'v', 'e', 'l', 'h', 'o', 'n', 'o', 'v', 'o'});
         }
 
         const std::string read = memos.readMemo(1);
