@@ -1,6 +1,7 @@
 #include "core/counter/PersonHistory.h"
 
 #include "core/books/Histories.h"
+#include "core/counter/ClientNavigation.h"
 #include "core/counter/CounterFixture.h"
 #include "core/store/ProductRecord.h"
 #include "core/store/TapeRecord.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tavolim::core {
@@ -55,6 +57,32 @@ TEST_F(PersonHistoryTest, ListsTheDependentsEntriesOldestFirst)
     EXPECT_EQ(tapes->lines, (std::vector<std::string>{"5 - Fita 5", "3 - Fita 3"}));
     EXPECT_EQ(products->lines,
               std::vector<std::string>{"05/12/2026 2 - Pipoca 3 x 1,50"});
+}
+
+class ClientNavigationTest : public test::CounterTest {};
+
+TEST_F(ClientNavigationTest, MovesPassOverDeletedClientsAndStopAtTheEnds)
+{
+    for (std::int16_t code = 1; code <= 5; ++code) {
+        writeClient(code, code == 2 || code == 5 ? "#Apagado" : "Ana", 0, 0);
+    }
+    struct Case {
+        ClientMove move;
+        std::int16_t from;
+        std::optional<std::int16_t> to;
+    };
+    const std::vector<Case> cases = {
+        {ClientMove::First, 4, 1},          {ClientMove::Next, 1, 3},
+        {ClientMove::Next, 0, 1},           {ClientMove::Next, 4, std::nullopt},
+        {ClientMove::Previous, 3, 1},       {ClientMove::Previous, 1, std::nullopt},
+        {ClientMove::Previous, 200, 4},     {ClientMove::Last, 1, 4},
+    };
+
+    for (const auto& c : cases) {
+        const auto to = moveClient(records(), c.move, c.from);
+
+        EXPECT_EQ(to, c.to) << static_cast<int>(c.move) << " from " << c.from;
+    }
 }
 
 } // namespace
