@@ -1,6 +1,7 @@
 #include "core/registers/ClientRegister.h"
 
 #include "core/ports/Dialogs.h"
+#include "core/registers/DateBox.h"
 #include "core/registers/PeopleStore.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,25 @@ TEST(ClientRegisterDelete, AHolderGoesWithItsDependentsOnlyWhenTheFamilyIsSquare
         EXPECT_EQ(store.dialogs.shownTexts(), c.messages);
         EXPECT_EQ(store.deleted(FileKind::Clients, 1), c.deleted);
         EXPECT_EQ(store.deleted(FileKind::Dependents, 2), c.deleted);
+    }
+}
+
+TEST(DateBox, SwallowsSeparatorsAndPutsTheSlashesItself)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"05031981", "05/03/1981"},
+        {"05/03/1981", "05/03/1981"},
+        {"5-3.81,", "53/81/"},
+        {"050319811999", "05/03/1981"},
+    };
+    for (const auto& [keys, shown] : cases) {
+        std::string box;
+
+        for (const char key : keys) {
+            box = typeDateKey(box, key);
+        }
+
+        EXPECT_EQ(box, shown) << keys;
     }
 }
 

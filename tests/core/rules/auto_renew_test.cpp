@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 namespace tavolim::core {
@@ -74,23 +75,14 @@ TEST(AutoRenew, EachStepRenewsTheEarliestPastDueDateTogether)
     EXPECT_EQ(first, (std::vector<std::size_t>{0, 1})); // 30 November, two of label 1
     EXPECT_EQ(second, (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_TRUE(third.empty()); // all due today or later
-    struct Expected {
-        std::int32_t base;
-        std::int16_t days;
-        std::int16_t renewals;
-        std::int64_t cents;
-    };
-    const std::array<Expected, 3> expected = {{
-        {2122026, 2, 2, 400},
-        {2122026, 2, 2, 400},
-        {2122026, 1, 1, 500},
-    }};
-    for (std::size_t i = 0; i < tapes.size(); ++i) {
-        EXPECT_EQ(tapes[i].DataBase, expected[i].base) << i;
-        EXPECT_EQ(tapes[i].DiasBase, expected[i].days) << i;
-        EXPECT_EQ(tapes[i].AcertoQtd, expected[i].renewals) << i;
-        EXPECT_EQ(tapes[i].AcertoValor, Money::fromCents(expected[i].cents)) << i;
-        EXPECT_EQ(tapes[i].QtdBase, 3) << i;
+    // Tapes 11 and 12 renewed twice at 2.00, tape 13 once at 5.00, all now from 2 December.
+    for (const auto& [i, days, renewals, cents] :
+         {std::tuple{0, 2, 2, 400}, {1, 2, 2, 400}, {2, 1, 1, 500}}) {
+        const auto& t = tapes[static_cast<std::size_t>(i)];
+        EXPECT_EQ(t.DataBase, 2122026) << i;
+        EXPECT_EQ(t.DiasBase, days) << i;
+        EXPECT_EQ(t.AcertoQtd, renewals) << i;
+        EXPECT_EQ(t.AcertoValor, Money::fromCents(cents)) << i;
     }
 }
 
