@@ -38,64 +38,26 @@ protected:
     ConfigFile config{folder.path()};
 };
 
+// Every setting away from its default.
 Options everythingChanged()
 {
-    Options o;
-    o.ImpNotaLoc = 1;
-    o.ImpNotaDev = 1;
-    o.ImpNotaPag = 1;
-    o.ImpNotaCred = 1;
-    o.ImpNotaDeb = 1;
-    o.ImpNotaVda = 1;
-    o.ImpNotaVdaCli = 1;
-    o.Cabecalho = "Locadora Estrela\r\nRua das Flores, 10";
-    o.ObsLoc = "Rebobine a fita";
-    o.ObsDev = "Obrigado";
-    o.ObsPag = "Volte sempre";
-    o.ObsCred = "Crédito lançado";
-    o.NCol = 45;
-    o.FonteImp = "Courier New";
-    o.CmdImpAntes = ",27,64,";
-    o.CmdImpDepois = "12";
-    o.cmdBytesAntes = {27, 64};
-    o.cmdBytesDepois = {12};
-    o.Imagem = "/home/loja/fundo.bmp";
-    o.Tipo = "LadoALado";
-    o.PortaImp = "/dev/usb/lp0";
-    o.IsDebugging = true;
-    o.CabAuto = true;
-    o.TamFonte = 10;
-    o.ImpDireto = true;
-    o.Desacent = true;
-    o.NumViasRec = 2;
-    o.MostraHorasRec = true;
-    o.GravHistFita = true;
-    o.VerifHist = true;
-    o.GravHistProd = true;
-    o.VerifNomeECod = true;
-    o.TipoPrazo = 2;
-    o.UnicaConta = true;
-    o.ProcEsp = true;
-    o.CodPrim = true;
-    o.CodPrimProc = true;
-    o.ConfirmOp = true;
-    o.MostraUltReg = true;
-    o.AcaoQdoSaiForm = 2;
-    o.AskForBackUp = true;
-    o.FlagsAskBak = 38;
-    o.UltDiaFezBak = "05/12/2026";
-    o.TipoCobraAtraso = 1;
-    o.CobrarMulta = true;
-    o.BrindeAuto = true;
-    o.ContaBrindeDiaria = true;
-    o.ContaBrindePrazo = true;
-    o.ContaBrindeMsg = true;
-    o.CorFundoPrinc = 0xFF8080;
-    o.MostrarLeg = true;
-    o.CorFundo = 0xC0C0C0;
-    o.CorJan = static_cast<std::int32_t>(0x8000000F);
-    o.CorBot = 0xFFFF;
-    return o;
+    return Options{
+        .ImpNotaLoc = 1, .ImpNotaDev = 1, .ImpNotaPag = 1, .ImpNotaCred = 1, .ImpNotaDeb = 1,
+        .ImpNotaVda = 1, .ImpNotaVdaCli = 1, .Cabecalho = "Locadora Estrela\r\nRua das Flores, 10",
+        .ObsLoc = "Rebobine a fita", .ObsDev = "Obrigado", .ObsPag = "Volte sempre",
+        .ObsCred = "Crédito lançado", .NCol = 45, .FonteImp = "Courier New",
+        .CmdImpAntes = ",27,64,", .CmdImpDepois = "12", .Imagem = "/home/loja/fundo.bmp",
+        .Tipo = "LadoALado", .PortaImp = "/dev/usb/lp0", .cmdBytesAntes = {27, 64},
+        .cmdBytesDepois = {12}, .IsDebugging = true, .CabAuto = true, .TamFonte = 10,
+        .ImpDireto = true, .Desacent = true, .NumViasRec = 2, .MostraHorasRec = true,
+        .GravHistFita = true, .VerifHist = true, .GravHistProd = true, .VerifNomeECod = true,
+        .TipoPrazo = 2, .UnicaConta = true, .ProcEsp = true, .CodPrim = true,
+        .CodPrimProc = true, .ConfirmOp = true, .MostraUltReg = true, .AcaoQdoSaiForm = 2,
+        .AskForBackUp = true, .FlagsAskBak = 38, .UltDiaFezBak = "05/12/2026",
+        .TipoCobraAtraso = 1, .CobrarMulta = true, .BrindeAuto = true,
+        .ContaBrindeDiaria = true, .ContaBrindePrazo = true, .ContaBrindeMsg = true,
+        .CorFundoPrinc = 0xFF8080, .MostrarLeg = true, .CorFundo = 0xC0C0C0,
+        .CorJan = static_cast<std::int32_t>(0x8000000F), .CorBot = 0xFFFF};
 }
 
 TEST_F(OptionsTest, EmptyStoresGiveTheDefaults)
