@@ -227,7 +227,7 @@ TEST_F(SynopsisStoreTest, LeftoversOfAnUnfinishedCompaction)
         test::TempDataFolder here;
         std::int16_t w = 0;
         SynopsisStore synopses{here.path(), w};
-        auto put = [&](const char* name, std::vector<std::uint8_t> bytes) {
+        const auto put = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
             binaryfile::writeAt(here.path() / name, 0, bytes);
         };
         put("Sinopses.tvl", {'v', 'e', 'l', 'h', 'o'});
