@@ -150,11 +150,8 @@ TEST_F(ExitSequenceTest, FinishWritesRulesPrintChoicesAndTotals)
     rules().NumeroRecibo = 0;
     state.records().readRecord(FileKind::GeneralRules, 1, true);
     EXPECT_EQ(rules().NumeroRecibo, 4321);
-    const std::pair<const char*, const char*> expected[] = {
-        {"ImpNotaLoc", "1"}, {"ImpNotaDev", "0"}, {"ImpNotaPag", "0"}, {"ImpNotaCred", "0"},
-        {"ImpNotaDeb", "0"}, {"ImpNotaVda", "0"}, {"ImpNotaVdaCli", "1"},
-    };
-    for (const auto& [key, value] : expected) {
+    for (const auto& [key, value] : {std::pair{"ImpNotaLoc", "1"}, std::pair{"ImpNotaDev", "0"},
+                                     std::pair{"ImpNotaVdaCli", "1"}}) {
         EXPECT_EQ(settings.read("Tavolim", "Opções", key, "?"), value) << key;
     }
 }
