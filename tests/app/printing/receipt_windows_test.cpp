@@ -124,18 +124,10 @@ TEST_F(ReceiptWindowsTest, AlignButtonsWorkOnTheCurrentLine)
     }
 }
 
-TEST_F(ReceiptWindowsTest, UnknownFontKeepsTheWindowOpenAndEscAsksToSave)
+TEST_F(ReceiptWindowsTest, EscAsksToSaveAndCancelStays)
 {
     ReceiptSettingsWindow window(state);
     window.show();
-    child<QLineEdit>(&window, "txtFontName")->setText(QStringLiteral("Fonte Inexistente 123"));
-
-    child<QPushButton>(&window, "cmdOK")->click();
-
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{"A fonte selecionada não existe."});
-
-    child<QLineEdit>(&window, "txtFontName")->clear();
     const auto before = state.records().rules().LinhasAcima;
     child<QSpinBox>(&window, "txtLinhasAcima")->setValue(before + 3);
     dialogs.answers = {core::msg::Answer::Cancel, core::msg::Answer::No};

@@ -5,6 +5,7 @@
 #include "support/FakeStore.h"
 
 #include <string>
+#include <tuple>
 
 namespace tavolim::test {
 
@@ -64,13 +65,13 @@ struct SearchStore : FakeStore {
         s.readRecord(FileKind::Products, 2, true);
         s.deleteRecord(FileKind::Products, 2);
 
-        s.distributor() = {};
-        s.distributor().Nome = "Vídeo Sul";
-        s.distributor().Contato = "Carlos Lima";
-        s.writeRecord(FileKind::Distributors, 1);
-        s.distributor() = {};
-        s.distributor().Nome = "Lima Filmes";
-        s.writeRecord(FileKind::Distributors, 2);
+        for (const auto& [n, name, contact] :
+             {std::tuple{1, "Vídeo Sul", "Carlos Lima"}, {2, "Lima Filmes", ""}}) {
+            s.distributor() = {};
+            s.distributor().Nome = name;
+            s.distributor().Contato = contact;
+            s.writeRecord(FileKind::Distributors, n);
+        }
     }
 };
 

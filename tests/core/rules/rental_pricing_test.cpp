@@ -146,7 +146,6 @@ TEST(RentalPricing, LargeDiscountsAndZeroTermsAreRefused)
 }
 
 using Pair = RentalCounters::Pair;
-constexpr std::array kPairs = {Pair::Price, Pair::Term, Pair::Promotion};
 
 // Counts of label 1 and media 4 in each pair: price, term, promotion.
 std::array<int, 3> labelCounts(const RentalCounters& c)
@@ -171,7 +170,6 @@ TEST(RentalCounters, AFreebieLeavesThePairsThatDoNotCountIt)
         {"ContaBrindeDiaria", {true, false, false}, {2, 1, 1}},
         {"ContaBrindePrazo", {false, true, false}, {1, 2, 1}},
         {"ContaBrindeMsg", {false, false, true}, {1, 1, 2}},
-        {"freebies count everywhere", {true, true, true}, {2, 2, 2}},
     };
 
     for (const auto& c : cases) {
@@ -195,27 +193,6 @@ TEST(RentalCounters, AFreebieLeavesThePairsThatDoNotCountIt)
         EXPECT_EQ(unmarked, (std::array{2, 2, 2})) << c.what;
         EXPECT_EQ(removed, (std::array{1, 1, 1})) << c.what;
         EXPECT_EQ(counters.totalTapes(), 1) << c.what;
-    }
-}
-
-TEST(RentalCounters, TapesAreCountedByTheirOwnLabelAndMediaOnly)
-{
-    RentalCounters counters;
-
-    counters.addTape(1, 4);
-    counters.addTape(2, 4);
-    counters.addTape(2, 5);
-    counters.removeTape(2, 4, false);
-    counters.removeTape(3, 6, false); // never added: nothing below 0
-
-    EXPECT_EQ(counters.totalTapes(), 1);
-    for (const auto pair : kPairs) {
-        EXPECT_EQ(counters.counts(pair, 1, 4).label, 1);
-        EXPECT_EQ(counters.counts(pair, 2, 5).label, 1);
-        EXPECT_EQ(counters.counts(pair, 2, 5).media, 1);
-        EXPECT_EQ(counters.counts(pair, 1, 4).media, 1);
-        EXPECT_EQ(counters.byLabel(pair, 3), 0);
-        EXPECT_EQ(counters.byMedia(pair, 6), 0);
     }
 }
 

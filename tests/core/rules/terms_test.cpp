@@ -75,9 +75,7 @@ TEST(Terms, RentalAndRenewalTermsKeepToOpenDaysAndTheLabelMaximum)
     // From a Thursday; the store is closed at weekends.
     const std::vector<Case> cases = {
         {"a term ending on Saturday moves to Monday", false, 2, 30, 1, 4},
-        {"a term ending on Friday stays", false, 1, 30, 1, 1},
         {"a term not above the minimum is the minimum", false, 1, 30, 3, 3},
-        {"a term of 0 days is the minimum", false, 0, 30, 1, 1},
         {"held to the maximum", false, 10, 1, 1, 1},
         {"a maximum on a closed day is passed", false, 10, 2, 1, 4},
         {"a renewal has no minimum", true, 1, 30, 3, 1},
