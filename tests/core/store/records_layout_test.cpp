@@ -172,25 +172,6 @@ TEST(TapeRecord, ReservationsAndBoolArraysRoundTrip)
     EXPECT_EQ(back.ValorArrecadado, Money::fromCents(1250));
 }
 
-TEST(ClientRecord, TextIsCutToTheCodePageAndBoolsAreAllOnes)
-{
-    ClientRecord c;
-    c.PrimNome = "João";
-    c.SobreNome = "da Silva Ação";
-    c.TipoCasa = true;
-
-    const auto bytes = c.encoded();
-    ClientRecord back;
-    back.decode(bytes);
-
-    EXPECT_EQ(bytes[4], 0xE3); // "ã" in the Western code page
-    EXPECT_EQ(bytes[6], ' ');
-    EXPECT_EQ(bytes[241], 0xFF);
-    EXPECT_EQ(bytes[242], 0xFF);
-    EXPECT_EQ(back.SobreNome, "da Silva Ação");
-    EXPECT_TRUE(back.TipoCasa);
-}
-
 TEST(GeneralRulesRecord, ScrambledPasswordBytesSurviveRoundTrip)
 {
     // Scrambled passwords use bytes the code page leaves undefined and high letters alike.
