@@ -90,7 +90,6 @@ TEST(SearchWindow, ClosesOnARecordFoundAndStaysOpenOnAMessage)
     const std::vector<Case> cases = {
         {SearchMode::Clients, "txtNome", "  maria SOUZA ", {{FileKind::Clients, 2}}, {}},
         {SearchMode::Operations, "txtCodigo", "4", {{FileKind::Clients, 4}}, {}},
-        {SearchMode::Clients, "txtCodigo", "0", {}, {"O código do cliente está incorreto."}},
         {SearchMode::ReturnTape, "txtNome", "3", {}, {"A fita não está emprestada."}},
         {SearchMode::Products, "txtNome", "", {}, {}},
     };
@@ -160,7 +159,6 @@ TEST(ChooserWindow, ReturnsTheLineClickedShownOrNone)
         std::optional<std::size_t> chosen;
     };
     const std::vector<Case> cases = {
-        {[](ChooserWindow& w) { click(w, "cmdExibir"); }, 0},
         {[](ChooserWindow& w) {
              w.findChild<QListWidget*>("lstDados")->setCurrentRow(2);
              click(w, "cmdExibir");

@@ -151,6 +151,11 @@ TEST_F(ReceiptPrinterTest, TitleOfElevenCharactersFillsTheLineAtBothWidths)
     state.options().NCol = 45;
     const auto lines = linesOf(ReceiptBuilder(state).header("#X#", true, 0, 2));
     EXPECT_EQ(lines[8], "05/12/2026  14:05h      #X#") << "no number, four spaces";
+
+    settings.write("Tavolim", "Opções", "NCol", "50");
+    state.loadOptions();
+    EXPECT_EQ(linesOf(ReceiptBuilder(state).header("#T#", true, 0, 2))[1], std::string(40, '-'))
+        << "a width stored as 50 prints at 40";
 }
 
 TEST_F(ReceiptPrinterTest, NumberingTakesSavesReprintsOrOmits)
@@ -211,16 +216,6 @@ TEST_F(ReceiptPrinterTest, CustomHeaderAndFooterWithoutSignature)
               "  Linha 1\r\n \r\n  Linha 3 \r\n  " + std::string(45, '-') + "\r\n \r\n \r\n");
     EXPECT_EQ(builder.footer("", false), "  " + signatureLine(45) + "\r\n  " +
                                              std::string(45, '-') + "\r\n \r\n \r\n");
-}
-
-TEST_F(ReceiptPrinterTest, WidthStoredAsFiftyPrintsAtForty)
-{
-    settings.write("Tavolim", "Opções", "NCol", "50");
-    state.loadOptions();
-
-    const auto lines = linesOf(ReceiptBuilder(state).header("#T#", true, 0, 2));
-
-    EXPECT_EQ(lines[1], std::string(40, '-'));
 }
 
 TEST_F(ReceiptPrinterTest, CopiesEachTakeTheNextNumber)

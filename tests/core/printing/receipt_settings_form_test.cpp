@@ -109,7 +109,6 @@ TEST_F(ReceiptSettingsFormTest, ClosingWithChangesAsksToSave)
     };
     const Case cases[] = {
         {false, std::nullopt, true, 0},
-        {true, Answer::No, true, 0},
         {true, Answer::Cancel, false, 0},
         {true, Answer::Yes, true, 6},
     };
