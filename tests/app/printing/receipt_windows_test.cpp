@@ -72,15 +72,12 @@ TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
     auto* message = child<QPlainTextEdit>(&window, "txtMsgNota");
     messages->setCurrentIndex(2);
     message->setPlainText(QStringLiteral("Volte sempre!"));
-    messages->setCurrentIndex(3);
-    message->setPlainText(QStringLiteral("Crédito"));
     messages->setCurrentIndex(0);
     EXPECT_EQ(message->toPlainText(), QString());
     child<QSpinBox>(&window, "txtEspEsq")->setValue(2);
     child<QSpinBox>(&window, "txtNumViasRec")->setValue(2);
     child<QRadioButton>(&window, "optDireto")->click();
     child<QLineEdit>(&window, "txtPorta")->setText(QStringLiteral("/tmp/lp0"));
-    child<QLineEdit>(&window, "txtCmdAntes")->setText(QStringLiteral(",27,64,"));
     child<QPushButton>(&window, "cmdOK")->click();
 
     EXPECT_FALSE(window.isVisible());
@@ -88,11 +85,9 @@ TEST_F(ReceiptWindowsTest, SettingsWindowRefusesLongLinesAndSavesWhatIsTyped)
     EXPECT_FALSE(o.CabAuto);
     EXPECT_EQ(o.Cabecalho, "LOCADORA\r\nRua 1");
     EXPECT_EQ(o.ObsPag, "Volte sempre!");
-    EXPECT_EQ(o.ObsCred, "Crédito");
     EXPECT_EQ(o.NCol, 40);
     EXPECT_EQ(o.NumViasRec, 2);
     EXPECT_EQ(o.PortaImp, "/tmp/lp0");
-    EXPECT_EQ(o.cmdBytesAntes, (std::vector<std::uint8_t>{27, 64}));
     core::RecordStore disk(folder.path());
     disk.readRecord(core::FileKind::GeneralRules, 1, true);
     EXPECT_EQ(disk.rules().MargemEsq, 2);

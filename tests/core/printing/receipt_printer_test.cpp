@@ -304,16 +304,5 @@ TEST(ReceiptText, MoneyFieldIsEightWideAndNeverCut)
     }
 }
 
-TEST(ReceiptText, CommandBytes)
-{
-    const std::pair<const char*, std::vector<std::uint8_t>> cases[] = {
-        {" , , ", {}}, {"27, 112,0,25,250", {27, 112, 0, 25, 250}}, {"27,300,64", {27}},
-        {"27,x,64", {27}},
-    };
-    for (const auto& [text, bytes] : cases) {
-        EXPECT_EQ(parseCommandBytes(text), bytes) << text;
-    }
-}
-
 } // namespace
 } // namespace tavolim::core

@@ -109,7 +109,6 @@ TEST(ClientUndelete, AHolderComesBackAloneAndLeavesTheDeletedList)
 {
     PeopleStore store;
     store.family();
-    store.state.records().readRecord(FileKind::Clients, 1, true);
     ClientRegister reg(store.state);
     reg.open();
     ASSERT_TRUE(reg.deleteHolder());
