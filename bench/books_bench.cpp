@@ -94,8 +94,7 @@ private:
                          tape.decode(bytes);
                          tape.NumReservas = 3;
                          for (std::size_t i = 0; i < 3; ++i) {
-                             tape.ReservaCliente[i] =
-                                 static_cast<std::int16_t>(1 + (n + i) % 2000);
+                             tape.ReservaCliente[i] = static_cast<std::int16_t>(1 + (n + i) % 2000);
                              tape.ReservaTitular[i] = true;
                              tape.ReservaData[i] = fromYmd(sys_days(kFirstDay) + days(10 * i));
                          }

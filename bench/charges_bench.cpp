@@ -54,8 +54,7 @@ public:
             fillSampleStore(store, memos, synopses,
                             {RecordStore::MaxRecords, RecordStore::MaxRecords, 500}, kToday);
         }
-        m_state = std::make_unique<AppState>(
-            m_folder, m_ports.ports());
+        m_state = std::make_unique<AppState>(m_folder, m_ports.ports());
         m_state->loadOptions();
         m_state->DataDia = kToday;
         m_state->options().TipoCobraAtraso = 4;
@@ -133,8 +132,8 @@ void openCharges(benchmark::State& bench, Renew renew)
 
         records.readRecord(FileKind::Clients, 1, true);
         const auto& person = records.client();
-        last = renew(state, std::span(person.Fitas.data(),
-                                      static_cast<std::size_t>(person.tapeCount())));
+        last = renew(state,
+                     std::span(person.Fitas.data(), static_cast<std::size_t>(person.tapeCount())));
         Money total;
         for (int i = 0; i < person.tapeCount(); ++i) {
             records.readRecord(FileKind::Tapes, person.Fitas[static_cast<std::size_t>(i)], true);

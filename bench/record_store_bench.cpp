@@ -62,10 +62,9 @@ private:
         const auto& tapes = fileKindInfo(FileKind::Tapes);
         const std::uint8_t mark[1] = {'#'};
         for (std::int32_t n = 1; n <= kDeletedEntries - kStaleEntries; ++n) {
-            binaryfile::writeAt(store.filePath(FileKind::Tapes),
-                                static_cast<std::uint64_t>(n - 1) * tapes.recordLength +
-                                    tapes.nameOffset,
-                                mark);
+            binaryfile::writeAt(
+                store.filePath(FileKind::Tapes),
+                static_cast<std::uint64_t>(n - 1) * tapes.recordLength + tapes.nameOffset, mark);
         }
         const auto put = [&](std::int32_t v) {
             const auto u = static_cast<std::uint32_t>(v);

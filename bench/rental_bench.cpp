@@ -84,8 +84,7 @@ private:
         auto& rules = store.rules();
         MemoStore memos(folder, {rules.MemosLivres, rules.MemosDesperdicio});
         SynopsisStore synopses(folder, rules.SinopsesDesperdicio);
-        fillSampleStore(store, memos, synopses, {kClients, RecordStore::MaxRecords, 50},
-                        kToday);
+        fillSampleStore(store, memos, synopses, {kClients, RecordStore::MaxRecords, 50}, kToday);
         return folder;
     }
 

@@ -201,8 +201,7 @@ void ReturnFifteenTapesFullStore(benchmark::State& bench)
     }
     // The tape book entries the last return completed and logged: 15 when all was found.
     bench.counters["logged"] = static_cast<double>(
-        std::filesystem::file_size(state.dataFolder() / "FitasDev.tvl") /
-        ReturnedTapeRecord::Size);
+        std::filesystem::file_size(state.dataFolder() / "FitasDev.tvl") / ReturnedTapeRecord::Size);
 }
 BENCHMARK(ReturnFifteenTapesFullStore)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -125,9 +125,8 @@ void searchBench(benchmark::State& state, const std::string& typed, bool partial
     std::vector<double> runs;
     std::size_t hits = 0;
     for (auto _ : state) {
-        runs.push_back(secondsOf([&] {
-            hits = findByName(store, SearchMode::Clients, typed, partial).size();
-        }));
+        runs.push_back(secondsOf(
+            [&] { hits = findByName(store, SearchMode::Clients, typed, partial).size(); }));
     }
     reportAgainstFloor(state, store, runs, hits);
 }

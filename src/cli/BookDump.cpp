@@ -15,8 +15,15 @@
 namespace tavolim::cli {
 namespace {
 
-enum class Shape { Position, TapeBook, ReturnLog, SalesBook, DailyTotals, TapeHistory,
-                   ProductHistory };
+enum class Shape {
+    Position,
+    TapeBook,
+    ReturnLog,
+    SalesBook,
+    DailyTotals,
+    TapeHistory,
+    ProductHistory
+};
 
 struct BookKind {
     std::string_view name;
@@ -51,13 +58,27 @@ template <class F>
 void withShape(Shape shape, F&& f)
 {
     switch (shape) {
-    case Shape::Position: f(core::PositionRecord{}); break;
-    case Shape::TapeBook: f(core::TapeBookRecord{}); break;
-    case Shape::ReturnLog: f(core::ReturnedTapeRecord{}); break;
-    case Shape::SalesBook: f(core::SaleBookRecord{}); break;
-    case Shape::DailyTotals: f(core::DailyTotalsRecord{}); break;
-    case Shape::TapeHistory: f(core::TapeHistoryRecord{}); break;
-    case Shape::ProductHistory: f(core::ProductHistoryRecord{}); break;
+    case Shape::Position:
+        f(core::PositionRecord{});
+        break;
+    case Shape::TapeBook:
+        f(core::TapeBookRecord{});
+        break;
+    case Shape::ReturnLog:
+        f(core::ReturnedTapeRecord{});
+        break;
+    case Shape::SalesBook:
+        f(core::SaleBookRecord{});
+        break;
+    case Shape::DailyTotals:
+        f(core::DailyTotalsRecord{});
+        break;
+    case Shape::TapeHistory:
+        f(core::TapeHistoryRecord{});
+        break;
+    case Shape::ProductHistory:
+        f(core::ProductHistoryRecord{});
+        break;
     }
 }
 
@@ -96,8 +117,8 @@ int dumpBook(const std::filesystem::path& folder, std::string_view name,
             // A history number past the end is a fresh, empty history, as the program reads it.
             const bool history = bookKindNeedsNumber(name);
             if (*number < 1 || (*number > count && !history)) {
-                err << "O registro " << *number << " não existe em " << kind->file
-                    << ", que tem " << count << (count == 1 ? " registro.\n" : " registros.\n");
+                err << "O registro " << *number << " não existe em " << kind->file << ", que tem "
+                    << count << (count == 1 ? " registro.\n" : " registros.\n");
                 code = 1;
                 return;
             }
@@ -106,12 +127,12 @@ int dumpBook(const std::filesystem::path& folder, std::string_view name,
         constexpr std::int64_t block = 1024;
         for (std::int64_t at = first; at <= last; at += block) {
             const std::int64_t n = std::min(block, last - at + 1);
-            const auto bytes = core::binaryfile::readAt(
-                path, static_cast<std::uint64_t>(at - 1) * R::Size,
-                static_cast<std::size_t>(n) * R::Size);
+            const auto bytes =
+                core::binaryfile::readAt(path, static_cast<std::uint64_t>(at - 1) * R::Size,
+                                         static_cast<std::size_t>(n) * R::Size);
             for (std::int64_t i = 0; i < n; ++i) {
-                record.decode(std::span(bytes).subspan(static_cast<std::size_t>(i) * R::Size,
-                                                       R::Size));
+                record.decode(
+                    std::span(bytes).subspan(static_cast<std::size_t>(i) * R::Size, R::Size));
                 out << jsonLine(recordToJson(record)) << '\n';
             }
         }

@@ -80,8 +80,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             } else {
                 const auto n = parseNumber(value);
                 if (!n || *n < 1 || *n > core::RecordStore::MaxRecords) {
-                    return fail(line, arg + " pede um código de 1 a 32767, não \"" + value +
-                                          "\".");
+                    return fail(line, arg + " pede um código de 1 a 32767, não \"" + value + "\".");
                 }
                 if (line.person != 0) {
                     return fail(line, "use só um de --cliente e --dependente.");
@@ -169,8 +168,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     if (words.size() == 3) {
         line.number = parseNumber(words[2]);
         if (!line.number) {
-            return fail(line, "o número do registro deve ser um número, não \"" + words[2] +
-                                  "\".");
+            return fail(line, "o número do registro deve ser um número, não \"" + words[2] + "\".");
         }
     } else if (needsNumber) {
         return fail(line, "dump " + line.what + " pede um número.");

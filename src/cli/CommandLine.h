@@ -18,14 +18,14 @@ enum class Command { Help, Init, Dump, Sample, Situation };
 struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
-    std::string what;                  // dump: a record kind name, "memo" or "sinopse"
+    std::string what;                   // dump: a record kind name, "memo" or "sinopse"
     std::optional<std::int64_t> number; // dump N; values beyond int64 saturate
-    core::SampleSize size;             // exemplo, clamped to 0..32767
+    core::SampleSize size;              // exemplo, clamped to 0..32767
     std::optional<std::chrono::year_month_day> today; // --hoje, in place of the clock
-    std::optional<std::chrono::minutes> now;         // --agora
-    std::int16_t person = 0;           // situacao: --cliente N or --dependente N
+    std::optional<std::chrono::minutes> now;          // --agora
+    std::int16_t person = 0;                          // situacao: --cliente N or --dependente N
     bool titular = true;
-    std::string problem;               // why the usage is wrong; empty when it is right
+    std::string problem; // why the usage is wrong; empty when it is right
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);

@@ -106,8 +106,8 @@ int dumpMemo(const std::filesystem::path& folder, std::int64_t number, std::ostr
     store.readRecord(FileKind::GeneralRules, 1, true);
     auto& rules = store.rules();
     core::MemoStore memos(folder, {rules.MemosLivres, rules.MemosDesperdicio});
-    const auto count = static_cast<std::int64_t>(
-        core::binaryfile::size(folder / "RegMemos.tvl") / kMemoEntrySize);
+    const auto count =
+        static_cast<std::int64_t>(core::binaryfile::size(folder / "RegMemos.tvl") / kMemoEntrySize);
     if (number < 1 || number > count) {
         err << "O memo " << number << " não existe; há " << count
             << (count == 1 ? " memo.\n" : " memos.\n");

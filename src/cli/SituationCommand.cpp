@@ -30,12 +30,12 @@ int printSituation(const CommandLine& line, std::ostream& out, std::ostream& err
         return 1;
     }
     const std::tm local = localNow();
-    const auto today = line.today.value_or(
-        std::chrono::year{local.tm_year + 1900} /
-        std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
-        std::chrono::day{static_cast<unsigned>(local.tm_mday)});
-    const auto now = line.now.value_or(std::chrono::hours{local.tm_hour} +
-                                       std::chrono::minutes{local.tm_min});
+    const auto today =
+        line.today.value_or(std::chrono::year{local.tm_year + 1900} /
+                            std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
+                            std::chrono::day{static_cast<unsigned>(local.tm_mday)});
+    const auto now =
+        line.now.value_or(std::chrono::hours{local.tm_hour} + std::chrono::minutes{local.tm_min});
     // Nobody to ask: boxes go to the error stream; settings kept outside the data folder
     // stay at their defaults.
     QuietPorts ports(today, now, &err);
@@ -47,8 +47,7 @@ int printSituation(const CommandLine& line, std::ostream& out, std::ostream& err
     const PersonRef person{line.person, line.titular};
     const FileKind kind = person.titular ? FileKind::Clients : FileKind::Dependents;
     if (line.person > state.records().recordCount(kind)) {
-        err << (person.titular ? "O cliente " : "O dependente ") << line.person
-            << " não existe.\n";
+        err << (person.titular ? "O cliente " : "O dependente ") << line.person << " não existe.\n";
         return 1;
     }
 

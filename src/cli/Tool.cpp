@@ -70,9 +70,8 @@ int sample(const CommandLine& line, std::ostream& out, std::ostream& err)
     out << "Loja de exemplo criada em " << folder.string() << ": "
         << store.recordCount(FileKind::Clients) << " clientes, "
         << store.recordCount(FileKind::Dependents) << " dependentes, "
-        << store.recordCount(FileKind::Tapes) << " fitas, "
-        << store.recordCount(FileKind::Actors) << " atores, "
-        << store.recordCount(FileKind::Distributors) << " distribuidores, "
+        << store.recordCount(FileKind::Tapes) << " fitas, " << store.recordCount(FileKind::Actors)
+        << " atores, " << store.recordCount(FileKind::Distributors) << " distribuidores, "
         << store.recordCount(FileKind::Products) << " produtos.\n";
     return 0;
 }

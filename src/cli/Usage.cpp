@@ -22,8 +22,8 @@ std::string usageText()
            "  exemplo [--clientes N] [--fitas N] [--produtos N]\n"
            "                       preenche uma instalação nova com uma loja de exemplo\n"
            "                       (sem opções: " +
-           std::to_string(defaults.clientes) + " clientes, " +
-           std::to_string(defaults.fitas) + " fitas, " + std::to_string(defaults.produtos) +
+           std::to_string(defaults.clientes) + " clientes, " + std::to_string(defaults.fitas) +
+           " fitas, " + std::to_string(defaults.produtos) +
            " produtos; no máximo 32767)\n"
            "  situacao (--cliente N | --dependente N) [--hoje dd/mm/aaaa] [--agora hh:mm]\n"
            "                       mostra a situação da pessoa como no balcão: uma linha\n"

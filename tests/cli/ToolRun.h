@@ -3,8 +3,8 @@
 #include "cli/Tool.h"
 #include "support/TempDataFolder.h"
 
-#include <nlohmann/json.hpp>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sstream>
 #include <string>

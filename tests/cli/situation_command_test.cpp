@@ -79,8 +79,8 @@ TEST_F(SituationCommandTest, LateDaysAreChargedFromTheGivenDay)
 {
     // Due 02/12; on 04/12 the days 02 and 03 are charged at the label's 4,00 on top of the
     // price, and the freebie's free first day over, its 03/12.
-    const auto [code, out] = situation({"--cliente", "1", "--hoje", "04/12/2026", "--agora",
-                                        "10:00"});
+    const auto [code, out] =
+        situation({"--cliente", "1", "--hoje", "04/12/2026", "--agora", "10:00"});
 
     ASSERT_EQ(code, 0) << out;
     EXPECT_NE(out.find("1\tTubarão\t4,00\t1\t3\t3\t12,00\t\n"), std::string::npos) << out;
@@ -90,7 +90,8 @@ TEST_F(SituationCommandTest, LateDaysAreChargedFromTheGivenDay)
 
 TEST_F(SituationCommandTest, AMissingPersonOrStoreIsAnError)
 {
-    EXPECT_EQ(situation({"--cliente", "7"}), std::make_pair(1, std::string("O cliente 7 não existe.\n")));
+    EXPECT_EQ(situation({"--cliente", "7"}),
+              std::make_pair(1, std::string("O cliente 7 não existe.\n")));
     EXPECT_EQ(situation({"--dependente", "1"}).first, 1);
 }
 

@@ -195,11 +195,11 @@ TEST_F(ToolTest, NumbersThatNameNothingExitWithOne)
     core::RecordStore store(temp.path());
     store.writeRecord(FileKind::Clients, 1);
     const std::vector<std::vector<std::string>> cases = {
-        {"dump", "clientes", "0"},          {"dump", "clientes", "2"},
-        {"dump", "clientes", "-1"},         {"dump", "clientes", "99999999999999999999"},
-        {"dump", "regras", "2"},            {"dump", "memo", "1"},
-        {"dump", "sinopse", "1"},           {"dump", "caixa", "2"},
-        {"dump", "livro-caixa", "0"},       {"dump", "hist-prod", "0"},
+        {"dump", "clientes", "0"},    {"dump", "clientes", "2"},
+        {"dump", "clientes", "-1"},   {"dump", "clientes", "99999999999999999999"},
+        {"dump", "regras", "2"},      {"dump", "memo", "1"},
+        {"dump", "sinopse", "1"},     {"dump", "caixa", "2"},
+        {"dump", "livro-caixa", "0"}, {"dump", "hist-prod", "0"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(testing::PrintToString(args));

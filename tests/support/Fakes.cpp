@@ -17,13 +17,12 @@ core::msg::Answer ScriptedDialogs::message(const std::string& text, int flags,
         return a;
     }
     const int buttons = flags & 7;
-    return buttons == core::msg::YesNo || buttons == core::msg::YesNoCancel
-               ? core::msg::Answer::Yes
-               : core::msg::Answer::Ok;
+    return buttons == core::msg::YesNo || buttons == core::msg::YesNoCancel ? core::msg::Answer::Yes
+                                                                            : core::msg::Answer::Ok;
 }
 
-std::optional<std::string> ScriptedDialogs::askText(const std::string& prompt,
-                                                    const std::string&, const std::string&)
+std::optional<std::string> ScriptedDialogs::askText(const std::string& prompt, const std::string&,
+                                                    const std::string&)
 {
     prompts.push_back(prompt);
     if (texts.empty()) {
@@ -41,9 +40,8 @@ std::optional<std::string> ScriptedDialogs::askValue(const std::string& prompt,
     return askText(prompt, title, initial);
 }
 
-std::optional<std::chrono::year_month_day>
-ScriptedDialogs::askDate(const std::string& prompt, const std::string&,
-                         std::optional<std::chrono::year_month_day>)
+std::optional<std::chrono::year_month_day> ScriptedDialogs::askDate(
+    const std::string& prompt, const std::string&, std::optional<std::chrono::year_month_day>)
 {
     prompts.push_back(prompt);
     if (dates.empty()) {
@@ -54,8 +52,8 @@ ScriptedDialogs::askDate(const std::string& prompt, const std::string&,
     return d;
 }
 
-int ScriptedDialogs::choose(const std::string& text, const std::string& title,
-                            const std::string&, const std::string&, const std::string&)
+int ScriptedDialogs::choose(const std::string& text, const std::string& title, const std::string&,
+                            const std::string&, const std::string&)
 {
     messages.push_back({text, 0, title});
     if (choices.empty()) {
@@ -88,8 +86,7 @@ void MemorySettings::write(const std::string& application, const std::string& se
     values[{application, section, key}] = value;
 }
 
-bool RecordingPrinter::printText(const std::string& text, const std::string& fontName,
-                                 int fontSize)
+bool RecordingPrinter::printText(const std::string& text, const std::string& fontName, int fontSize)
 {
     if (fail) {
         return false;

@@ -46,9 +46,9 @@ public:
                                        const std::string& initial) override;
     std::optional<std::string> askValue(const std::string& prompt, const std::string& title,
                                         const std::string& initial) override;
-    std::optional<std::chrono::year_month_day>
-    askDate(const std::string& prompt, const std::string& title,
-            std::optional<std::chrono::year_month_day> initial) override;
+    std::optional<std::chrono::year_month_day> askDate(
+        const std::string& prompt, const std::string& title,
+        std::optional<std::chrono::year_month_day> initial) override;
     int choose(const std::string& text, const std::string& title, const std::string& button1,
                const std::string& button2, const std::string& button3) override;
 
@@ -59,8 +59,8 @@ public:
 class FixedClock final : public core::Clock {
 public:
     explicit FixedClock(std::chrono::year_month_day day = std::chrono::year{2026} /
-                                                         std::chrono::month{12} /
-                                                         std::chrono::day{5},
+                                                          std::chrono::month{12} /
+                                                          std::chrono::day{5},
                         std::chrono::minutes time = std::chrono::hours{14})
         : date(day), now(time)
     {
@@ -77,16 +77,15 @@ class MemorySettings final : public core::SettingsStore {
 public:
     std::string read(const std::string& application, const std::string& section,
                      const std::string& key, const std::string& defaultValue) const override;
-    void write(const std::string& application, const std::string& section,
-               const std::string& key, const std::string& value) override;
+    void write(const std::string& application, const std::string& section, const std::string& key,
+               const std::string& value) override;
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
 };
 
 class RecordingPrinter final : public core::Printer {
 public:
-    bool printText(const std::string& text, const std::string& fontName,
-                   int fontSize) override;
+    bool printText(const std::string& text, const std::string& fontName, int fontSize) override;
     bool writeRaw(const std::string& port, std::span<const std::uint8_t> bytes) override;
 
     std::vector<std::string> printed;
@@ -110,9 +109,21 @@ public:
 
 class RecordingLauncher final : public core::Launcher {
 public:
-    bool openDocument(const std::string& path) override { opened.push_back(path); return true; }
-    bool openUrl(const std::string& url) override { opened.push_back(url); return true; }
-    bool openHelp(const std::string& topic) override { opened.push_back(topic); return true; }
+    bool openDocument(const std::string& path) override
+    {
+        opened.push_back(path);
+        return true;
+    }
+    bool openUrl(const std::string& url) override
+    {
+        opened.push_back(url);
+        return true;
+    }
+    bool openHelp(const std::string& topic) override
+    {
+        opened.push_back(topic);
+        return true;
+    }
 
     std::vector<std::string> opened;
 };

@@ -12,8 +12,7 @@ TempDataFolder::TempDataFolder()
     std::random_device rd;
     const auto base = std::filesystem::temp_directory_path();
     do {
-        m_path = base / ("tavolim-test-" + std::to_string(rd()) + "-" +
-                         std::to_string(counter++));
+        m_path = base / ("tavolim-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
     } while (std::filesystem::exists(m_path));
     std::filesystem::create_directories(m_path);
 }

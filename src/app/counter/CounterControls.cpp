@@ -124,8 +124,7 @@ QCheckBox* printBox(QWidget* parent, bool checked)
     return box;
 }
 
-QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print,
-                         QDialogButtonBox* buttons)
+QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print, QDialogButtonBox* buttons)
 {
     buttons->setOrientation(Qt::Vertical);
     auto* closing = new QVBoxLayout;

@@ -49,9 +49,9 @@ struct PaymentBox {
     template <class Choice>
     Choice chosen() const
     {
-        return pagouParte->isChecked()               ? Choice::Part
+        return pagouParte->isChecked()             ? Choice::Part
                : naoPagou && naoPagou->isChecked() ? Choice::Nothing
-                                                     : Choice::All;
+                                                   : Choice::All;
     }
 };
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing);
@@ -60,7 +60,6 @@ PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing);
 QCheckBox* printBox(QWidget* parent, bool checked);
 // The foot of the rental and the return: the payment box, and beside it the print box over
 // the dialog's OK and Cancelar, stood in a column.
-QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print,
-                         QDialogButtonBox* buttons);
+QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print, QDialogButtonBox* buttons);
 
 } // namespace tavolim::app

@@ -30,8 +30,7 @@ struct CounterOpeners {
     std::function<bool(core::AppState&, const core::Situation&, std::int16_t tape, QWidget*)>
         quickReturn;
     // The payment of the situation's "Valor Devido".
-    std::function<bool(core::AppState&, core::PersonRef, core::Money amountDue, QWidget*)>
-        payment;
+    std::function<bool(core::AppState&, core::PersonRef, core::Money amountDue, QWidget*)> payment;
 };
 
 // The program's own counter windows: rental, return, quick return and payment.

@@ -16,8 +16,8 @@
 
 namespace tavolim::app {
 
-PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person,
-                             core::Money amountDue, QWidget* parent)
+PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person, core::Money amountDue,
+                             QWidget* parent)
     : QDialog(parent), m_state(state), m_model(state, person, amountDue)
 {
     setObjectName(QStringLiteral("frmPagamentos"));
@@ -61,8 +61,11 @@ void PaymentWindow::accept()
         m_state.options().ImpNotaPag = m_model.chkImprimir ? 1 : 0;
         QDialog::accept();
         return;
-    case core::PaymentModel::Outcome::Discarded: reject(); return;
-    case core::PaymentModel::Outcome::Stay: return;
+    case core::PaymentModel::Outcome::Discarded:
+        reject();
+        return;
+    case core::PaymentModel::Outcome::Stay:
+        return;
     }
 }
 

@@ -49,8 +49,8 @@ bool isEnter(QEvent* event)
 
 } // namespace
 
-RentalWindow::RentalWindow(core::AppState& state, core::PersonRef person,
-                           core::Money tapesAtHome, QWidget* parent)
+RentalWindow::RentalWindow(core::AppState& state, core::PersonRef person, core::Money tapesAtHome,
+                           QWidget* parent)
     : QDialog(parent), m_model(state, person, tapesAtHome)
 {
     setObjectName(QStringLiteral("frmLoca_o"));
@@ -112,8 +112,7 @@ void RentalWindow::buildLayout()
     m_grid->setItemDelegate(new CellEditor(m_grid));
     // Cell by cell: the current cell is the one Enter or F2 edits.
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::DoubleClicked);
+    m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     m_grid->setMinimumSize(560, 220);
     m_grid->installEventFilter(this);
     connect(m_grid, &QTableWidget::cellClicked, this, [this] { editCurrentCell(); });
@@ -169,9 +168,20 @@ void RentalWindow::buildLayout()
     layout->addWidget(m_totals);
     layout->addLayout(paymentFoot(m_payment, m_imprimir, buttons));
 
-    QWidget* order[] = {m_codFita, m_nome, m_adicionar, m_remover, m_grid, m_brinde,
-                        m_acrescimo, m_desconto, m_payment.pagouTudo, m_payment.pagouParte,
-                        m_payment.valorPago, m_payment.naoPagou, m_imprimir, buttons};
+    QWidget* order[] = {m_codFita,
+                        m_nome,
+                        m_adicionar,
+                        m_remover,
+                        m_grid,
+                        m_brinde,
+                        m_acrescimo,
+                        m_desconto,
+                        m_payment.pagouTudo,
+                        m_payment.pagouParte,
+                        m_payment.valorPago,
+                        m_payment.naoPagou,
+                        m_imprimir,
+                        buttons};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -235,8 +245,7 @@ void RentalWindow::addTape()
         m_grid->setCurrentCell(static_cast<int>(m_model.rowCount()) - 1, 0);
     }
     // Ready for the next tape, or for correcting the text refused.
-    QLineEdit* box = byCode || outcome == core::RentalModel::AddOutcome::Added ? m_codFita
-                                                                                : m_nome;
+    QLineEdit* box = byCode || outcome == core::RentalModel::AddOutcome::Added ? m_codFita : m_nome;
     box->setFocus();
     box->selectAll();
 }
@@ -298,13 +307,18 @@ void RentalWindow::accept()
 {
     copyIn();
     switch (m_model.confirm()) {
-    case core::RentalModel::Outcome::Saved: QDialog::accept(); return;
-    case core::RentalModel::Outcome::Discarded: reject(); return;
+    case core::RentalModel::Outcome::Saved:
+        QDialog::accept();
+        return;
+    case core::RentalModel::Outcome::Discarded:
+        reject();
+        return;
     case core::RentalModel::Outcome::FocusValorPago:
         refresh();
         m_payment.valorPago->setFocus();
         return;
-    case core::RentalModel::Outcome::Stay: break;
+    case core::RentalModel::Outcome::Stay:
+        break;
     }
     refresh();
     m_codFita->setFocus();

@@ -25,8 +25,7 @@ constexpr int kNome = 1;
 
 } // namespace
 
-ReturnWindow::ReturnWindow(core::AppState& state, const core::Situation& situation,
-                           QWidget* parent)
+ReturnWindow::ReturnWindow(core::AppState& state, const core::Situation& situation, QWidget* parent)
     : QDialog(parent), m_model(state, situation)
 {
     setObjectName(QStringLiteral("frmDevolu_es"));
@@ -179,13 +178,18 @@ void ReturnWindow::accept()
     copyIn();
     const bool marking = !m_cod->text().trimmed().isEmpty();
     switch (m_model.confirm()) {
-    case core::ReturnModel::Outcome::Saved: QDialog::accept(); return;
-    case core::ReturnModel::Outcome::Discarded: reject(); return;
+    case core::ReturnModel::Outcome::Saved:
+        QDialog::accept();
+        return;
+    case core::ReturnModel::Outcome::Discarded:
+        reject();
+        return;
     case core::ReturnModel::Outcome::FocusValorPago:
         refresh();
         m_payment.valorPago->setFocus();
         return;
-    case core::ReturnModel::Outcome::Stay: break;
+    case core::ReturnModel::Outcome::Stay:
+        break;
     }
     m_cod->setText(toQString(m_model.txtCod));
     refresh();
@@ -230,8 +234,8 @@ bool runReturn(core::AppState& state, const core::Situation& situation, QWidget*
     return window.exec() == QDialog::Accepted;
 }
 
-bool runQuickReturn(core::AppState& state, const core::Situation& situation,
-                    std::int16_t tape, QWidget* parent)
+bool runQuickReturn(core::AppState& state, const core::Situation& situation, std::int16_t tape,
+                    QWidget* parent)
 {
     ReturnWindow window(state, situation, parent);
     window.markOnly(tape);

@@ -68,7 +68,7 @@ private:
 bool runReturn(core::AppState& state, const core::Situation& situation, QWidget* parent);
 
 // mnuOpDevolucao: the same, with only the tape found by "Devolver Fita" marked.
-bool runQuickReturn(core::AppState& state, const core::Situation& situation,
-                    std::int16_t tape, QWidget* parent);
+bool runQuickReturn(core::AppState& state, const core::Situation& situation, std::int16_t tape,
+                    QWidget* parent);
 
 } // namespace tavolim::app

@@ -207,12 +207,12 @@ void SituationWindow::buildLayout()
     connect(m_payment, &QPushButton::clicked, this, &SituationWindow::pay);
     connect(m_register, &QPushButton::clicked, this, &SituationWindow::openRegister);
     connect(m_credit, &QPushButton::clicked, this, [this] {
-        afterOperation(core::askAccountMove(m_state, m_situation.person,
-                                            core::AccountMoveKind::Credit));
+        afterOperation(
+            core::askAccountMove(m_state, m_situation.person, core::AccountMoveKind::Credit));
     });
     connect(m_debit, &QPushButton::clicked, this, [this] {
-        afterOperation(core::askAccountMove(m_state, m_situation.person,
-                                            core::AccountMoveKind::Debit));
+        afterOperation(
+            core::askAccountMove(m_state, m_situation.person, core::AccountMoveKind::Debit));
     });
     connect(m_tapeHistory, &QPushButton::clicked, this, [this] { showHistory(true); });
     connect(m_productHistory, &QPushButton::clicked, this, [this] { showHistory(false); });
@@ -221,8 +221,7 @@ void SituationWindow::buildLayout()
             [this] { core::printSituation(m_state, m_situation); });
     connect(m_search, &QPushButton::clicked, this, &SituationWindow::search);
     connect(m_first, &QPushButton::clicked, this, [this] { move(core::ClientMove::First); });
-    connect(m_previous, &QPushButton::clicked, this,
-            [this] { move(core::ClientMove::Previous); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { move(core::ClientMove::Previous); });
     connect(m_next, &QPushButton::clicked, this, [this] { move(core::ClientMove::Next); });
     connect(m_last, &QPushButton::clicked, this, [this] { move(core::ClientMove::Last); });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -235,8 +234,7 @@ void SituationWindow::buildLayout()
     balance->addWidget(m_balance);
 
     auto* operations = new QHBoxLayout;
-    for (QPushButton* b : {m_rental, m_return, m_payment, m_sale, m_credit, m_debit,
-                           m_reserve}) {
+    for (QPushButton* b : {m_rental, m_return, m_payment, m_sale, m_credit, m_debit, m_reserve}) {
         operations->addWidget(b);
     }
     operations->addStretch();
@@ -260,10 +258,10 @@ void SituationWindow::buildLayout()
     layout->addLayout(others);
     resize(900, 600);
 
-    QWidget* order[] = {m_rental, m_return, m_payment, m_sale, m_credit, m_debit, m_reserve,
-                        m_register, m_tapeHistory, m_productHistory, m_print, m_search,
-                        m_first, m_previous, m_next, m_last, m_ok, m_cancel, m_family, m_grid,
-                        m_observacoes};
+    QWidget* order[] = {m_rental,  m_return,   m_payment,     m_sale,           m_credit, m_debit,
+                        m_reserve, m_register, m_tapeHistory, m_productHistory, m_print,  m_search,
+                        m_first,   m_previous, m_next,        m_last,           m_ok,     m_cancel,
+                        m_family,  m_grid,     m_observacoes};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -423,9 +421,10 @@ void SituationWindow::reserve()
     if (const auto hit = searchRecord(m_state, this, core::SearchMode::Tapes)) {
         tape = static_cast<std::int16_t>(hit->number);
     }
-    const auto outcome = core::reserveTape(
-        m_state, m_situation.person, tape,
-        [this](core::ReservationList& list) { return showReservations(list, this); });
+    const auto outcome =
+        core::reserveTape(m_state, m_situation.person, tape, [this](core::ReservationList& list) {
+            return showReservations(list, this);
+        });
     if (outcome == core::ReserveOutcome::Rent) {
         rent(tape.value_or(0));
     } else if (outcome == core::ReserveOutcome::Reserved) {
@@ -470,8 +469,7 @@ void SituationWindow::cellClicked(int row, int column)
     }
     const auto detail =
         core::cellDetail(m_situation.tapes, static_cast<std::size_t>(row),
-                         static_cast<std::size_t>(column),
-                         m_state.options().TipoCobraAtraso == 4);
+                         static_cast<std::size_t>(column), m_state.options().TipoCobraAtraso == 4);
     if (detail) {
         m_state.ports().dialogs.message(detail->text, core::msg::Information, detail->title);
     }
@@ -505,8 +503,7 @@ void returnTapeFromMenu(core::AppState& state, QWidget* parent, const CounterOpe
     // The search left the tape, which is out, as the current tape record.
     const auto& tape = state.records().tape();
     const auto code = static_cast<std::int16_t>(hit->number);
-    SituationWindow window(state, {tape.ClienteFita, tape.ClienteTitular}, openers,
-                           parent);
+    SituationWindow window(state, {tape.ClienteFita, tape.ClienteTitular}, openers, parent);
     window.show();
     window.giveBackTape(code);
     window.exec();

@@ -135,8 +135,8 @@ QWidget* ReceiptSettingsWindow::makeAlignButtons(const QString& name, QPlainText
         }
         connect(button, &QPushButton::clicked, this, [this, box, alignment = b.alignment] {
             const int line = box->textCursor().blockNumber();
-            const std::string aligned = core::alignLine(toStored(box->toPlainText()), line,
-                                                        alignment, m_form.width());
+            const std::string aligned =
+                core::alignLine(toStored(box->toPlainText()), line, alignment, m_form.width());
             box->setPlainText(fromStored(aligned));
             QTextCursor cursor(box->document()->findBlockByNumber(line));
             cursor.movePosition(QTextCursor::EndOfBlock);
@@ -186,8 +186,7 @@ QWidget* ReceiptSettingsWindow::makeMessagesTab()
     auto* ruler = new QLabel(QString::fromLatin1(kRuler));
     ruler->setFont(fixedFont());
     ruler->setContentsMargins(m_msgNota->document()->documentMargin() + 1, 0, 0, 0);
-    connect(m_nota, &QComboBox::currentIndexChanged, this,
-            &ReceiptSettingsWindow::chooseMessage);
+    connect(m_nota, &QComboBox::currentIndexChanged, this, &ReceiptSettingsWindow::chooseMessage);
 
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
@@ -279,8 +278,8 @@ QWidget* ReceiptSettingsWindow::makeAdvancedTab()
     commandsGrid->addWidget(new QLabel(QStringLiteral("Depois:")), 1, 0);
     commandsGrid->addWidget(m_cmdDepois, 1, 1);
     commandsGrid->addWidget(
-        new QLabel(QStringLiteral("Números decimais separados por \",\" (ex.: 27,64).")), 2, 0,
-        1, 2);
+        new QLabel(QStringLiteral("Números decimais separados por \",\" (ex.: 27,64).")), 2, 0, 1,
+        2);
 
     m_direto = option(QStringLiteral("optDireto"), QStringLiteral("&Direta"));
     m_spool = option(QStringLiteral("optSpool"), QStringLiteral("&Windows"));
@@ -369,8 +368,8 @@ void ReceiptSettingsWindow::checkLines(QPlainTextEdit* box, QString* accepted)
         return;
     }
     // Undo the typing that made a line too long, keeping the cursor where it was.
-    const int position = std::min<int>(box->textCursor().position(),
-                                       static_cast<int>(accepted->size()));
+    const int position =
+        std::min<int>(box->textCursor().position(), static_cast<int>(accepted->size()));
     const QSignalBlocker block(box);
     box->setPlainText(*accepted);
     QTextCursor cursor = box->textCursor();

@@ -56,10 +56,10 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     auto* depTitle = new QLabel(QStringLiteral("&Dependentes:"), this);
     depTitle->setBuddy(m_dependents);
 
-    RegisterButtons buttons(this, {"cmdPrimeiroCliente", "cmdClienteAnterior", "cmdProxCliente",
-                                   "cmdUltimoCliente", QStringLiteral("cliente")},
-                            m_model,
-                            [this](const std::function<void()>& f) { step(f); });
+    RegisterButtons buttons(this,
+                            {"cmdPrimeiroCliente", "cmdClienteAnterior", "cmdProxCliente",
+                             "cmdUltimoCliente", QStringLiteral("cliente")},
+                            m_model, [this](const std::function<void()>& f) { step(f); });
     auto* first = buttons.first;
     auto* previous = buttons.previous;
     auto* next = buttons.next;
@@ -115,9 +115,9 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     layout->addLayout(actions);
 
     std::vector<QWidget*> order = m_controls->tabOrder();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_dependents, newDep, first, previous,
-                                                      next, last, add, save, cancel, remove,
-                                                      find, situation, ok}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_dependents, newDep, first, previous, next, last, add,
+                                         save, cancel, remove, find, situation, ok}) {
         order.push_back(w);
     }
     chainTabOrder(order);
@@ -190,7 +190,8 @@ void ClientWindow::search()
         return;
     }
     // A dependent opens inside its holder.
-    const auto place = core::dependentPlace(m_state.records(), static_cast<std::int16_t>(hit->number));
+    const auto place =
+        core::dependentPlace(m_state.records(), static_cast<std::int16_t>(hit->number));
     showClient(place.holder);
     if (place.position) {
         openDependent(*place.position);

@@ -39,11 +39,11 @@ DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int
         this, grid, PersonControls::Options{.grauParentesco = true, .tipoCasa = false},
         [this] { m_model.markDirty(); });
 
-    RegisterButtons buttons(this, {"cmdPrimeiroDependente", "cmdDependenteAnterior",
-                                   "cmdPróximoDependente", "cmdUltimoDependente",
-                                   QStringLiteral("dependente")},
-                            m_model,
-                            [this](const std::function<void()>& f) { step(f); });
+    RegisterButtons buttons(this,
+                            {"cmdPrimeiroDependente", "cmdDependenteAnterior",
+                             "cmdPróximoDependente", "cmdUltimoDependente",
+                             QStringLiteral("dependente")},
+                            m_model, [this](const std::function<void()>& f) { step(f); });
     auto* first = buttons.first;
     auto* previous = buttons.previous;
     auto* next = buttons.next;

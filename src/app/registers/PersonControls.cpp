@@ -190,8 +190,7 @@ PersonControls::PersonControls(QWidget* owner, QGridLayout* grid, Options option
     options1->addWidget(pair("Sexo", "optMasc", QStringLiteral("Masculino"), "optFem",
                              QStringLiteral("Feminino"), m_masc, m_fem));
     options1->addWidget(pair("Estado civil", "optCasado", QStringLiteral("Casado(a)"),
-                             "optSolteiro", QStringLiteral("Solteiro(a)"), m_casado,
-                             m_solteiro));
+                             "optSolteiro", QStringLiteral("Solteiro(a)"), m_casado, m_solteiro));
     if (options.tipoCasa) {
         options1->addWidget(pair("Residência", "optCasaPropria", QStringLiteral("Própria"),
                                  "optCasaAlugada", QStringLiteral("Alugada"), m_propria,
@@ -209,8 +208,7 @@ PersonControls::PersonControls(QWidget* owner, QGridLayout* grid, Options option
             m_edited();
         }
     });
-    grid->addWidget(label(owner, QStringLiteral("Observações:"), m_notes), row, 0,
-                    Qt::AlignTop);
+    grid->addWidget(label(owner, QStringLiteral("Observações:"), m_notes), row, 0, Qt::AlignTop);
     grid->addWidget(m_notes, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);

@@ -29,21 +29,20 @@ void openPersonRegister(core::AppState& state, core::PersonRef person, QWidget* 
     window.exec();
 }
 
-void connectSituationButton(QPushButton* button, core::AppState& state,
-                            core::RegisterModel& model, bool titular,
-                            const RegisterButtons::Step& step)
+void connectSituationButton(QPushButton* button, core::AppState& state, core::RegisterModel& model,
+                            bool titular, const RegisterButtons::Step& step)
 {
-    QObject::connect(button, &QPushButton::clicked, button, [button, &state, &model, titular,
-                                                             step] {
-        step([&] {
-            if (model.showsDeleted() || model.code() <= 0 || !model.save()) {
-                return;
-            }
-            openSituation(state, {static_cast<std::int16_t>(model.code()), titular},
-                          button->window(), counterWindows());
-            model.showPosition(model.position());
+    QObject::connect(
+        button, &QPushButton::clicked, button, [button, &state, &model, titular, step] {
+            step([&] {
+                if (model.showsDeleted() || model.code() <= 0 || !model.save()) {
+                    return;
+                }
+                openSituation(state, {static_cast<std::int16_t>(model.code()), titular},
+                              button->window(), counterWindows());
+                model.showPosition(model.position());
+            });
         });
-    });
 }
 
 } // namespace tavolim::app

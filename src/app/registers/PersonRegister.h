@@ -9,7 +9,7 @@ class QWidget;
 namespace tavolim::core {
 class AppState;
 class RegisterModel;
-}
+} // namespace tavolim::core
 
 namespace tavolim::app {
 
@@ -19,8 +19,7 @@ void openPersonRegister(core::AppState& state, core::PersonRef person, QWidget* 
 
 // cmdSituação of a person register: the person shown, saved first, in the client
 // situation; shown again afterwards, as the counter may have changed the account.
-void connectSituationButton(QPushButton* button, core::AppState& state,
-                            core::RegisterModel& model, bool titular,
-                            const RegisterButtons::Step& step);
+void connectSituationButton(QPushButton* button, core::AppState& state, core::RegisterModel& model,
+                            bool titular, const RegisterButtons::Step& step);
 
 } // namespace tavolim::app

@@ -38,24 +38,17 @@ RegisterButtons::RegisterButtons(QWidget* parent, const Names& names, core::Regi
     last->setToolTip(QStringLiteral("Último ") + names.noun);
 
     auto* m = &model;
-    QObject::connect(first, &QPushButton::clicked, parent, [m, step] {
-        step([m] { m->moveFirst(); });
-    });
-    QObject::connect(previous, &QPushButton::clicked, parent, [m, step] {
-        step([m] { m->movePrevious(); });
-    });
-    QObject::connect(next, &QPushButton::clicked, parent, [m, step] {
-        step([m] { m->moveNext(); });
-    });
-    QObject::connect(last, &QPushButton::clicked, parent, [m, step] {
-        step([m] { m->moveLast(); });
-    });
-    QObject::connect(save, &QPushButton::clicked, parent, [m, step] {
-        step([m] { m->save(); });
-    });
-    QObject::connect(cancel, &QPushButton::clicked, parent, [m, step] {
-        step([m] { m->showPosition(m->position()); });
-    });
+    QObject::connect(first, &QPushButton::clicked, parent,
+                     [m, step] { step([m] { m->moveFirst(); }); });
+    QObject::connect(previous, &QPushButton::clicked, parent,
+                     [m, step] { step([m] { m->movePrevious(); }); });
+    QObject::connect(next, &QPushButton::clicked, parent,
+                     [m, step] { step([m] { m->moveNext(); }); });
+    QObject::connect(last, &QPushButton::clicked, parent,
+                     [m, step] { step([m] { m->moveLast(); }); });
+    QObject::connect(save, &QPushButton::clicked, parent, [m, step] { step([m] { m->save(); }); });
+    QObject::connect(cancel, &QPushButton::clicked, parent,
+                     [m, step] { step([m] { m->showPosition(m->position()); }); });
 }
 
 QHBoxLayout* RegisterButtons::movesRow() const

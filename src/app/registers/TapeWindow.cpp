@@ -73,8 +73,9 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     QWidget* purchase = buildPurchase();
     QWidget* circulation = buildCirculation();
 
-    RegisterButtons buttons(this, {"cmdPrimeiraFita", "cmdFitaAnterior", "cmdProxFita",
-                                   "cmdÚltimaFita", QStringLiteral("fita")},
+    RegisterButtons buttons(this,
+                            {"cmdPrimeiraFita", "cmdFitaAnterior", "cmdProxFita", "cmdÚltimaFita",
+                             QStringLiteral("fita")},
                             m_model, [this](const std::function<void()>& f) { step(f); });
     // The tape register has no client situation.
     delete buttons.situation;
@@ -114,8 +115,8 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     layout->addLayout(actions);
 
     for (QWidget* w : std::initializer_list<QWidget*>{
-             buttons.first, buttons.previous, buttons.next, buttons.last, buttons.add,
-             buttons.save, buttons.cancel, buttons.remove, find, buttons.ok}) {
+             buttons.first, buttons.previous, buttons.next, buttons.last, buttons.add, buttons.save,
+             buttons.cancel, buttons.remove, find, buttons.ok}) {
         m_order.push_back(w);
     }
     chainTabOrder(m_order);
@@ -385,8 +386,7 @@ QWidget* TapeWindow::buildCirculation()
 
     auto* grid = new QGridLayout(frame);
     int row = 0;
-    grid->addWidget(label(frame, QStringLiteral("N° Total de Locações:"), m_totalLocacoes), row,
-                    0);
+    grid->addWidget(label(frame, QStringLiteral("N° Total de Locações:"), m_totalLocacoes), row, 0);
     grid->addWidget(m_totalLocacoes, row++, 1);
     grid->addWidget(label(frame, QStringLiteral("Rendimento:"), m_rendimento), row, 0);
     grid->addWidget(m_rendimento, row++, 1);

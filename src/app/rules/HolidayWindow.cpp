@@ -6,8 +6,8 @@
 #include "core/shell/AppState.h"
 
 #include <QCalendarWidget>
-#include <QLocale>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextCharFormat>
@@ -42,8 +42,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 } // namespace
 
 HolidayWindow::HolidayWindow(core::AppState& state, QWidget* parent)
-    : QDialog(parent),
-      m_state(state),
+    : QDialog(parent), m_state(state),
       m_editor(state.records().rules(), std::chrono::year_month_day(core::workingDay(state)))
 {
     setObjectName(QStringLiteral("frmFeriados"));

@@ -32,8 +32,8 @@ AccessLevelsWindow::AccessLevelsWindow(core::AppState& state, QWidget* parent)
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         const auto r = static_cast<std::size_t>(row);
-        m_grid->setItem(row, 0, new QTableWidgetItem(toQString(
-                                    std::string(core::kAccessRowNames[r]))));
+        m_grid->setItem(row, 0,
+                        new QTableWidgetItem(toQString(std::string(core::kAccessRowNames[r]))));
         auto* value = new QTableWidgetItem(QString::number(levels[r]));
         value->setTextAlignment(Qt::AlignCenter);
         m_grid->setItem(row, 1, value);
@@ -43,8 +43,7 @@ AccessLevelsWindow::AccessLevelsWindow(core::AppState& state, QWidget* parent)
     m_value->setObjectName(QStringLiteral("txtN"));
     m_value->setMaxLength(1);
     m_value->setFixedWidth(40);
-    auto* legend = new QLabel(QStringLiteral("1 = Administrador 2 = Adm. e Médio 3 = Todos"),
-                              this);
+    auto* legend = new QLabel(QStringLiteral("1 = Administrador 2 = Adm. e Médio 3 = Todos"), this);
     legend->setObjectName(QStringLiteral("lblLegenda"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -55,8 +54,7 @@ AccessLevelsWindow::AccessLevelsWindow(core::AppState& state, QWidget* parent)
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &AccessLevelsWindow::accept);
     connect(cancel, &QPushButton::clicked, this, &AccessLevelsWindow::reject);
-    connect(m_grid, &QTableWidget::currentCellChanged, this,
-            [this](int row) { editRow(row); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) { editRow(row); });
     connect(m_value, &QLineEdit::editingFinished, this, &AccessLevelsWindow::storeCell);
 
     auto* bottom = new QHBoxLayout;

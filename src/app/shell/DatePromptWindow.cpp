@@ -6,11 +6,11 @@
 #include "core/shell/DateEntry.h"
 
 #include <QCalendarWidget>
-#include <QLocale>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,8 +33,7 @@ DatePromptWindow::DatePromptWindow(core::Dialogs& dialogs, const QString& title,
     m_text->setObjectName(QStringLiteral("txtData"));
     m_text->setMaxLength(10);
     m_text->installEventFilter(this);
-    connect(m_text, &QLineEdit::editingFinished, this,
-            &DatePromptWindow::showTypedDateOnCalendar);
+    connect(m_text, &QLineEdit::editingFinished, this, &DatePromptWindow::showTypedDateOnCalendar);
 
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("Calendar1"));
@@ -42,9 +41,8 @@ DatePromptWindow::DatePromptWindow(core::Dialogs& dialogs, const QString& title,
     m_calendar->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setSelectedDate(toQDate(initial));
-    connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate day) {
-        m_text->setText(toQString(core::dateEntryText(toYmd(day))));
-    });
+    connect(m_calendar, &QCalendarWidget::clicked, this,
+            [this](QDate day) { m_text->setText(toQString(core::dateEntryText(toYmd(day)))); });
     connect(m_calendar, &QCalendarWidget::activated, this, &DatePromptWindow::accept);
 
     auto* buttons = okCancelButtons(this);

@@ -58,9 +58,14 @@ LoginWindow::LoginWindow(core::AppState& state, Mode mode, QWidget* parent)
 void LoginWindow::accept()
 {
     switch (m_form.ok(toStdString(m_name->text()), toStdString(m_password->text()))) {
-    case Outcome::Succeeded: QDialog::accept(); return;
-    case Outcome::Failed: QDialog::reject(); return;
-    case Outcome::Stay: break;
+    case Outcome::Succeeded:
+        QDialog::accept();
+        return;
+    case Outcome::Failed:
+        QDialog::reject();
+        return;
+    case Outcome::Stay:
+        break;
     }
     m_password->clear();
     if (m_form.confirming() || m_name->isReadOnly()) {

@@ -1,8 +1,8 @@
 #include "app/shell/MainWindow.h"
 
-#include "app/printing/PrintingActions.h"
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
+#include "app/printing/PrintingActions.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/TapeWindow.h"
@@ -82,8 +82,12 @@ protected:
             return;
         }
         switch (m_mode) {
-        case core::PictureMode::Tiled: painter.drawTiledPixmap(rect(), m_picture); break;
-        case core::PictureMode::Stretched: painter.drawPixmap(rect(), m_picture); break;
+        case core::PictureMode::Tiled:
+            painter.drawTiledPixmap(rect(), m_picture);
+            break;
+        case core::PictureMode::Stretched:
+            painter.drawPixmap(rect(), m_picture);
+            break;
         case core::PictureMode::Centred: {
             QRect target = m_picture.rect();
             target.moveCenter(rect().center());
@@ -120,8 +124,8 @@ MainWindow::MainWindow(core::AppState& state, core::Backup& backup, QWidget* par
     m_legend->setContentsMargins(8, 6, 8, 6);
     // Two lines, broken after "P = Produtos", whatever font stands in for Arial.
     const QFontMetrics metrics(m_legend->font());
-    const QString firstLine = kLegend.section(QStringLiteral("Produtos"), 0, 0) +
-                              QStringLiteral("Produtos");
+    const QString firstLine =
+        kLegend.section(QStringLiteral("Produtos"), 0, 0) + QStringLiteral("Produtos");
     const int slack = 16 + metrics.averageCharWidth() * 4;
     m_legend->setFixedSize(metrics.horizontalAdvance(firstLine) + slack,
                            metrics.lineSpacing() * 2 + 12);
@@ -154,16 +158,14 @@ void MainWindow::addItems(QMenu* menu, const std::vector<core::MenuItem>& items)
             if (!menu) {
                 // Opening a top menu refreshes it, as RefreshMenus does for all of them.
                 const auto* children = &item.children;
-                connect(sub, &QMenu::aboutToShow, this, [this, children] {
-                    refreshMenu(*children);
-                });
+                connect(sub, &QMenu::aboutToShow, this,
+                        [this, children] { refreshMenu(*children); });
             }
             action = sub->menuAction();
         } else {
-            const QString shown = item.shortcut.empty()
-                                      ? caption
-                                      : caption + QLatin1Char('\t') +
-                                            toQString(std::string(item.shortcut));
+            const QString shown = item.shortcut.empty() ? caption
+                                                        : caption + QLatin1Char('\t') +
+                                                              toQString(std::string(item.shortcut));
             action = menu->addAction(shown);
             connect(action, &QAction::triggered, this, [this, name] {
                 if (const auto handler = m_handlers.value(name)) {
@@ -252,8 +254,8 @@ void MainWindow::registerOwnHandlers()
         }
     });
     m_handlers.insert(QStringLiteral("mnuFerrAltSenha"), [this] {
-        core::changePassword(m_state,
-                             [this] { return LoginWindow::run(m_state, Mode::ChangePassword, this); });
+        core::changePassword(
+            m_state, [this] { return LoginWindow::run(m_state, Mode::ChangePassword, this); });
     });
     m_handlers.insert(QStringLiteral("mnuFerrUsuarios"), [this] {
         OperatorsWindow window(m_state, this);
@@ -277,8 +279,7 @@ void MainWindow::registerOwnHandlers()
                       [this] { startOperations(m_state, this, counterWindows()); });
     m_handlers.insert(QStringLiteral("mnuOpDevolucao"),
                       [this] { returnTapeFromMenu(m_state, this, counterWindows()); });
-    m_handlers.insert(QStringLiteral("mnuDadosFitas"),
-                      [this] { openTapeRegister(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuDadosFitas"), [this] { openTapeRegister(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {
         HolidayWindow window(m_state, this);
         window.exec();

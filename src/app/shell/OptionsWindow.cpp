@@ -10,8 +10,8 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,8 +48,7 @@ QLabel* colourSample(QWidget* parent, const char* name)
     return sample;
 }
 
-void showColour(QLabel* sample, const std::optional<std::int32_t>& colour,
-                QPalette::ColorRole role)
+void showColour(QLabel* sample, const std::optional<std::int32_t>& colour, QPalette::ColorRole role)
 {
     QPalette palette = sample->palette();
     palette.setColor(QPalette::Window,
@@ -117,8 +116,7 @@ QWidget* OptionsWindow::appearanceTab()
     auto* grid = new QGridLayout(picture);
     m_imagem = new QLineEdit(picture);
     m_imagem->setObjectName(QStringLiteral("txtImagem"));
-    auto* browse =
-        named<QPushButton>(picture, "cmdProcurarImagem", QStringLiteral("&Procurar..."));
+    auto* browse = named<QPushButton>(picture, "cmdProcurarImagem", QStringLiteral("&Procurar..."));
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, QStringLiteral("Imagem de Fundo"), m_imagem->text(),
@@ -131,8 +129,7 @@ QWidget* OptionsWindow::appearanceTab()
     });
     m_centralizado =
         named<QRadioButton>(picture, "optCentralizado", QStringLiteral("C&entralizado"));
-    m_justificado =
-        named<QRadioButton>(picture, "optJustificado", QStringLiteral("&Tela Inteira"));
+    m_justificado = named<QRadioButton>(picture, "optJustificado", QStringLiteral("&Tela Inteira"));
     m_ladoALado = named<QRadioButton>(picture, "optLadoALado", QStringLiteral("&Lado a Lado"));
     grid->addWidget(m_imagem, 0, 0, 1, 3);
     grid->addWidget(browse, 0, 3);
@@ -153,8 +150,8 @@ QWidget* OptionsWindow::appearanceTab()
     };
     // The main window's colour always has a value; the scheme's may be absent (null here).
     const Row rows[] = {
-        {"cmdCorFundoPrinc", "Cor da &Janela Principal...", "picCorFundoPrinc",
-         &m_sampleFundoPrinc, nullptr},
+        {"cmdCorFundoPrinc", "Cor da &Janela Principal...", "picCorFundoPrinc", &m_sampleFundoPrinc,
+         nullptr},
         {"cmdCorFundo", "Cor de &Fundo...", "picCorFundo", &m_sampleFundo, &values.CorFundo},
         {"cmdCorJan", "Cor das &Caixas de Texto...", "picCorJan", &m_sampleJan, &values.CorJan},
         {"cmdCorBot", "Cor dos &Botões...", "picCorBot", &m_sampleBot, &values.CorBot},
@@ -193,13 +190,13 @@ QWidget* OptionsWindow::settingsTab()
     auto* layout = page(tab);
     m_gravHistFita = named<QCheckBox>(tab, "chkGravHistFita",
                                       QStringLiteral("Gravar histórico de &fitas locadas"));
-    m_verifHist = named<QCheckBox>(
-        tab, "chkVerifHist", QStringLiteral("&Avisar quando o cliente já locou a fita"));
-    m_gravHistProd = named<QCheckBox>(
-        tab, "chkGravHistProd", QStringLiteral("Gravar histórico de &produtos comprados"));
-    m_verifNomeECod = named<QCheckBox>(
-        tab, "chkVerifNomeECod",
-        QStringLiteral("&Verificar nomes e códigos repetidos ao cadastrar"));
+    m_verifHist = named<QCheckBox>(tab, "chkVerifHist",
+                                   QStringLiteral("&Avisar quando o cliente já locou a fita"));
+    m_gravHistProd = named<QCheckBox>(tab, "chkGravHistProd",
+                                      QStringLiteral("Gravar histórico de &produtos comprados"));
+    m_verifNomeECod =
+        named<QCheckBox>(tab, "chkVerifNomeECod",
+                         QStringLiteral("&Verificar nomes e códigos repetidos ao cadastrar"));
     layout->addWidget(m_gravHistFita);
     // Indented under the history it depends on.
     auto* dependent = new QHBoxLayout;
@@ -216,11 +213,11 @@ QWidget* OptionsWindow::settings2Tab()
     auto* tab = new QWidget;
     auto* layout = page(tab);
     m_procEsp = named<QCheckBox>(tab, "chkProcEsp", QStringLiteral("Usar &procura avançada"));
-    m_codPrim = named<QCheckBox>(
-        tab, "chkCodPrim",
-        QStringLiteral("&Código antes do nome nas locações, devoluções e vendas"));
-    m_codPrimProc = named<QCheckBox>(tab, "chkCodPrimProc",
-                                     QStringLiteral("Código antes do &nome na procura"));
+    m_codPrim =
+        named<QCheckBox>(tab, "chkCodPrim",
+                         QStringLiteral("&Código antes do nome nas locações, devoluções e vendas"));
+    m_codPrimProc =
+        named<QCheckBox>(tab, "chkCodPrimProc", QStringLiteral("Código antes do &nome na procura"));
     m_confirmOp = named<QCheckBox>(
         tab, "chkConfirmOp",
         QStringLiteral("Con&firmar antes de efetuar locações, devoluções e pagamentos"));
@@ -246,12 +243,12 @@ QWidget* OptionsWindow::dataTab()
 
     auto* close = new QGroupBox(QStringLiteral("Ao fechar um cadastro com alterações"), tab);
     auto* closeLayout = new QVBoxLayout(close);
-    m_sairNada = named<QRadioButton>(close, "optSairNada",
-                                     QStringLiteral("&Descartar as alterações"));
-    m_sairSalvar = named<QRadioButton>(close, "optSairSalvar",
-                                       QStringLiteral("&Salvar as alterações"));
-    m_sairPerguntar = named<QRadioButton>(close, "optSairPerguntar",
-                                          QStringLiteral("Pe&rguntar o que fazer"));
+    m_sairNada =
+        named<QRadioButton>(close, "optSairNada", QStringLiteral("&Descartar as alterações"));
+    m_sairSalvar =
+        named<QRadioButton>(close, "optSairSalvar", QStringLiteral("&Salvar as alterações"));
+    m_sairPerguntar =
+        named<QRadioButton>(close, "optSairPerguntar", QStringLiteral("Pe&rguntar o que fazer"));
     closeLayout->addWidget(m_sairNada);
     closeLayout->addWidget(m_sairSalvar);
     closeLayout->addWidget(m_sairPerguntar);
@@ -285,8 +282,8 @@ QWidget* OptionsWindow::backupTab()
 
     auto* group = new QGroupBox(tab);
     auto* grid = new QGridLayout(group);
-    m_bakTodosDias = named<QRadioButton>(group, "optBakTodosDias",
-                                         QStringLiteral("&Todos os dias"));
+    m_bakTodosDias =
+        named<QRadioButton>(group, "optBakTodosDias", QStringLiteral("&Todos os dias"));
     m_bakACada = named<QRadioButton>(group, "optBakACada", QStringLiteral("A &cada"));
     m_bakNumDias = new QLineEdit(group);
     m_bakNumDias->setObjectName(QStringLiteral("txtBakNumDias"));
@@ -390,7 +387,7 @@ void OptionsWindow::store()
     o.MostraUltReg = m_ultReg->isChecked();
     o.AcaoQdoSaiForm = m_sairSalvar->isChecked() ? 1 : (m_sairPerguntar->isChecked() ? 2 : 0);
     o.AskForBackUp = m_askBackUp->isChecked();
-    m_form.backupSchedule = m_bakACada->isChecked() ? BackupSchedule::EveryNDays
+    m_form.backupSchedule = m_bakACada->isChecked()  ? BackupSchedule::EveryNDays
                             : m_bakToda->isChecked() ? BackupSchedule::Weekday
                                                      : BackupSchedule::EveryDay;
     m_form.backupDays = toStdString(m_bakNumDias->text());

@@ -62,8 +62,7 @@ std::vector<MessageButton> buttonsFor(int flags)
                 {kNo, QMessageBox::NoRole, Answer::No},
                 {kCancel, QMessageBox::RejectRole, Answer::Cancel}};
     case core::msg::YesNo:
-        return {{kYes, QMessageBox::YesRole, Answer::Yes},
-                {kNo, QMessageBox::NoRole, Answer::No}};
+        return {{kYes, QMessageBox::YesRole, Answer::Yes}, {kNo, QMessageBox::NoRole, Answer::No}};
     default:
         return {{kOk, QMessageBox::AcceptRole, Answer::Ok}};
     }
@@ -71,9 +70,7 @@ std::vector<MessageButton> buttonsFor(int flags)
 
 } // namespace
 
-QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent)
-{
-}
+QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
 
 QWidget* QtDialogs::parentWindow() const
 {
@@ -105,8 +102,7 @@ Answer QtDialogs::message(const std::string& text, int flags, const std::string&
     return buttons.back().second;
 }
 
-std::optional<std::string> QtDialogs::askText(const std::string& prompt,
-                                              const std::string& title,
+std::optional<std::string> QtDialogs::askText(const std::string& prompt, const std::string& title,
                                               const std::string& initial)
 {
     InputPromptWindow window(InputPromptWindow::Kind::Text, titleOr(title), toQString(prompt),
@@ -118,8 +114,7 @@ std::optional<std::string> QtDialogs::askText(const std::string& prompt,
 }
 
 // The core reads the number, with either decimal mark; the prompt only takes the text.
-std::optional<std::string> QtDialogs::askValue(const std::string& prompt,
-                                               const std::string& title,
+std::optional<std::string> QtDialogs::askValue(const std::string& prompt, const std::string& title,
                                                const std::string& initial)
 {
     InputPromptWindow window(InputPromptWindow::Kind::Value, titleOr(title), toQString(prompt),
@@ -131,12 +126,12 @@ std::optional<std::string> QtDialogs::askValue(const std::string& prompt,
 }
 
 std::optional<std::string> QtDialogs::askValueWithCheck(const std::string& prompt,
-                                                       const std::string& title,
-                                                       const std::string& checkCaption,
-                                                       bool& checked)
+                                                        const std::string& title,
+                                                        const std::string& checkCaption,
+                                                        bool& checked)
 {
-    InputPromptWindow window(InputPromptWindow::Kind::Value, titleOr(title), toQString(prompt),
-                             {}, parentWindow());
+    InputPromptWindow window(InputPromptWindow::Kind::Value, titleOr(title), toQString(prompt), {},
+                             parentWindow());
     window.addCheckBox(toQString(checkCaption), checked);
     const bool accepted = window.exec() == QDialog::Accepted;
     checked = window.isChecked();
@@ -146,9 +141,9 @@ std::optional<std::string> QtDialogs::askValueWithCheck(const std::string& promp
     return toStdString(window.text());
 }
 
-std::optional<std::chrono::year_month_day>
-QtDialogs::askDate(const std::string& prompt, const std::string& title,
-                   std::optional<std::chrono::year_month_day> initial)
+std::optional<std::chrono::year_month_day> QtDialogs::askDate(
+    const std::string& prompt, const std::string& title,
+    std::optional<std::chrono::year_month_day> initial)
 {
     DatePromptWindow window(*this, titleOr(title), toQString(prompt),
                             initial ? *initial : toYmd(QDate::currentDate()), parentWindow());
@@ -158,9 +153,8 @@ QtDialogs::askDate(const std::string& prompt, const std::string& title,
     return window.date();
 }
 
-int QtDialogs::choose(const std::string& text, const std::string& title,
-                      const std::string& button1, const std::string& button2,
-                      const std::string& button3)
+int QtDialogs::choose(const std::string& text, const std::string& title, const std::string& button1,
+                      const std::string& button2, const std::string& button3)
 {
     MsgBoxWindow window(titleOr(title), 0, toQString(text),
                         {toQString(button1), toQString(button2), toQString(button3)},

@@ -25,9 +25,9 @@ public:
                                                  const std::string& title,
                                                  const std::string& checkCaption,
                                                  bool& checked) override;
-    std::optional<std::chrono::year_month_day>
-    askDate(const std::string& prompt, const std::string& title,
-            std::optional<std::chrono::year_month_day> initial = {}) override;
+    std::optional<std::chrono::year_month_day> askDate(
+        const std::string& prompt, const std::string& title,
+        std::optional<std::chrono::year_month_day> initial = {}) override;
     int choose(const std::string& text, const std::string& title, const std::string& button1,
                const std::string& button2, const std::string& button3) override;
 

@@ -23,8 +23,7 @@ public:
 
     // The text is printed as it stands: no wrapping, tabs expanded, a new page when the
     // current one is full.
-    bool printText(const std::string& text, const std::string& fontName,
-                   int fontSize) override;
+    bool printText(const std::string& text, const std::string& fontName, int fontSize) override;
     // Appends to the port (a device or a file); false when it cannot be opened or written.
     bool writeRaw(const std::string& port, std::span<const std::uint8_t> bytes) override;
 

@@ -44,8 +44,8 @@ QtProgress::~QtProgress()
 void QtProgress::showWait(const std::string& caption)
 {
     if (!m_wait) {
-        auto* frame = new QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint |
-                                              Qt::WindowStaysOnTopHint);
+        auto* frame =
+            new QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         frame->setObjectName(QStringLiteral("frmMessage"));
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
         frame->setLineWidth(2);

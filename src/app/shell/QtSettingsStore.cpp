@@ -1,7 +1,7 @@
 #include "app/shell/QtSettingsStore.h"
 
-#include "app/shell/QtConversions.h"
 #include "app/shell/ProgramTitle.h"
+#include "app/shell/QtConversions.h"
 
 #include <QSettings>
 #include <QStringList>

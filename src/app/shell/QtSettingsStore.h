@@ -10,8 +10,8 @@ class QtSettingsStore final : public core::SettingsStore {
 public:
     std::string read(const std::string& application, const std::string& section,
                      const std::string& key, const std::string& defaultValue) const override;
-    void write(const std::string& application, const std::string& section,
-               const std::string& key, const std::string& value) override;
+    void write(const std::string& application, const std::string& section, const std::string& key,
+               const std::string& value) override;
 };
 
 } // namespace tavolim::app

@@ -94,8 +94,7 @@ bool DailyTotalsFile::write(std::chrono::year_month_day day, const DailyTotalsRe
     if (!n) {
         return false;
     }
-    return binaryfile::writeAt(m_path, static_cast<std::uint64_t>(*n - 1) * kLen,
-                               totals.encoded());
+    return binaryfile::writeAt(m_path, static_cast<std::uint64_t>(*n - 1) * kLen, totals.encoded());
 }
 
 } // namespace tavolim::core

@@ -34,8 +34,8 @@ RollOutcome rollTapePositions(AppState& state)
 
 void loadCaixaDia(AppState& state)
 {
-    state.CaixaDia = DailyTotalsFile(state.dataFolder()).read(state.DataDia).value_or(
-        DailyTotalsRecord{});
+    state.CaixaDia =
+        DailyTotalsFile(state.dataFolder()).read(state.DataDia).value_or(DailyTotalsRecord{});
 }
 
 bool saveCaixaDia(AppState& state)

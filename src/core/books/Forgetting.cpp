@@ -17,8 +17,8 @@ namespace {
 template <class R, class Edit>
 void patchBook(const std::filesystem::path& file, Progress* progress, Edit&& edit)
 {
-    const auto total = static_cast<int>(
-        std::min<std::uint64_t>(binaryfile::size(file) / R::Size, 0x7FFFFFFF));
+    const auto total =
+        static_cast<int>(std::min<std::uint64_t>(binaryfile::size(file) / R::Size, 0x7FFFFFFF));
     if (progress) {
         progress->begin(std::string(), 0, std::max(total, 1));
     }
@@ -69,14 +69,14 @@ void forgetInHistories(const std::filesystem::path& file, std::int32_t code, Cod
 
 } // namespace
 
-void forgetPerson(const std::filesystem::path& folder, std::int16_t client,
-                  std::int16_t dependent, Progress* progress)
+void forgetPerson(const std::filesystem::path& folder, std::int16_t client, std::int16_t dependent,
+                  Progress* progress)
 {
     if (client < 1) {
         return;
     }
-    patchBook<TapeBookRecord>(folder / std::string(bookFileInfo(Book::Rentals).bookFile),
-                              progress, [&](TapeBookRecord& r) {
+    patchBook<TapeBookRecord>(folder / std::string(bookFileInfo(Book::Rentals).bookFile), progress,
+                              [&](TapeBookRecord& r) {
                                   if (r.Cliente != client || r.Dependente != dependent) {
                                       return false;
                                   }
@@ -90,10 +90,11 @@ void forgetTape(const std::filesystem::path& folder, std::int16_t tape, Progress
     if (tape == 0) {
         return;
     }
-    forgetInHistories<TapeHistoryRecord>(folder / std::string(kTapeHistoryFile), tape,
-                                         [](TapeHistoryRecord& r) -> auto& { return r.Fita; });
-    patchBook<TapeBookRecord>(folder / std::string(bookFileInfo(Book::Rentals).bookFile),
-                              progress, [&](TapeBookRecord& r) {
+    forgetInHistories<TapeHistoryRecord>(
+        folder / std::string(kTapeHistoryFile), tape,
+        [](TapeHistoryRecord & r) -> auto& { return r.Fita; });
+    patchBook<TapeBookRecord>(folder / std::string(bookFileInfo(Book::Rentals).bookFile), progress,
+                              [&](TapeBookRecord& r) {
                                   if (r.Fita != tape) {
                                       return false;
                                   }
@@ -102,15 +103,14 @@ void forgetTape(const std::filesystem::path& folder, std::int16_t tape, Progress
                               });
 }
 
-void forgetProduct(const std::filesystem::path& folder, std::int16_t product,
-                   Progress* progress)
+void forgetProduct(const std::filesystem::path& folder, std::int16_t product, Progress* progress)
 {
     if (product == 0) {
         return;
     }
     forgetInHistories<ProductHistoryRecord>(
         folder / std::string(kProductHistoryFile), product,
-        [](ProductHistoryRecord& r) -> auto& { return r.Produto; });
+        [](ProductHistoryRecord & r) -> auto& { return r.Produto; });
     patchBook<SaleBookRecord>(folder / std::string(bookFileInfo(Book::Sales).bookFile), progress,
                               [&](SaleBookRecord& r) {
                                   if (r.Produto != product) {

@@ -14,15 +14,14 @@ class Progress;
 
 // Cliente becomes 0 in every tape-book record the person rented (dependent -1: the client
 // himself; otherwise that dependent of the client).
-void forgetPerson(const std::filesystem::path& folder, std::int16_t client,
-                  std::int16_t dependent, Progress* progress);
+void forgetPerson(const std::filesystem::path& folder, std::int16_t client, std::int16_t dependent,
+                  Progress* progress);
 
 // The tape leaves every tape history (its slots read as empty) and Fita becomes 0 in every
 // tape-book record of it.
 void forgetTape(const std::filesystem::path& folder, std::int16_t tape, Progress* progress);
 
 // The product leaves every product history and Produto becomes 0 in every sales-book record.
-void forgetProduct(const std::filesystem::path& folder, std::int16_t product,
-                   Progress* progress);
+void forgetProduct(const std::filesystem::path& folder, std::int16_t product, Progress* progress);
 
 } // namespace tavolim::core

@@ -23,8 +23,8 @@ R readAt(const std::filesystem::path& file, std::int32_t number)
 {
     R record;
     if (number >= 1) {
-        record.decode(binaryfile::readAt(file, static_cast<std::uint64_t>(number - 1) * R::Size,
-                                         R::Size));
+        record.decode(
+            binaryfile::readAt(file, static_cast<std::uint64_t>(number - 1) * R::Size, R::Size));
     }
     return record;
 }

@@ -173,8 +173,8 @@ std::vector<std::chrono::year_month> salesBookMonths(const std::filesystem::path
     return monthsOf(PositionFile(folder, Book::Sales), today);
 }
 
-bool deleteOldestTapeMonths(const std::filesystem::path& folder,
-                            std::chrono::year_month lastMonth, std::chrono::year_month_day today)
+bool deleteOldestTapeMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
+                            std::chrono::year_month_day today)
 {
     const auto lastDay = lastDayToDelete(lastMonth, today);
     if (!lastDay) {
@@ -184,8 +184,7 @@ bool deleteOldestTapeMonths(const std::filesystem::path& folder,
     const PositionFile returns(folder, Book::Returns);
     auto rentalCut = planCut(rentals, *lastDay);
     auto returnCut = planCut(returns, *lastDay);
-    if (!rentalCut || !returnCut ||
-        (rentalCut->position.empty() && returnCut->position.empty())) {
+    if (!rentalCut || !returnCut || (rentalCut->position.empty() && returnCut->position.empty())) {
         return false;
     }
 
@@ -204,8 +203,7 @@ bool deleteOldestTapeMonths(const std::filesystem::path& folder,
     return ok;
 }
 
-bool deleteOldestSalesMonths(const std::filesystem::path& folder,
-                             std::chrono::year_month lastMonth,
+bool deleteOldestSalesMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
                              std::chrono::year_month_day today)
 {
     const auto lastDay = lastDayToDelete(lastMonth, today);

@@ -25,12 +25,11 @@ std::vector<std::chrono::year_month> salesBookMonths(const std::filesystem::path
                                                      std::chrono::year_month_day today);
 
 // The tape book, the returned-tape log, their position files and the tape histories.
-bool deleteOldestTapeMonths(const std::filesystem::path& folder,
-                            std::chrono::year_month lastMonth, std::chrono::year_month_day today);
+bool deleteOldestTapeMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
+                            std::chrono::year_month_day today);
 
 // The sales book and its position file.
-bool deleteOldestSalesMonths(const std::filesystem::path& folder,
-                             std::chrono::year_month lastMonth,
+bool deleteOldestSalesMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
                              std::chrono::year_month_day today);
 
 } // namespace tavolim::core

@@ -24,8 +24,7 @@ bool takePersonOffTape(TapeRecord& tape, std::int16_t person, bool titular)
     return changed;
 }
 
-void takePersonOffTapes(RecordStore& records, Progress& progress, std::int16_t person,
-                        bool titular)
+void takePersonOffTapes(RecordStore& records, Progress& progress, std::int16_t person, bool titular)
 {
     progress.showWait("Atualizando Fitas");
     TapeRecord tape;

@@ -53,8 +53,8 @@ SaleBookRecord readSaleEntry(const std::filesystem::path& folder, std::int32_t n
     if (number < 1 || number > positions.bookCount()) {
         return r;
     }
-    r.decode(binaryfile::readAt(positions.bookPath(),
-                                static_cast<std::uint64_t>(number - 1) * kLen, kLen));
+    r.decode(binaryfile::readAt(positions.bookPath(), static_cast<std::uint64_t>(number - 1) * kLen,
+                                kLen));
     return r;
 }
 

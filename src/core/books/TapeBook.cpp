@@ -20,8 +20,8 @@ void addToHistory(AppState& state, std::span<const RentedTape> tapes, std::int16
                   std::int32_t firstBookRecord)
 {
     auto& records = state.records();
-    std::int32_t& number = dependent == -1 ? records.client().RegHistFita
-                                           : records.dependent().RegHistFita;
+    std::int32_t& number =
+        dependent == -1 ? records.client().RegHistFita : records.dependent().RegHistFita;
     if (number < 1) {
         number = allocateHistory(records, FileKind::TapeHistory);
         if (number < 1) {
@@ -63,8 +63,8 @@ std::optional<std::int32_t> appendRentals(AppState& state, std::span<const Rente
         r.Valor = tapes[i].price;
         r.encode(std::span<std::uint8_t>(bytes).subspan(i * kBookLen, kBookLen));
     }
-    if (!binaryfile::writeAt(positions.bookPath(),
-                             static_cast<std::uint64_t>(first - 1) * kBookLen, bytes)) {
+    if (!binaryfile::writeAt(positions.bookPath(), static_cast<std::uint64_t>(first - 1) * kBookLen,
+                             bytes)) {
         return std::nullopt;
     }
 

@@ -30,8 +30,8 @@ std::optional<std::int32_t> appendRentals(AppState& state, std::span<const Rente
 
 struct ReturnedTape {
     std::int16_t tape = 0;
-    std::int16_t periods = 0; // QtdDiarias charged
-    Money amount;             // ValorDev
+    std::int16_t periods = 0;    // QtdDiarias charged
+    Money amount;                // ValorDev
     std::int32_t rentalDate = 0; // date code the tape went out
 };
 

@@ -20,7 +20,10 @@ void apply(Balance& balance, AccountMoveKind kind, Money amount)
     }
 }
 
-Money saldo(const Balance& b) { return b.ValorPago - b.ValorDevido; }
+Money saldo(const Balance& b)
+{
+    return b.ValorPago - b.ValorDevido;
+}
 
 } // namespace
 
@@ -60,8 +63,7 @@ bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
     if (print) {
         loadReceiptPerson(state, person);
         const int copies = ReceiptPrinter(state).printCopies(
-            kind == AccountMoveKind::Credit ? "#Crédito#" : "#Débito#", person.titular,
-            person.code,
+            kind == AccountMoveKind::Credit ? "#Crédito#" : "#Débito#", person.titular, person.code,
             [&](const ReceiptBuilder& b) {
                 return accountMoveReceipt(b, kind, before, amount, after);
             },

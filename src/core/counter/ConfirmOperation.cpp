@@ -13,11 +13,14 @@ Confirmation confirmOperation(AppState& state)
     if (!state.options().ConfirmOp) {
         return Confirmation::Go;
     }
-    switch (state.ports().dialogs.message("Confirma a Operação ?",
-                                          msg::Question + msg::YesNoCancel)) {
-    case msg::Answer::Yes: return Confirmation::Go;
-    case msg::Answer::No: return Confirmation::Discard;
-    default: return Confirmation::Stay;
+    switch (
+        state.ports().dialogs.message("Confirma a Operação ?", msg::Question + msg::YesNoCancel)) {
+    case msg::Answer::Yes:
+        return Confirmation::Go;
+    case msg::Answer::No:
+        return Confirmation::Discard;
+    default:
+        return Confirmation::Stay;
     }
 }
 

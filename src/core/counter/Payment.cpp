@@ -28,8 +28,7 @@ void applyPayment(Balance& balance, Money amountDue, Money paid)
 }
 
 PaymentModel::PaymentModel(AppState& state, PersonRef person, Money amountDue)
-    : m_state(state), m_person(person),
-      m_amountDue(amountDue.isNegative() ? Money() : amountDue),
+    : m_state(state), m_person(person), m_amountDue(amountDue.isNegative() ? Money() : amountDue),
       m_debt(Account(state, person).balance().ValorDevido)
 {
     chkImprimir = state.options().ImpNotaPag != 0;
@@ -51,9 +50,12 @@ PaymentModel::Outcome PaymentModel::confirm()
         return Outcome::Stay;
     }
     switch (confirmOperation(m_state)) {
-    case Confirmation::Go: break;
-    case Confirmation::Discard: return Outcome::Discarded;
-    case Confirmation::Stay: return Outcome::Stay;
+    case Confirmation::Go:
+        break;
+    case Confirmation::Discard:
+        return Outcome::Discarded;
+    case Confirmation::Stay:
+        return Outcome::Stay;
     }
     const Money paid = paidAmount();
     optPagouTudo = optPagouTudo || paid == m_amountDue;

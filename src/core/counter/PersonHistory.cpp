@@ -33,8 +33,7 @@ HistoryOwner ownerOf(AppState& state, PersonRef person)
     return view(records.dependent());
 }
 
-std::optional<HistoryListing> shown(AppState& state, HistoryListing listing,
-                                    const char* emptyText)
+std::optional<HistoryListing> shown(AppState& state, HistoryListing listing, const char* emptyText)
 {
     if (listing.lines.empty()) {
         state.ports().dialogs.message(emptyText, msg::Information);
@@ -71,8 +70,8 @@ std::optional<HistoryListing> productHistoryListing(AppState& state, PersonRef p
         }
         records.readRecord(FileKind::Products, e.Produto, true);
         listing.lines.push_back(dateToText(e.Data) + " " + std::to_string(e.Produto) + " - " +
-                                trim(records.product().Descricao) + " " +
-                                std::to_string(e.Qtd) + " x " + formatMoneyPlain(e.Valor));
+                                trim(records.product().Descricao) + " " + std::to_string(e.Qtd) +
+                                " x " + formatMoneyPlain(e.Valor));
     }
     return shown(state, std::move(listing), "O histórico de vendas do cliente está vazio.");
 }

@@ -66,8 +66,7 @@ void addRental(Person& p, const std::vector<RentalRow>& rows, std::int32_t today
 
 RentalModel::RentalModel(AppState& state, PersonRef person, Money tapesAtHome)
     : m_state(state), m_person(person), m_tapesAtHome(tapesAtHome),
-      m_pricing(state.records().rules(), RentalPricing::settingsOf(state),
-                state.ports().dialogs)
+      m_pricing(state.records().rules(), RentalPricing::settingsOf(state), state.ports().dialogs)
 {
     auto& records = state.records();
     if (person.titular) {
@@ -81,8 +80,7 @@ RentalModel::RentalModel(AppState& state, PersonRef person, Money tapesAtHome)
         m_holder = records.dependent().Titular;
         m_atHome = records.dependent().tapeCount();
         m_regHistFita = records.dependent().RegHistFita;
-        m_personName =
-            joinFullName(records.dependent().PrimNome, records.dependent().SobreNome);
+        m_personName = joinFullName(records.dependent().PrimNome, records.dependent().SobreNome);
     }
     m_balance = Account(state, person).balance();
     chkImprimir = state.options().ImpNotaLoc != 0;
@@ -148,10 +146,10 @@ bool RentalModel::acceptTape(std::int16_t code)
     }
     if (m_state.options().VerifHist && m_regHistFita > 0 &&
         Histories(m_state.dataFolder()).tapeInHistory(m_regHistFita, code)) {
-        const auto answer = dialogs.message(
-            "A fita '" + trim(tape.Nome) +
-                "' já foi locada pelo(a) cliente.\nDeseja locar novamente ?",
-            msg::Question + msg::YesNo, "Histórico de fitas locadas");
+        const auto answer =
+            dialogs.message("A fita '" + trim(tape.Nome) +
+                                "' já foi locada pelo(a) cliente.\nDeseja locar novamente ?",
+                            msg::Question + msg::YesNo, "Histórico de fitas locadas");
         if (answer != msg::Answer::Yes) {
             return false;
         }
@@ -276,8 +274,7 @@ void RentalModel::askSurcharge()
     if (!mayChangeAmount()) {
         return;
     }
-    if (const auto typed =
-            m_state.ports().dialogs.askValue("Valor do acréscimo:", "Acréscimo")) {
+    if (const auto typed = m_state.ports().dialogs.askValue("Valor do acréscimo:", "Acréscimo")) {
         m_pricing.setSurcharge(parseMoney(*typed));
     }
 }
@@ -336,9 +333,12 @@ std::string RentalModel::pagouTudoCaption() const
 Money RentalModel::paidAmount() const
 {
     switch (payment) {
-    case Payment::All: return amount();
-    case Payment::Part: return parseMoney(txtValorPago);
-    case Payment::Nothing: break;
+    case Payment::All:
+        return amount();
+    case Payment::Part:
+        return parseMoney(txtValorPago);
+    case Payment::Nothing:
+        break;
     }
     return Money();
 }
@@ -364,9 +364,12 @@ RentalModel::Outcome RentalModel::confirm()
         return Outcome::FocusValorPago;
     }
     switch (confirmOperation(m_state)) {
-    case Confirmation::Go: break;
-    case Confirmation::Discard: return Outcome::Discarded;
-    case Confirmation::Stay: return Outcome::Stay;
+    case Confirmation::Go:
+        break;
+    case Confirmation::Discard:
+        return Outcome::Discarded;
+    case Confirmation::Stay:
+        return Outcome::Stay;
     }
     const Money due = amount();
     const Money paid = paidAmount();
@@ -444,8 +447,7 @@ RentalModel::Outcome RentalModel::confirm()
     for (const auto& row : rows) {
         rented.push_back({row.tape, row.freebie ? Money() : row.price});
     }
-    appendRentals(m_state, rented, m_holder,
-                  m_person.titular ? std::int16_t{-1} : m_person.code);
+    appendRentals(m_state, rented, m_holder, m_person.titular ? std::int16_t{-1} : m_person.code);
 
     // The tapes and the book are written already: when the person cannot be (the operator
     // is told), the window still closes, so a second OK cannot rent the tapes twice.

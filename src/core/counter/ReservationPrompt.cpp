@@ -14,10 +14,17 @@ bool askReservation(AppState& state, std::int16_t tapeCode, PersonRef person,
     auto& dialogs = state.ports().dialogs;
     std::optional<std::chrono::year_month_day> day;
     switch (dialogs.choose(text, title, "&Hoje", "&Amanhã", "&Data")) {
-    case 1: day = reservationDay(ReserveDay::Hoje, state.DataDia); break;
-    case 2: day = reservationDay(ReserveDay::Amanha, state.DataDia); break;
-    case 3: day = dialogs.askDate("Data da reserva:", title, state.DataDia); break;
-    default: break;
+    case 1:
+        day = reservationDay(ReserveDay::Hoje, state.DataDia);
+        break;
+    case 2:
+        day = reservationDay(ReserveDay::Amanha, state.DataDia);
+        break;
+    case 3:
+        day = dialogs.askDate("Data da reserva:", title, state.DataDia);
+        break;
+    default:
+        break;
     }
     return day && placeReservation(state, tapeCode, person, *day);
 }

@@ -85,19 +85,19 @@ int removeReservationsOf(TapeRecord& tape, std::int16_t person, bool titular)
 int retiraReservas(RecordStore& records, std::chrono::year_month_day today)
 {
     TapeRecord tape;
-    const int written = patchRecords(
-        records.filePath(FileKind::Tapes), TapeRecord::Size,
-        [&](std::int32_t, std::span<std::uint8_t> bytes) {
-            if (bytes[kNumReservasOffset] == 0 && bytes[kNumReservasOffset + 1] == 0) {
-                return false;
-            }
-            tape.decode(bytes);
-            if (removeExpiredReservations(tape, today) == 0) {
-                return false;
-            }
-            tape.encode(bytes);
-            return true;
-        });
+    const int written =
+        patchRecords(records.filePath(FileKind::Tapes), TapeRecord::Size,
+                     [&](std::int32_t, std::span<std::uint8_t> bytes) {
+                         if (bytes[kNumReservasOffset] == 0 && bytes[kNumReservasOffset + 1] == 0) {
+                             return false;
+                         }
+                         tape.decode(bytes);
+                         if (removeExpiredReservations(tape, today) == 0) {
+                             return false;
+                         }
+                         tape.encode(bytes);
+                         return true;
+                     });
     if (records.tape().Codigo > 0) {
         removeExpiredReservations(records.tape(), today);
     }

@@ -37,14 +37,17 @@ std::optional<std::int16_t> tapeCode(std::string_view typed)
     const std::string text = trim(typed);
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        value < 1 || value > 32767) {
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1 ||
+        value > 32767) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(value);
 }
 
-Money atLeastZero(Money value) { return value.isNegative() ? Money() : value; }
+Money atLeastZero(Money value)
+{
+    return value.isNegative() ? Money() : value;
+}
 
 // The return receipt's labels are a column wider than the payment's.
 std::string moneyLine(const ReceiptBuilder& builder, std::string_view label, Money value)
@@ -175,7 +178,10 @@ bool ReturnModel::setDiscount(Money amount)
     return true;
 }
 
-void ReturnModel::setSurcharge(Money amount) { m_surcharge = atLeastZero(amount); }
+void ReturnModel::setSurcharge(Money amount)
+{
+    m_surcharge = atLeastZero(amount);
+}
 
 Money ReturnModel::rowAmount(std::size_t row) const
 {
@@ -207,9 +213,12 @@ std::string ReturnModel::pagouTudoCaption() const
 Money ReturnModel::paidAmount() const
 {
     switch (payment) {
-    case Payment::All: return amountDue();
-    case Payment::Part: return parseMoney(txtValorPago);
-    case Payment::Nothing: break;
+    case Payment::All:
+        return amountDue();
+    case Payment::Part:
+        return parseMoney(txtValorPago);
+    case Payment::Nothing:
+        break;
     }
     return Money();
 }
@@ -242,9 +251,12 @@ ReturnModel::Outcome ReturnModel::confirm()
     const Money paid = paidAmount();
     if (paid <= due || !m_state.options().ConfirmOp) {
         switch (confirmOperation(m_state)) {
-        case Confirmation::Go: break;
-        case Confirmation::Discard: return Outcome::Discarded;
-        case Confirmation::Stay: return Outcome::Stay;
+        case Confirmation::Go:
+            break;
+        case Confirmation::Discard:
+            return Outcome::Discarded;
+        case Confirmation::Stay:
+            return Outcome::Stay;
         }
     } else {
         // Paying over what is due asks Yes/No, and No stays.
@@ -268,8 +280,7 @@ ReturnModel::Outcome ReturnModel::confirm()
     Account account(m_state, person);
     auto& records = m_state.records();
     const FileKind personKind = person.titular ? FileKind::Clients : FileKind::Dependents;
-    const bool ownAccount =
-        account.ref().kind == personKind && account.ref().number == person.code;
+    const bool ownAccount = account.ref().kind == personKind && account.ref().number == person.code;
     if (!ownAccount) {
         records.readRecord(personKind, person.code, true);
     }
@@ -290,8 +301,7 @@ ReturnModel::Outcome ReturnModel::confirm()
         account.AddCredit(paid);
     }
     if (!paid.isZero()) {
-        (person.titular ? records.client().ValorUltPgto : records.dependent().ValorUltPgto) =
-            paid;
+        (person.titular ? records.client().ValorUltPgto : records.dependent().ValorUltPgto) = paid;
         caixa.DevPago += paid;
         caixa.Entrada += paid;
     }
@@ -360,8 +370,7 @@ bool ReturnModel::writePerson()
 {
     auto& records = m_state.records();
     const PersonRef person = m_situation.person;
-    const std::int16_t held =
-        person.titular ? records.client().Codigo : records.dependent().Codigo;
+    const std::int16_t held = person.titular ? records.client().Codigo : records.dependent().Codigo;
     if (held != person.code) {
         m_state.ports().dialogs.message("O Código do Cliente foi modificado. Operação "
                                         "cancelada.\r\nPor favor, contate-nos deste erro.",
@@ -383,8 +392,8 @@ std::string ReturnModel::receiptBody(const ReceiptBuilder& builder) const
         const TapeAtHome& tape = m_situation.tapes[row];
         char code[8];
         std::snprintf(code, sizeof code, "%06d", tape.code);
-        body += builder.line(cutChars(std::string(code) + " " + tape.Nome,
-                                      static_cast<std::size_t>(width)));
+        body += builder.line(
+            cutChars(std::string(code) + " " + tape.Nome, static_cast<std::size_t>(width)));
         const auto& charge = tape.charge;
         const std::string periods = "Diárias: " + std::to_string(charge ? charge->periods : 0);
         body += moneyLine(builder, charge && charge->freebie ? "Brinde  " + periods : periods,
@@ -402,8 +411,7 @@ std::string ReturnModel::receiptBody(const ReceiptBuilder& builder) const
     };
     const Money returned = returnedTotal();
     const Money others = m_situation.totalFitas - returned;
-    const Money total =
-        returned + m_surcharge - m_discount + others + m_situation.outrosGastos;
+    const Money total = returned + m_surcharge - m_discount + others + m_situation.outrosGastos;
     const Money paid = paidAmount();
     add("Fitas Devolvidas", returned);
     add("Acréscimo", m_surcharge);

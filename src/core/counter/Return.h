@@ -15,8 +15,8 @@ class ReceiptBuilder;
 
 // Columns of the return grid FlexGrid1: the mark, the tape, then its charge line as the
 // situation computed it.
-inline const std::array<std::string, 8> kReturnColumns = {
-    "Situação", "Nome", "Código", "Diárias", "Valor", "Brinde", "Atraso", "Multa"};
+inline const std::array<std::string, 8> kReturnColumns = {"Situação", "Nome",   "Código", "Diárias",
+                                                          "Valor",    "Brinde", "Atraso", "Multa"};
 
 // The return window (frmDevolu_es): which of the person's tapes at home come back, what
 // the person pays now, and on confirmation the tapes freed, the day's totals, the account,

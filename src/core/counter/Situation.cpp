@@ -152,9 +152,8 @@ std::string fineDetail(const TapeAtHome& tape)
     }
     const LateFine& fine = tape.charge->fine;
     return "Atraso: " + std::to_string(fine.late) + (fine.inHours ? "h" : "d") +
-           "\nNúmero de Multas: " + std::to_string(fine.periods) +
-           "\nValor de Cada Multa: R$" + formatMoneyPlain(fine.each) +
-           "\nTotal: R$" + formatMoneyPlain(fine.amount);
+           "\nNúmero de Multas: " + std::to_string(fine.periods) + "\nValor de Cada Multa: R$" +
+           formatMoneyPlain(fine.each) + "\nTotal: R$" + formatMoneyPlain(fine.amount);
 }
 
 std::optional<CellDetail> cellDetail(const std::vector<TapeAtHome>& tapes, std::size_t row,
@@ -212,8 +211,7 @@ Situation showSituation(AppState& state, PersonRef person)
     std::vector<PersonRef> family;
     if (shown.holder > 0) {
         family.push_back({shown.holder, true});
-        const PersonView holder =
-            person.titular ? shown : readPerson(state, {shown.holder, true});
+        const PersonView holder = person.titular ? shown : readPerson(state, {shown.holder, true});
         for (const std::int16_t dep : holder.deps) {
             family.push_back({dep, false});
         }

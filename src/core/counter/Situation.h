@@ -56,7 +56,7 @@ std::optional<CellDetail> cellDetail(const std::vector<TapeAtHome>& tapes, std::
 // A person in the family list lstClientes, with the status prefix in its text.
 struct RelatedPerson {
     PersonRef person;
-    std::string text; // "[F] - Ana Silva"
+    std::string text;  // "[F] - Ana Silva"
     bool owes = false; // "[F] - " or "[D] - "
 };
 
@@ -77,7 +77,7 @@ struct Situation {
     std::vector<TapeAtHome> tapes;
     std::vector<SituationLine> lines; // the tapes, then the five total lines
     Money totalFitas;
-    Money outrosGastos;       // the account's ValorDevido
+    Money outrosGastos; // the account's ValorDevido
     Money subTotal;
     Money valorPagoAdiantado; // the account's ValorPago
     Money valorDevido;        // subTotal - valorPagoAdiantado; negative is credit
@@ -95,8 +95,7 @@ struct Situation {
     std::vector<std::string> birthdays; // texts to show, the shown person's first
 };
 
-inline constexpr const char* kRelatedOwe =
-    "Algum(ns) dos clientes relacionados contém débito(s).";
+inline constexpr const char* kRelatedOwe = "Algum(ns) dos clientes relacionados contém débito(s).";
 inline constexpr const char* kRelatedOk = "Todos os clientes relacionados estão em dia.";
 
 // Fills the situation: the date-change check, AutoRenew in re-rent mode, the grid, the

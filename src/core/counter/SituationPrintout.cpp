@@ -34,9 +34,9 @@ std::string situationPrintoutBody(const ReceiptBuilder& builder, const Situation
                              "  Diárias: " + std::to_string(periods));
         if (tape.charge && tape.charge->fine.isLate()) {
             const LateFine& fine = tape.charge->fine;
-            body += builder.line("Atraso: " + std::to_string(fine.late) +
-                                 (fine.inHours ? "h " : "d ") + std::to_string(fine.periods) +
-                                 " multas");
+            body +=
+                builder.line("Atraso: " + std::to_string(fine.late) + (fine.inHours ? "h " : "d ") +
+                             std::to_string(fine.periods) + " multas");
         }
         body += builder.line(amountLine("Total", tape.charge ? tape.charge->amount : Money()));
     }
@@ -44,10 +44,10 @@ std::string situationPrintoutBody(const ReceiptBuilder& builder, const Situation
     body += builder.line(amountLine("Outros Débitos", situation.outrosGastos));
     body += builder.line(amountLine("Sub-Total", situation.subTotal));
     body += builder.line(amountLine("Valor Pago Adiantado", situation.valorPagoAdiantado));
-    body += builder.line(amountLine("Valor Devido", situation.owes() ? situation.valorDevido
-                                                                     : Money()));
-    body += builder.line(amountLine("Saldo", situation.owes() ? Money()
-                                                              : situation.balanceAmount()));
+    body += builder.line(
+        amountLine("Valor Devido", situation.owes() ? situation.valorDevido : Money()));
+    body +=
+        builder.line(amountLine("Saldo", situation.owes() ? Money() : situation.balanceAmount()));
     return body;
 }
 
@@ -55,10 +55,10 @@ bool printSituation(AppState& state, const Situation& situation)
 {
     loadReceiptPerson(state, situation.person);
     ReceiptBuilder builder(state);
-    const std::string text =
-        builder.header("#Situacao de Cliente#", situation.person.titular,
-                       situation.person.code, ReceiptBuilder::NoNumber) +
-        situationPrintoutBody(builder, situation) + builder.footer("ObsPag", false);
+    const std::string text = builder.header("#Situacao de Cliente#", situation.person.titular,
+                                            situation.person.code, ReceiptBuilder::NoNumber) +
+                             situationPrintoutBody(builder, situation) +
+                             builder.footer("ObsPag", false);
     const bool printed = ReceiptPrinter(state).printText(text);
     if (printed) {
         state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);

@@ -7,8 +7,7 @@
 
 namespace tavolim::core {
 
-ReserveOutcome reserveTape(AppState& state, PersonRef person,
-                           std::optional<std::int16_t> tapeCode,
+ReserveOutcome reserveTape(AppState& state, PersonRef person, std::optional<std::int16_t> tapeCode,
                            const ReservationsDialog& showList)
 {
     const ReserveStep step = startReservation(state, tapeCode);
@@ -16,8 +15,7 @@ ReserveOutcome reserveTape(AppState& state, PersonRef person,
         return ReserveOutcome::Nothing;
     }
     const auto reserve = [&] {
-        return askReservation(state, *tapeCode, person, "Reservar a fita para:",
-                              "Reservar Fita")
+        return askReservation(state, *tapeCode, person, "Reservar a fita para:", "Reservar Fita")
                    ? ReserveOutcome::Reserved
                    : ReserveOutcome::Nothing;
     };

@@ -17,8 +17,7 @@ class AppState;
 // person already holds one of the tape's reservations.
 enum class ReserveOutcome { Nothing, Reserved, Rent };
 using ReservationsDialog = std::function<ReservationList::Choice(ReservationList&)>;
-ReserveOutcome reserveTape(AppState& state, PersonRef person,
-                           std::optional<std::int16_t> tapeCode,
+ReserveOutcome reserveTape(AppState& state, PersonRef person, std::optional<std::int16_t> tapeCode,
                            const ReservationsDialog& showList);
 
 } // namespace tavolim::core

@@ -32,11 +32,9 @@ public:
                                 const std::string& title = {}) = 0;
 
     // A value typed by the operator; nullopt when cancelled.
-    virtual std::optional<std::string> askText(const std::string& prompt,
-                                               const std::string& title,
+    virtual std::optional<std::string> askText(const std::string& prompt, const std::string& title,
                                                const std::string& initial = {}) = 0;
-    virtual std::optional<std::string> askValue(const std::string& prompt,
-                                                const std::string& title,
+    virtual std::optional<std::string> askValue(const std::string& prompt, const std::string& title,
                                                 const std::string& initial = {}) = 0;
     // The value prompt with a check box under the box (a receipt to print): `checked` goes
     // in as the box's state and comes out as the operator left it. Without a box of its
@@ -50,9 +48,9 @@ public:
         (void)checked;
         return askValue(prompt, title);
     }
-    virtual std::optional<std::chrono::year_month_day>
-    askDate(const std::string& prompt, const std::string& title,
-            std::optional<std::chrono::year_month_day> initial = {}) = 0;
+    virtual std::optional<std::chrono::year_month_day> askDate(
+        const std::string& prompt, const std::string& title,
+        std::optional<std::chrono::year_month_day> initial = {}) = 0;
 
     // Three-button choice (frmMsgBox): returns 1, 2 or 3 for the button pressed, 0 for Esc.
     // An empty third caption hides the third button.

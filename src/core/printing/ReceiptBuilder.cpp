@@ -85,8 +85,8 @@ std::string ReceiptBuilder::header(std::string_view title, bool clientIsHolder, 
 
     const Clock& clock = m_state.ports().clock;
     const auto minutes = clock.timeOfDay().count();
-    std::string stamp = dateToText(fromYmd(clock.today())) + "  " + twoDigits(minutes / 60) +
-                        ":" + twoDigits(minutes % 60);
+    std::string stamp = dateToText(fromYmd(clock.today())) + "  " + twoDigits(minutes / 60) + ":" +
+                        twoDigits(minutes % 60);
     stamp += width() == 45 ? "h  " + number + "    " : "h " + number;
     out += line(stamp + std::string(title));
 
@@ -101,9 +101,9 @@ std::string ReceiptBuilder::header(std::string_view title, bool clientIsHolder, 
 
     if (clientCode != 0) {
         const auto& holder = records.client();
-        const std::string holderLine = cutChars(
-            "Titular: " + trim(holder.PrimNome) + " " + trim(holder.SobreNome),
-            static_cast<std::size_t>(width()));
+        const std::string holderLine =
+            cutChars("Titular: " + trim(holder.PrimNome) + " " + trim(holder.SobreNome),
+                     static_cast<std::size_t>(width()));
         if (clientIsHolder) {
             out += line("Cliente: " + sixDigits(clientCode));
             out += line(holderLine);
@@ -111,9 +111,9 @@ std::string ReceiptBuilder::header(std::string_view title, bool clientIsHolder, 
             const auto& dependent = records.dependent();
             out += line("Cliente: " + sixDigits(clientCode) + "  -  Dependente");
             out += line(holderLine);
-            out += line(cutChars("Retirou: " + trim(dependent.PrimNome) + " " +
-                                     trim(dependent.SobreNome),
-                                 static_cast<std::size_t>(width())));
+            out += line(
+                cutChars("Retirou: " + trim(dependent.PrimNome) + " " + trim(dependent.SobreNome),
+                         static_cast<std::size_t>(width())));
         }
     }
     out += separator();

@@ -25,8 +25,7 @@ public:
 
     // clientCode 0 = no client lines. Otherwise the caller has loaded the holder as the
     // current client record and, for a dependent, the dependent as the current dependent.
-    std::string header(std::string_view title, bool clientIsHolder, int clientCode,
-                       int numbering);
+    std::string header(std::string_view title, bool clientIsHolder, int clientCode, int numbering);
     // messageKey: "ObsLoc", "ObsDev", "ObsPag", "ObsCred" or "" for no closing message.
     std::string footer(std::string_view messageKey, bool noSignature) const;
     // The store lines: built from the store record ("CabAuto") or the custom "Cabeçalho".

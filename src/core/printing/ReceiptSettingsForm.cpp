@@ -56,9 +56,9 @@ bool ReceiptSettingsForm::acceptText(std::string_view text)
     if (linesFit(text, width())) {
         return true;
     }
-    m_state.ports().dialogs.message(
-        "O número máximo de caracteres por linha é " + std::to_string(width()) + ".",
-        msg::Exclamation);
+    m_state.ports().dialogs.message("O número máximo de caracteres por linha é " +
+                                        std::to_string(width()) + ".",
+                                    msg::Exclamation);
     return false;
 }
 
@@ -74,8 +74,7 @@ bool ReceiptSettingsForm::save(const FontExists& fontExists)
 {
     const std::string font = trim(values.FonteImp);
     if (!font.empty() && !fontExists(font)) {
-        m_state.ports().dialogs.message("A fonte selecionada não existe.", msg::Critical,
-                                        "Erro");
+        m_state.ports().dialogs.message("A fonte selecionada não existe.", msg::Critical, "Erro");
         return false;
     }
     values.FonteImp = font;
@@ -118,9 +117,12 @@ bool ReceiptSettingsForm::mayClose(const FontExists& fontExists)
     }
     switch (m_state.ports().dialogs.message("Deseja salvar as alterações ?",
                                             msg::Question + msg::YesNoCancel)) {
-    case msg::Answer::Yes: return save(fontExists);
-    case msg::Answer::No: return true;
-    default: return false;
+    case msg::Answer::Yes:
+        return save(fontExists);
+    case msg::Answer::No:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -50,17 +50,12 @@ struct Accent {
 };
 
 constexpr Accent kAccents[] = {
-    {"À", 'A'}, {"Á", 'A'}, {"Â", 'A'}, {"Ã", 'A'}, {"Ä", 'A'}, {"Å", 'A'},
-    {"È", 'E'}, {"É", 'E'}, {"Ê", 'E'}, {"Ë", 'E'},
-    {"Ì", 'I'}, {"Í", 'I'}, {"Î", 'I'}, {"Ï", 'I'},
-    {"Ò", 'O'}, {"Ó", 'O'}, {"Ô", 'O'}, {"Õ", 'O'}, {"Ö", 'O'},
-    {"Ù", 'U'}, {"Ú", 'U'}, {"Û", 'U'}, {"Ü", 'U'},
-    {"Ç", 'C'}, {"Ñ", 'N'},
-    {"à", 'a'}, {"á", 'a'}, {"â", 'a'}, {"ã", 'a'}, {"ä", 'a'}, {"å", 'a'},
-    {"è", 'e'}, {"é", 'e'}, {"ê", 'e'}, {"ë", 'e'},
-    {"ì", 'i'}, {"í", 'i'}, {"î", 'i'}, {"ï", 'i'},
-    {"ò", 'o'}, {"ó", 'o'}, {"ô", 'o'}, {"õ", 'o'}, {"ö", 'o'},
-    {"ù", 'u'}, {"ú", 'u'}, {"û", 'u'}, {"ü", 'u'},
+    {"À", 'A'}, {"Á", 'A'}, {"Â", 'A'}, {"Ã", 'A'}, {"Ä", 'A'}, {"Å", 'A'}, {"È", 'E'}, {"É", 'E'},
+    {"Ê", 'E'}, {"Ë", 'E'}, {"Ì", 'I'}, {"Í", 'I'}, {"Î", 'I'}, {"Ï", 'I'}, {"Ò", 'O'}, {"Ó", 'O'},
+    {"Ô", 'O'}, {"Õ", 'O'}, {"Ö", 'O'}, {"Ù", 'U'}, {"Ú", 'U'}, {"Û", 'U'}, {"Ü", 'U'}, {"Ç", 'C'},
+    {"Ñ", 'N'}, {"à", 'a'}, {"á", 'a'}, {"â", 'a'}, {"ã", 'a'}, {"ä", 'a'}, {"å", 'a'}, {"è", 'e'},
+    {"é", 'e'}, {"ê", 'e'}, {"ë", 'e'}, {"ì", 'i'}, {"í", 'i'}, {"î", 'i'}, {"ï", 'i'}, {"ò", 'o'},
+    {"ó", 'o'}, {"ô", 'o'}, {"õ", 'o'}, {"ö", 'o'}, {"ù", 'u'}, {"ú", 'u'}, {"û", 'u'}, {"ü", 'u'},
     {"ç", 'c'}, {"ñ", 'n'},
 };
 
@@ -135,10 +130,9 @@ std::string removeAccents(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto match = std::find_if(std::begin(kAccents), std::end(kAccents),
-                                        [&](const Accent& a) {
-                                            return text.substr(i, a.from.size()) == a.from;
-                                        });
+        const auto match =
+            std::find_if(std::begin(kAccents), std::end(kAccents),
+                         [&](const Accent& a) { return text.substr(i, a.from.size()) == a.from; });
         if (match != std::end(kAccents)) {
             out += match->to;
             i += match->from.size();
@@ -163,9 +157,15 @@ std::string alignLine(std::string_view text, int line, LineAlignment alignment, 
     }
     std::string& target = lines[static_cast<std::size_t>(line)];
     switch (alignment) {
-    case LineAlignment::Center: target = centerText(width, target); break;
-    case LineAlignment::Left: target = trim(target); break;
-    case LineAlignment::Right: target = rightText(width, target); break;
+    case LineAlignment::Center:
+        target = centerText(width, target);
+        break;
+    case LineAlignment::Left:
+        target = trim(target);
+        break;
+    case LineAlignment::Right:
+        target = rightText(width, target);
+        break;
     }
     return joinLines(lines);
 }

@@ -60,9 +60,8 @@ BarcodeVerdict checkBarcode(AppState& state, FileKind kind, std::string_view cod
     std::optional<Owner> owner;
     {
         ScopedWait wait(&state.ports().progress, "Verificando Repetição de Códigos...");
-        owner = kind == FileKind::Products
-                    ? ownerOf<ProductRecord>(state.records(), kind, c, self)
-                    : ownerOf<TapeRecord>(state.records(), kind, c, self);
+        owner = kind == FileKind::Products ? ownerOf<ProductRecord>(state.records(), kind, c, self)
+                                           : ownerOf<TapeRecord>(state.records(), kind, c, self);
     }
     if (!owner) {
         return BarcodeVerdict::Accepted;

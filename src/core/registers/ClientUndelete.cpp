@@ -10,7 +10,10 @@ namespace tavolim::core {
 namespace {
 
 // Dependent numbers share the chooser with client numbers: they travel negated.
-constexpr std::int32_t asDependent(std::int32_t number) { return -number; }
+constexpr std::int32_t asDependent(std::int32_t number)
+{
+    return -number;
+}
 
 std::string done(const std::string& name)
 {
@@ -29,9 +32,12 @@ Restore askHow(AppState& state, const std::string& name, const std::string& hold
                                                    holder + ".\n") +
                              "\nRecuperar cliente como:";
     switch (dialogs.choose(text, "Recuperar Cliente", "&Cancelar", "&Respons.", "&Depend.")) {
-    case 2: return Restore::AsHolder;
-    case 3: return Restore::AsDependent;
-    default: return Restore::Cancel;
+    case 2:
+        return Restore::AsHolder;
+    case 3:
+        return Restore::AsDependent;
+    default:
+        return Restore::Cancel;
     }
 }
 
@@ -55,8 +61,8 @@ bool restoreDependentAsHolder(AppState& state, std::int32_t number)
     }
     records.readRecord(FileKind::Dependents, number, true);
     DependentRecord d = records.dependent();
-    d.PrimNome = unmarkDeletedName(d.PrimNome, DeletedNameTails(state.dataFolder())
-                                                   .take(FileKind::Dependents, number));
+    d.PrimNome = unmarkDeletedName(
+        d.PrimNome, DeletedNameTails(state.dataFolder()).take(FileKind::Dependents, number));
     const auto code = static_cast<std::int16_t>(free);
     records.client() = clientFromDependent(d, code);
     if (!records.writeRecord(FileKind::Clients, code)) {
@@ -69,10 +75,9 @@ bool restoreDependentAsHolder(AppState& state, std::int32_t number)
     records.dependent() = DependentRecord{};
     records.dependent().PrimNome = "#";
     records.writeRecord(FileKind::Dependents, number);
-    state.ports().dialogs.message(
-        done(joinFullName(d.PrimNome, d.SobreNome)) + "\nO novo código é: " +
-            std::to_string(code),
-        msg::Information);
+    state.ports().dialogs.message(done(joinFullName(d.PrimNome, d.SobreNome)) +
+                                      "\nO novo código é: " + std::to_string(code),
+                                  msg::Information);
     return true;
 }
 
@@ -110,7 +115,8 @@ bool restoreDependent(AppState& state, std::int32_t number)
     const std::string name = joinFullName(d.PrimNome.substr(1), d.SobreNome);
     const std::string holder = livingHolderName(records, d.Titular);
     switch (askHow(state, name, holder)) {
-    case Restore::AsHolder: return restoreDependentAsHolder(state, number);
+    case Restore::AsHolder:
+        return restoreDependentAsHolder(state, number);
     case Restore::AsDependent:
         if (holder.empty()) {
             state.ports().dialogs.message(
@@ -120,7 +126,8 @@ bool restoreDependent(AppState& state, std::int32_t number)
             return false;
         }
         return restoreDependentToHolder(state, number, d.Titular);
-    case Restore::Cancel: break;
+    case Restore::Cancel:
+        break;
     }
     return false;
 }
@@ -151,8 +158,8 @@ int undeleteClients(AppState& state, const UndeleteChooser& choose)
         }
         if (const auto name = records.restoreRecord(FileKind::Clients, pick)) {
             ++restored;
-            state.ports().dialogs.message(
-                done(joinFullName(*name, records.client().SobreNome)), msg::Information);
+            state.ports().dialogs.message(done(joinFullName(*name, records.client().SobreNome)),
+                                          msg::Information);
         }
     }
     return restored;

@@ -42,8 +42,7 @@ std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holde
     return lines;
 }
 
-std::optional<int> createDependent(AppState& state, std::int16_t holder,
-                                   const NewRecordName& name)
+std::optional<int> createDependent(AppState& state, std::int16_t holder, const NewRecordName& name)
 {
     auto& records = state.records();
     records.readRecord(FileKind::Clients, holder, true);
@@ -94,7 +93,8 @@ bool refuseDuplicateName(AppState& state, const std::string& first, const std::s
             }
         };
         state.records().scan<ClientRecord>(
-            FileKind::Clients, [&](std::int32_t n, const ClientRecord& r) { collect(n, r, client); });
+            FileKind::Clients,
+            [&](std::int32_t n, const ClientRecord& r) { collect(n, r, client); });
         state.records().scan<DependentRecord>(
             FileKind::Dependents,
             [&](std::int32_t n, const DependentRecord& r) { collect(n, r, dependent); });

@@ -23,8 +23,7 @@ std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holde
 // registration date and time and the holder's address and home telephone; it takes a
 // dependent number, goes last in the holder's list and is written at once, as is the holder.
 // Returns its 1-based position in the list, or nullopt when the holder already has ten.
-std::optional<int> createDependent(AppState& state, std::int16_t holder,
-                                   const NewRecordName& name);
+std::optional<int> createDependent(AppState& state, std::int16_t holder, const NewRecordName& name);
 
 // Where a dependent sits: its holder (Titular) and its 1-based place in the holder's Dep
 // list, none when the holder no longer lists it. Reads both records (forced).

@@ -57,8 +57,7 @@ std::uint8_t upperCp1252(std::uint8_t c)
     return kUpper[c];
 }
 
-NameMatch::NameMatch(std::string_view typed, bool partial, std::size_t width)
-    : m_partial(partial)
+NameMatch::NameMatch(std::string_view typed, bool partial, std::size_t width) : m_partial(partial)
 {
     std::string bytes = toCp1252(typed);
     if (!partial && bytes.size() > width) {

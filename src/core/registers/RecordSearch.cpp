@@ -47,9 +47,9 @@ bool deleted(std::span<const std::uint8_t> record, Field name)
 // The chooser line: the code, the name, and for people whether holder or dependent.
 std::string hitLine(FileKind kind, std::int32_t number, const std::string& name)
 {
-    const int digits = kind == FileKind::Distributors ? 3
+    const int digits = kind == FileKind::Distributors                              ? 3
                        : kind == FileKind::Clients || kind == FileKind::Dependents ? 5
-                                                                                     : 6;
+                                                                                   : 6;
     char code[16];
     std::snprintf(code, sizeof code, "%0*d ", digits, static_cast<int>(number));
     const char* tag = kind == FileKind::Clients      ? "  (titular)"
@@ -93,10 +93,9 @@ void findPeople(const RecordStore& store, std::string_view typed, bool partial,
             if (deleted(r, f)) {
                 return;
             }
-            const bool match = eitherPart ? firstMatch.matches(slice(r, f)) ||
-                                                firstMatch.matches(slice(r, s))
-                                          : firstMatch.matches(slice(r, f)) &&
-                                                surnameMatch.matches(slice(r, s));
+            const bool match =
+                eitherPart ? firstMatch.matches(slice(r, f)) || firstMatch.matches(slice(r, s))
+                           : firstMatch.matches(slice(r, f)) && surnameMatch.matches(slice(r, s));
             if (match) {
                 const auto name = joinFullName(text(r, f), text(r, s));
                 hits.push_back({kind, n, hitLine(kind, n, name)});
@@ -163,12 +162,18 @@ std::string notFoundText(SearchMode mode)
 std::string searchCaption(SearchMode mode)
 {
     switch (mode) {
-    case SearchMode::Clients: return "Procurar Cliente";
-    case SearchMode::Operations: return "Iniciar Operações";
-    case SearchMode::Tapes: return "Procurar Fita";
-    case SearchMode::ReturnTape: return "Devolver Fita";
-    case SearchMode::Products: return "Procurar Produto";
-    case SearchMode::Distributors: return "Procurar Distribuidora";
+    case SearchMode::Clients:
+        return "Procurar Cliente";
+    case SearchMode::Operations:
+        return "Iniciar Operações";
+    case SearchMode::Tapes:
+        return "Procurar Fita";
+    case SearchMode::ReturnTape:
+        return "Devolver Fita";
+    case SearchMode::Products:
+        return "Procurar Produto";
+    case SearchMode::Distributors:
+        return "Procurar Distribuidora";
     }
     return {};
 }
@@ -176,13 +181,20 @@ std::string searchCaption(SearchMode mode)
 std::string chooserCaption(ChooserList list)
 {
     switch (list) {
-    case ChooserList::Clients: return "Clique no Nome do(a) Cliente";
-    case ChooserList::Tapes: return "Clique no Nome do Filme";
-    case ChooserList::Actors: return "Clique no Nome do(a) Ator(Atriz)";
-    case ChooserList::Products: return "Clique no Nome do Produto";
-    case ChooserList::Distributors: return "Clique no Nome da Distribuidora";
-    case ChooserList::Labels: return "Clique no Selo";
-    case ChooserList::Sections: return "Clique no nome da seção";
+    case ChooserList::Clients:
+        return "Clique no Nome do(a) Cliente";
+    case ChooserList::Tapes:
+        return "Clique no Nome do Filme";
+    case ChooserList::Actors:
+        return "Clique no Nome do(a) Ator(Atriz)";
+    case ChooserList::Products:
+        return "Clique no Nome do Produto";
+    case ChooserList::Distributors:
+        return "Clique no Nome da Distribuidora";
+    case ChooserList::Labels:
+        return "Clique no Selo";
+    case ChooserList::Sections:
+        return "Clique no nome da seção";
     }
     return {};
 }
@@ -198,8 +210,8 @@ ChooserList chooserListFor(SearchMode mode)
     return mode == SearchMode::Products ? ChooserList::Products : ChooserList::Distributors;
 }
 
-std::vector<SearchHit> findByName(const RecordStore& store, SearchMode mode,
-                                  std::string_view typed, bool partial)
+std::vector<SearchHit> findByName(const RecordStore& store, SearchMode mode, std::string_view typed,
+                                  bool partial)
 {
     std::vector<SearchHit> hits;
     if (isPeople(mode)) {
@@ -207,11 +219,10 @@ std::vector<SearchHit> findByName(const RecordStore& store, SearchMode mode,
     } else if (isTapes(mode)) {
         findSingleName(store, FileKind::Tapes, kTapeName, std::nullopt, typed, partial, hits);
     } else if (mode == SearchMode::Products) {
-        findSingleName(store, FileKind::Products, kProductName, std::nullopt, typed, partial,
-                       hits);
+        findSingleName(store, FileKind::Products, kProductName, std::nullopt, typed, partial, hits);
     } else {
-        findSingleName(store, FileKind::Distributors, kDistributorName, kDistributorContact,
-                       typed, partial, hits);
+        findSingleName(store, FileKind::Distributors, kDistributorName, kDistributorContact, typed,
+                       partial, hits);
     }
     return hits;
 }
@@ -222,8 +233,8 @@ bool nameExists(const RecordStore& store, SearchMode mode, std::string_view name
     if (isPeople(mode)) {
         findPeople(store, name, false, hits, true);
     } else if (mode == SearchMode::Distributors) {
-        findSingleName(store, FileKind::Distributors, kDistributorName, std::nullopt, name,
-                       false, hits);
+        findSingleName(store, FileKind::Distributors, kDistributorName, std::nullopt, name, false,
+                       hits);
     } else {
         hits = findByName(store, mode, name, false);
     }
@@ -271,8 +282,7 @@ std::optional<SearchHit> RecordSearch::find(std::string_view typed, const ListCh
     return findName(text, choose);
 }
 
-std::optional<SearchHit> RecordSearch::findName(std::string_view typed,
-                                                const ListChooser& choose)
+std::optional<SearchHit> RecordSearch::findName(std::string_view typed, const ListChooser& choose)
 {
     const std::string text = trim(typed);
     if (text.empty()) {
@@ -291,8 +301,8 @@ std::optional<SearchHit> RecordSearch::findName(std::string_view typed,
         for (const auto& h : hits) {
             lines.push_back(h.line);
         }
-        const auto chosen = choose ? choose(chooserCaption(chooserListFor(m_mode)), lines)
-                                   : std::nullopt;
+        const auto chosen =
+            choose ? choose(chooserCaption(chooserListFor(m_mode)), lines) : std::nullopt;
         if (!chosen || *chosen >= hits.size()) {
             return std::nullopt;
         }

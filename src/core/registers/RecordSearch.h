@@ -52,8 +52,8 @@ struct SearchHit {
 // must match. Exact: trimmed and in upper case. Partial: each typed part may occur anywhere in
 // its stored field; a single typed word may occur anywhere in the first name or the surname.
 // Distributors match by name or by contact person.
-std::vector<SearchHit> findByName(const RecordStore& store, SearchMode mode,
-                                  std::string_view typed, bool partial);
+std::vector<SearchHit> findByName(const RecordStore& store, SearchMode mode, std::string_view typed,
+                                  bool partial);
 
 // Whether a record of the mode's kind has exactly this name: the duplicate check of new
 // records. Exact only, as a partial hit would refuse "ANA" because "ANA MARIA" exists;

@@ -101,9 +101,13 @@ bool RegisterModel::close()
     case 2:
         switch (m_state.ports().dialogs.message("Deseja salvar as alterações ?",
                                                 msg::Question + msg::YesNoCancel)) {
-        case msg::Answer::Yes: return save();
-        case msg::Answer::No: m_dirty = false; return true;
-        default: return false;
+        case msg::Answer::Yes:
+            return save();
+        case msg::Answer::No:
+            m_dirty = false;
+            return true;
+        default:
+            return false;
         }
     default:
         m_dirty = false;

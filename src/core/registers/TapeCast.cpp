@@ -19,7 +19,7 @@ constexpr std::size_t kActorName = 2;
 constexpr std::size_t kActorWidth = 30;
 
 std::span<const std::uint8_t> field(std::span<const std::uint8_t> r, std::size_t offset,
-                                     std::size_t width)
+                                    std::size_t width)
 {
     return r.subspan(offset, width);
 }
@@ -50,9 +50,8 @@ bool beginsWith(std::span<const std::uint8_t> stored, const std::string& upperPr
 // The other live tapes that pass `wanted`, as "000000 Title" lines for the chooser.
 using TapeFilter = std::function<bool(std::int32_t, const TapeRecord&)>;
 
-std::optional<std::int32_t> chooseTape(AppState& state, std::int32_t self,
-                                       const TapeFilter& wanted, const char* none,
-                                       const ListChooser& choose)
+std::optional<std::int32_t> chooseTape(AppState& state, std::int32_t self, const TapeFilter& wanted,
+                                       const char* none, const ListChooser& choose)
 {
     std::vector<std::int32_t> numbers;
     std::vector<std::string> lines;
@@ -86,8 +85,7 @@ std::int16_t appendActor(RecordStore& records, const std::string& name)
     actor = ActorRecord{};
     actor.Codigo = static_cast<std::int16_t>(number);
     actor.Nome = name;
-    return records.writeRecord(FileKind::Actors, number) ? static_cast<std::int16_t>(number)
-                                                         : 0;
+    return records.writeRecord(FileKind::Actors, number) ? static_cast<std::int16_t>(number) : 0;
 }
 
 template <class Array>
@@ -252,8 +250,8 @@ std::optional<std::string> completeActorName(AppState& state, std::string_view t
     return names[*chosen];
 }
 
-std::optional<std::int32_t> tapesWithActor(AppState& state, std::int16_t actor,
-                                           std::int32_t self, const ListChooser& choose)
+std::optional<std::int32_t> tapesWithActor(AppState& state, std::int16_t actor, std::int32_t self,
+                                           const ListChooser& choose)
 {
     std::vector<std::int16_t> listed;
     if (actor > 0) {

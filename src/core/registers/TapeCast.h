@@ -43,8 +43,8 @@ std::optional<std::string> completeActorName(AppState& state, std::string_view t
                                              const ListChooser& choose);
 // cmdFitasComAtor: the tapes in the actor's list other than `self`, deleted ones skipped,
 // offered to `choose`; the tape picked.
-std::optional<std::int32_t> tapesWithActor(AppState& state, std::int16_t actor,
-                                           std::int32_t self, const ListChooser& choose);
+std::optional<std::int32_t> tapesWithActor(AppState& state, std::int16_t actor, std::int32_t self,
+                                           const ListChooser& choose);
 // cmdFilmesComDiretor: the other tapes whose Diretor is the person named.
 std::optional<std::int32_t> filmsWithDirector(AppState& state, std::string_view director,
                                               std::int32_t self, const ListChooser& choose);

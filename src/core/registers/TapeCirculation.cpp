@@ -57,10 +57,14 @@ std::string circulationDay(std::int32_t ddmmyyyy, sys_days today)
     }
     const auto diff = (sys_days(*date) - today).count();
     switch (diff) {
-    case 0: return "Hoje";
-    case -1: return "Ontem";
-    case 1: return "Amanhã";
-    default: return dateToText(ddmmyyyy);
+    case 0:
+        return "Hoje";
+    case -1:
+        return "Ontem";
+    case 1:
+        return "Amanhã";
+    default:
+        return dateToText(ddmmyyyy);
     }
 }
 

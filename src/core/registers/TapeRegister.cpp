@@ -31,12 +31,11 @@ void TapeRegister::loadLists()
     records.scan<MediaRecord>(FileKind::Media, [&](std::int32_t, const MediaRecord& r) {
         m_lists.media.push_back(trim(r.Nome));
     });
-    records.scan<DistributorRecord>(
-        FileKind::Distributors, [&](std::int32_t, const DistributorRecord& r) {
-            m_lists.distributors.push_back(isDeletedName(r.Nome)
-                                               ? std::string("#") + DeletedText + "#"
-                                               : trim(r.Nome));
-        });
+    records.scan<DistributorRecord>(FileKind::Distributors, [&](std::int32_t,
+                                                                const DistributorRecord& r) {
+        m_lists.distributors.push_back(isDeletedName(r.Nome) ? std::string("#") + DeletedText + "#"
+                                                             : trim(r.Nome));
+    });
 }
 
 int TapeRegister::positionCount() const
@@ -201,8 +200,7 @@ bool TapeRegister::readyForCast()
 
 bool TapeRegister::addActor()
 {
-    if (!readyForCast() ||
-        !core::addActor(m_state, static_cast<std::int16_t>(code()), form.Ator)) {
+    if (!readyForCast() || !core::addActor(m_state, static_cast<std::int16_t>(code()), form.Ator)) {
         return false;
     }
     showPosition(position());

@@ -12,28 +12,37 @@ int codeDigits(FileKind kind)
 {
     switch (kind) {
     case FileKind::Tapes:
-    case FileKind::Products: return 6;
+    case FileKind::Products:
+        return 6;
     case FileKind::Clients:
-    case FileKind::Dependents: return 5;
-    default: return 3;
+    case FileKind::Dependents:
+        return 5;
+    default:
+        return 3;
     }
 }
 
 std::string emptyText(FileKind kind)
 {
     switch (kind) {
-    case FileKind::Tapes: return "Não há fitas excluídas.";
-    case FileKind::Products: return "Não há produtos excluídos.";
-    default: return "Não há distribuidoras excluídas.";
+    case FileKind::Tapes:
+        return "Não há fitas excluídas.";
+    case FileKind::Products:
+        return "Não há produtos excluídos.";
+    default:
+        return "Não há distribuidoras excluídas.";
     }
 }
 
 std::string doneText(FileKind kind, const std::string& name)
 {
     switch (kind) {
-    case FileKind::Tapes: return "Registro da fita '" + name + "' recuperado com sucesso!";
-    case FileKind::Products: return "Registro do produto '" + name + "' recuperado com sucesso !";
-    default: return "Registro de '" + name + "' recuperado com sucesso !";
+    case FileKind::Tapes:
+        return "Registro da fita '" + name + "' recuperado com sucesso!";
+    case FileKind::Products:
+        return "Registro do produto '" + name + "' recuperado com sucesso !";
+    default:
+        return "Registro de '" + name + "' recuperado com sucesso !";
     }
 }
 
@@ -53,8 +62,7 @@ std::vector<UndeleteOffer> undeleteOffers(RecordStore& store, FileKind kind)
 int undeleteRecords(RecordStore& store, FileKind kind, Dialogs& dialogs,
                     const UndeleteChooser& choose)
 {
-    if (kind != FileKind::Tapes && kind != FileKind::Products &&
-        kind != FileKind::Distributors) {
+    if (kind != FileKind::Tapes && kind != FileKind::Products && kind != FileKind::Distributors) {
         return 0;
     }
     const auto offers = undeleteOffers(store, kind);

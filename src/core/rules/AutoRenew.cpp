@@ -57,8 +57,7 @@ public:
     RenewalRules rules()
     {
         return {m_state.records().rules(), termCounting(m_state.options().TipoPrazo),
-                workingDay(m_state),
-                [this](int code) -> const LabelRecord& { return label(code); },
+                workingDay(m_state), [this](int code) -> const LabelRecord& { return label(code); },
                 [this](int code) -> const MediaRecord& { return media(code); }};
     }
 

@@ -37,8 +37,8 @@ std::vector<std::size_t> renewEarliestDueDate(std::span<TapeRecord> tapes,
                                               const RenewalRules& rules);
 
 struct RenewalReport {
-    int renewals = 0;   // tape renewals made
-    int tapeWrites = 0; // tape records written
+    int renewals = 0;    // tape renewals made
+    int tapeWrites = 0;  // tape records written
     bool written = true; // false when a tape record could not be written
 };
 

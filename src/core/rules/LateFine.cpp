@@ -54,8 +54,8 @@ std::string fineDescription(const LateFine& fine)
     if (!fine.isLate()) {
         return {};
     }
-    return zeroPadded(fine.late) + (fine.inHours ? "h/" : "d/") + zeroPadded(fine.periods) +
-           "/" + plainNumberText(fine.each);
+    return zeroPadded(fine.late) + (fine.inHours ? "h/" : "d/") + zeroPadded(fine.periods) + "/" +
+           plainNumberText(fine.each);
 }
 
 std::string fineAmountText(const LateFine& fine)

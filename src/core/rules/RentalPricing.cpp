@@ -31,8 +31,7 @@ RentalPricing::Settings RentalPricing::settingsOf(const AppState& state)
     return s;
 }
 
-RentalPricing::RentalPricing(const GeneralRulesRecord& rules, Settings settings,
-                             Dialogs& dialogs)
+RentalPricing::RentalPricing(const GeneralRulesRecord& rules, Settings settings, Dialogs& dialogs)
     : m_rules(rules), m_settings(settings), m_dialogs(dialogs), m_counters(settings.freebies)
 {
 }

@@ -25,8 +25,8 @@ struct RentalRow {
     int media = 0;
     int maxDays = 0; // the label's NumMaxDias
     bool freebie = false;
-    Money price;     // 0 for a freebie, shown "Brinde"
-    int term = 0;    // days
+    Money price;  // 0 for a freebie, shown "Brinde"
+    int term = 0; // days
 };
 
 // The prices, terms and amount of an open rental, kept as the grid changes. All rows of one

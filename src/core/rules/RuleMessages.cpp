@@ -115,17 +115,17 @@ void showFreebieMessages(AppState& state, const LabelRecord& label, const MediaR
         records.readRecord(FileKind::Media, code, false);
         return records.media().Nome;
     };
-    show(state, freebieMessages(records.rules(), tapeLabel, tapeMedia,
-                                dayClass(workingDay(state)), priceCounts, grantedName));
+    show(state, freebieMessages(records.rules(), tapeLabel, tapeMedia, dayClass(workingDay(state)),
+                                priceCounts, grantedName));
 }
 
 void showPromotionMessages(AppState& state, const LabelRecord& label, const MediaRecord& media,
                            TapeCounts promotionCounts)
 {
     const auto memos = state.memos();
-    show(state, promotionMessages(state.records().rules(), label, media,
-                                  dayClass(workingDay(state)), promotionCounts,
-                                  [&memos](int memo) { return memos.readMemo(memo); }));
+    show(state,
+         promotionMessages(state.records().rules(), label, media, dayClass(workingDay(state)),
+                           promotionCounts, [&memos](int memo) { return memos.readMemo(memo); }));
 }
 
 } // namespace tavolim::core

@@ -30,8 +30,7 @@ int labelTerm(const LabelRecord& label, int count, int dayClass)
 }
 
 void chargeLateness(TapeChargeLine& line, const TapeRecord& tape, const LabelRecord& label,
-                    const GeneralRulesRecord& rules, const ChargeSettings& settings,
-                    sys_days taken)
+                    const GeneralRulesRecord& rules, const ChargeSettings& settings, sys_days taken)
 {
     const int rentalClass = dayClass(taken);
     const int lateDays = line.days - tape.Dias;

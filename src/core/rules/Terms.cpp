@@ -13,9 +13,12 @@ namespace tavolim::core {
 TermCounting termCounting(int tipoPrazo)
 {
     switch (tipoPrazo) {
-    case 2: return TermCounting::SameLabel;
-    case 3: return TermCounting::SameMedia;
-    default: return TermCounting::AllTapes;
+    case 2:
+        return TermCounting::SameLabel;
+    case 3:
+        return TermCounting::SameMedia;
+    default:
+        return TermCounting::AllTapes;
     }
 }
 
@@ -23,16 +26,16 @@ int tableTerm(TermCounting counting, const TermTables& tables, int dayClass, Tap
 {
     switch (counting) {
     case TermCounting::SameLabel:
-        return tables.label.Prazos[static_cast<std::size_t>(
-            classByCountIndex(dayClass, counts.label))];
+        return tables.label
+            .Prazos[static_cast<std::size_t>(classByCountIndex(dayClass, counts.label))];
     case TermCounting::SameMedia:
-        return tables.media.Prazos[static_cast<std::size_t>(
-            classByCountIndex(dayClass, counts.media))];
+        return tables.media
+            .Prazos[static_cast<std::size_t>(classByCountIndex(dayClass, counts.media))];
     case TermCounting::AllTapes:
         break;
     }
-    return tables.rules.PrazosGerais[static_cast<std::size_t>(
-        generalTermIndex(dayClass, counts.total))];
+    return tables.rules
+        .PrazosGerais[static_cast<std::size_t>(generalTermIndex(dayClass, counts.total))];
 }
 
 int rentalTerm(TermCounting counting, const TermTables& tables, TapeCounts counts,

@@ -29,9 +29,12 @@ AccessForm::AccessForm(AppState& state, Mode mode) : m_state(state), m_mode(mode
 std::string AccessForm::title() const
 {
     switch (m_mode) {
-    case Mode::ChangePassword: return "Alterar Senha";
-    case Mode::Register: return "Registro de Usuário";
-    case Mode::Login: break;
+    case Mode::ChangePassword:
+        return "Alterar Senha";
+    case Mode::Register:
+        return "Registro de Usuário";
+    case Mode::Login:
+        break;
     }
     return "Controle de Acesso";
 }
@@ -117,8 +120,7 @@ AccessForm::Outcome AccessForm::newPassword(std::string_view name, std::string_v
     storePassword(rules, index, typed);
     m_state.saveRules();
     if (m_mode == Mode::Register) {
-        dialogs.message("Verifique o tipo de usuário clicando sobre o seu nome.",
-                        msg::Information);
+        dialogs.message("Verifique o tipo de usuário clicando sobre o seu nome.", msg::Information);
     }
     return Outcome::Succeeded;
 }

@@ -31,27 +31,28 @@ bool backupDueToday(int flags, std::chrono::year_month_day today,
     const int n = flags & 15;
     const bool notToday = !lastBackup || *lastBackup != today;
     switch (flags & 48) {
-    case 0: return notToday;
+    case 0:
+        return notToday;
     case 16:
-        return !lastBackup ||
-               std::chrono::sys_days{today} >= std::chrono::sys_days{*lastBackup} +
-                                                    std::chrono::days{n};
-    case 32: return notToday && weekdayNumber(today) == static_cast<unsigned>(n);
-    default: return false;
+        return !lastBackup || std::chrono::sys_days{today} >=
+                                  std::chrono::sys_days{*lastBackup} + std::chrono::days{n};
+    case 32:
+        return notToday && weekdayNumber(today) == static_cast<unsigned>(n);
+    default:
+        return false;
     }
 }
 
 bool queryExit(AppState& state, Backup& backup)
 {
     Options& options = state.options();
-    if (state.OperadorAtual == 0 || !mayUse(state.records().rules(), state.OperadorAtual,
-                                            kBackupRow) ||
+    if (state.OperadorAtual == 0 ||
+        !mayUse(state.records().rules(), state.OperadorAtual, kBackupRow) ||
         !options.AskForBackUp || !backup.available()) {
         return true;
     }
     const auto today = state.ports().clock.today();
-    if (!backupDueToday(options.FlagsAskBak, today,
-                        toYmd(textToDate(options.UltDiaFezBak)))) {
+    if (!backupDueToday(options.FlagsAskBak, today, toYmd(textToDate(options.UltDiaFezBak)))) {
         return true;
     }
     Dialogs& dialogs = state.ports().dialogs;
@@ -78,14 +79,14 @@ void finishExit(AppState& state)
     state.saveRules();
     const Options& o = state.options();
     const std::pair<const char*, int> choices[] = {
-        {"ImpNotaLoc", o.ImpNotaLoc}, {"ImpNotaDev", o.ImpNotaDev},
-        {"ImpNotaPag", o.ImpNotaPag}, {"ImpNotaCred", o.ImpNotaCred},
-        {"ImpNotaDeb", o.ImpNotaDeb}, {"ImpNotaVda", o.ImpNotaVda},
+        {"ImpNotaLoc", o.ImpNotaLoc},       {"ImpNotaDev", o.ImpNotaDev},
+        {"ImpNotaPag", o.ImpNotaPag},       {"ImpNotaCred", o.ImpNotaCred},
+        {"ImpNotaDeb", o.ImpNotaDeb},       {"ImpNotaVda", o.ImpNotaVda},
         {"ImpNotaVdaCli", o.ImpNotaVdaCli},
     };
     for (const auto& [key, value] : choices) {
-        state.ports().settings.write(std::string(kOptionsApplication),
-                                     std::string(kOptionsSection), key, std::to_string(value));
+        state.ports().settings.write(std::string(kOptionsApplication), std::string(kOptionsSection),
+                                     key, std::to_string(value));
     }
     saveCaixaDia(state);
 }

@@ -43,6 +43,7 @@ MenuItem separator(std::string_view name)
     return item(name, "-");
 }
 
+// clang-format off
 // Access rows, by their number in the access-level table.
 enum Row {
     BackUp = 1, ConfigRecibos, Clientes, Fitas, Produtos, Distribuidores, DadosLocadora,
@@ -165,6 +166,7 @@ std::vector<MenuItem> buildTree()
         }),
     };
 }
+// clang-format on
 
 template <class Pred>
 const MenuItem* findIn(const std::vector<MenuItem>& items, const Pred& pred)
@@ -213,10 +215,14 @@ char accessKey(std::string_view caption)
 bool menuItemAllowed(const MenuItem& item, const GeneralRulesRecord& rules, int index)
 {
     switch (item.gate) {
-    case MenuGate::Always: return true;
-    case MenuGate::AccessRow: return mayUse(rules, index, item.accessRow);
-    case MenuGate::AdministratorOnly: return operatorLevel(rules, index) == kLevelAdministrator;
-    case MenuGate::SeveralOperators: return rules.operatorCount() >= 2;
+    case MenuGate::Always:
+        return true;
+    case MenuGate::AccessRow:
+        return mayUse(rules, index, item.accessRow);
+    case MenuGate::AdministratorOnly:
+        return operatorLevel(rules, index) == kLevelAdministrator;
+    case MenuGate::SeveralOperators:
+        return rules.operatorCount() >= 2;
     }
     return false;
 }

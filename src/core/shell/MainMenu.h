@@ -21,8 +21,8 @@ struct MenuItem {
     std::string_view name;
     std::string_view caption;
     MenuGate gate = MenuGate::Always;
-    int accessRow = 0;          // 1..24 when gated by a row
-    std::string_view shortcut;  // key of the main window acting on the item: "Enter", "C"...
+    int accessRow = 0;         // 1..24 when gated by a row
+    std::string_view shortcut; // key of the main window acting on the item: "Enter", "C"...
     std::vector<MenuItem> children;
 
     bool isSeparator() const { return caption == "-"; }

@@ -155,8 +155,7 @@ bool needsNewInstallation(const std::filesystem::path& folder)
     return !std::filesystem::exists(folder / "tavolim.ini");
 }
 
-bool createNewInstallation(const std::filesystem::path& folder,
-                           std::chrono::year_month_day today)
+bool createNewInstallation(const std::filesystem::path& folder, std::chrono::year_month_day today)
 {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);

@@ -13,7 +13,6 @@ bool needsNewInstallation(const std::filesystem::path& folder);
 // operator "Tavolim" (level 1, no password), the access rows, the sections, one media and one
 // label with a full price and term table, and the store data. Files that already exist are
 // left as they are, so a half-installed folder is completed, never overwritten.
-bool createNewInstallation(const std::filesystem::path& folder,
-                           std::chrono::year_month_day today);
+bool createNewInstallation(const std::filesystem::path& folder, std::chrono::year_month_day today);
 
 } // namespace tavolim::core

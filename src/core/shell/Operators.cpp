@@ -44,11 +44,16 @@ unsigned char lowerByte(unsigned char b)
         return static_cast<unsigned char>(b + 0x20);
     }
     switch (b) {
-    case 0x8A: return 0x9A; // Š
-    case 0x8C: return 0x9C; // Œ
-    case 0x8E: return 0x9E; // Ž
-    case 0x9F: return 0xFF; // Ÿ
-    default: return b;
+    case 0x8A:
+        return 0x9A; // Š
+    case 0x8C:
+        return 0x9C; // Œ
+    case 0x8E:
+        return 0x9E; // Ž
+    case 0x9F:
+        return 0xFF; // Ÿ
+    default:
+        return b;
     }
 }
 
@@ -112,8 +117,9 @@ int administratorCount(const GeneralRulesRecord& rules)
 std::string normalizeCredential(std::string_view text)
 {
     std::string bytes = toCp1252(trim(text));
-    std::transform(bytes.begin(), bytes.end(), bytes.begin(),
-                   [](char c) { return static_cast<char>(lowerByte(static_cast<unsigned char>(c))); });
+    std::transform(bytes.begin(), bytes.end(), bytes.begin(), [](char c) {
+        return static_cast<char>(lowerByte(static_cast<unsigned char>(c)));
+    });
     return fromCp1252(bytes);
 }
 
@@ -125,8 +131,8 @@ std::string scramblePassword(std::string_view password)
 std::string unscramblePassword(std::string_view stored, int length)
 {
     std::string bytes = toCp1252(stored);
-    const auto wanted = static_cast<std::size_t>(std::clamp(length, 0,
-                                                            static_cast<int>(kMaxPasswordLength)));
+    const auto wanted =
+        static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(kMaxPasswordLength)));
     bytes.resize(wanted, ' ');
     return fromCp1252(rotate(std::move(bytes), -1));
 }

@@ -19,18 +19,18 @@ struct Key {
 };
 
 constexpr Key<std::int16_t> kRegistryInts[] = {
-    {"ImpNotaLoc", &Options::ImpNotaLoc},   {"ImpNotaDev", &Options::ImpNotaDev},
-    {"ImpNotaPag", &Options::ImpNotaPag},   {"ImpNotaCred", &Options::ImpNotaCred},
-    {"ImpNotaDeb", &Options::ImpNotaDeb},   {"ImpNotaVda", &Options::ImpNotaVda},
+    {"ImpNotaLoc", &Options::ImpNotaLoc},       {"ImpNotaDev", &Options::ImpNotaDev},
+    {"ImpNotaPag", &Options::ImpNotaPag},       {"ImpNotaCred", &Options::ImpNotaCred},
+    {"ImpNotaDeb", &Options::ImpNotaDeb},       {"ImpNotaVda", &Options::ImpNotaVda},
     {"ImpNotaVdaCli", &Options::ImpNotaVdaCli}, {"NCol", &Options::NCol},
 };
 
 constexpr Key<std::string> kRegistryTexts[] = {
-    {"Cabeçalho", &Options::Cabecalho}, {"ObsLoc", &Options::ObsLoc},
-    {"ObsDev", &Options::ObsDev},       {"ObsPag", &Options::ObsPag},
-    {"ObsCred", &Options::ObsCred},     {"FonteImp", &Options::FonteImp},
+    {"Cabeçalho", &Options::Cabecalho},     {"ObsLoc", &Options::ObsLoc},
+    {"ObsDev", &Options::ObsDev},           {"ObsPag", &Options::ObsPag},
+    {"ObsCred", &Options::ObsCred},         {"FonteImp", &Options::FonteImp},
     {"CmdImpAntes", &Options::CmdImpAntes}, {"CmdImpDepois", &Options::CmdImpDepois},
-    {"Imagem", &Options::Imagem},       {"Tipo", &Options::Tipo},
+    {"Imagem", &Options::Imagem},           {"Tipo", &Options::Tipo},
     {"PortaImp", &Options::PortaImp},
 };
 
@@ -172,8 +172,7 @@ std::optional<std::uint8_t> parseByte(std::string_view raw)
 
 std::string readRegistry(const SettingsStore& settings, const char* key)
 {
-    return settings.read(std::string(kOptionsApplication), std::string(kOptionsSection), key,
-                         "");
+    return settings.read(std::string(kOptionsApplication), std::string(kOptionsSection), key, "");
 }
 
 void writeRegistry(SettingsStore& settings, const char* key, const std::string& value)

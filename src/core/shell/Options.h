@@ -32,7 +32,7 @@ struct Options {
     std::string ObsCred;
     std::int16_t NCol = 40; // receipt width, 40 or 45
     std::string FonteImp;
-    std::string CmdImpAntes;  // decimal bytes separated by ","
+    std::string CmdImpAntes; // decimal bytes separated by ","
     std::string CmdImpDepois;
     std::string Imagem;
     std::string Tipo; // "Centralizado", "Justificado" or "LadoALado", any case

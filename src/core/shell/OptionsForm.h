@@ -56,8 +56,7 @@ public:
 
     // OK: validates, then stores the edited options into `target` and writes their keys.
     // False when refused (the window stays open).
-    bool save(Options& target, SettingsStore& settings, ConfigFile& config,
-              Dialogs& dialogs) const;
+    bool save(Options& target, SettingsStore& settings, ConfigFile& config, Dialogs& dialogs) const;
 
     // Closing: with changes, asks whether to save them first. True when the window may close.
     bool confirmClose(Options& target, SettingsStore& settings, ConfigFile& config,

@@ -35,18 +35,39 @@ template <class Records, class F>
 bool withCurrent(Records& r, FileKind kind, F&& f)
 {
     switch (kind) {
-    case FileKind::Clients: f(r.client); return true;
-    case FileKind::Dependents: f(r.dependent); return true;
-    case FileKind::Tapes: f(r.tape); return true;
-    case FileKind::Distributors: f(r.distributor); return true;
-    case FileKind::Labels: f(r.label); return true;
-    case FileKind::Media: f(r.media); return true;
-    case FileKind::Actors: f(r.actor); return true;
-    case FileKind::GeneralRules: f(r.rules); return true;
-    case FileKind::Store: f(r.store); return true;
-    case FileKind::Products: f(r.product); return true;
+    case FileKind::Clients:
+        f(r.client);
+        return true;
+    case FileKind::Dependents:
+        f(r.dependent);
+        return true;
+    case FileKind::Tapes:
+        f(r.tape);
+        return true;
+    case FileKind::Distributors:
+        f(r.distributor);
+        return true;
+    case FileKind::Labels:
+        f(r.label);
+        return true;
+    case FileKind::Media:
+        f(r.media);
+        return true;
+    case FileKind::Actors:
+        f(r.actor);
+        return true;
+    case FileKind::GeneralRules:
+        f(r.rules);
+        return true;
+    case FileKind::Store:
+        f(r.store);
+        return true;
+    case FileKind::Products:
+        f(r.product);
+        return true;
     case FileKind::TapeHistory:
-    case FileKind::ProductHistory: return false;
+    case FileKind::ProductHistory:
+        return false;
     }
     return false;
 }

@@ -88,8 +88,7 @@ void DeletedList::dropLast()
     writeCount(static_cast<std::int32_t>(list.size() - 1));
 }
 
-std::int32_t DeletedList::takeOldest(const std::function<bool(std::int32_t)>& isFree,
-                                    bool remove)
+std::int32_t DeletedList::takeOldest(const std::function<bool(std::int32_t)>& isFree, bool remove)
 {
     auto bytes = binaryfile::readAll(m_file);
     const auto list = entries();

@@ -30,10 +30,9 @@ void DeletedNameTails::keep(FileKind kind, std::int32_t number, char tail)
             break;
         }
     }
-    const std::uint8_t entry[kEntry] = {static_cast<std::uint8_t>(kind),
-                                        static_cast<std::uint8_t>(number),
-                                        static_cast<std::uint8_t>(number >> 8),
-                                        static_cast<std::uint8_t>(tail)};
+    const std::uint8_t entry[kEntry] = {
+        static_cast<std::uint8_t>(kind), static_cast<std::uint8_t>(number),
+        static_cast<std::uint8_t>(number >> 8), static_cast<std::uint8_t>(tail)};
     binaryfile::writeAt(m_file, at, entry);
 }
 

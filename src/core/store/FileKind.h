@@ -24,7 +24,7 @@ enum class FileKind : std::int16_t {
 
 struct FileKindInfo {
     FileKind kind;
-    std::string_view fileName;    // in the data folder
+    std::string_view fileName; // in the data folder
     std::size_t recordLength;
     std::string_view deletedList; // "" when the kind keeps none
     std::size_t nameOffset;       // name field that carries the "#" deleted mark; width 0: none

@@ -110,8 +110,7 @@ std::int32_t MemoStore::newMemoNumber()
         const auto directory = binaryfile::readAll(file(DirectoryFile));
         const std::size_t count = directory.size() / EntrySize;
         for (std::size_t k = 0; k < count; ++k) {
-            const std::span<const std::uint8_t> bytes(directory.data() + k * EntrySize,
-                                                      EntrySize);
+            const std::span<const std::uint8_t> bytes(directory.data() + k * EntrySize, EntrySize);
             if (decodeEntry(bytes).PosMemo == FreeNumber) {
                 --m_counters.MemosLivres;
                 return static_cast<std::int32_t>(k + 1);

@@ -32,8 +32,16 @@ public:
     constexpr Money operator+(Money o) const { return Money(m_thousandths + o.m_thousandths); }
     constexpr Money operator-(Money o) const { return Money(m_thousandths - o.m_thousandths); }
     constexpr Money operator*(std::int64_t k) const { return Money(m_thousandths * k); }
-    constexpr Money& operator+=(Money o) { m_thousandths += o.m_thousandths; return *this; }
-    constexpr Money& operator-=(Money o) { m_thousandths -= o.m_thousandths; return *this; }
+    constexpr Money& operator+=(Money o)
+    {
+        m_thousandths += o.m_thousandths;
+        return *this;
+    }
+    constexpr Money& operator-=(Money o)
+    {
+        m_thousandths -= o.m_thousandths;
+        return *this;
+    }
     constexpr auto operator<=>(const Money&) const = default;
 
 private:

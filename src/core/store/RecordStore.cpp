@@ -50,8 +50,7 @@ std::string* nameOf(R& r)
 
 } // namespace
 
-std::string markDeletedName(const std::string& name, std::size_t width,
-                            std::optional<char>* tail)
+std::string markDeletedName(const std::string& name, std::size_t width, std::optional<char>* tail)
 {
     std::string bytes = toCp1252(name);
     while (!bytes.empty() && bytes.back() == ' ') {
@@ -111,10 +110,9 @@ void RecordStore::readRecord(FileKind kind, int number, bool force)
             return;
         }
         const auto& info = fileKindInfo(kind);
-        const auto bytes = binaryfile::readAt(filePath(kind),
-                                              static_cast<std::uint64_t>(number - 1) *
-                                                  info.recordLength,
-                                              info.recordLength);
+        const auto bytes = binaryfile::readAt(
+            filePath(kind), static_cast<std::uint64_t>(number - 1) * info.recordLength,
+            info.recordLength);
         ++m_fileReads;
         record.decode(bytes);
         if (kind == FileKind::Clients) {
@@ -302,8 +300,8 @@ std::vector<RecordStore::DeletedEntry> RecordStore::listDeleted(FileKind kind)
             filePath(kind),
             static_cast<std::uint64_t>(number - 1) * info.recordLength + info.nameOffset,
             info.nameWidth);
-        const std::string name = decodeField(
-            std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
+        const std::string name =
+            decodeField(std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
         if (isDeletedName(name)) {
             out.push_back({number, name.substr(1)});
         }
@@ -330,21 +328,19 @@ std::optional<std::string> RecordStore::restoreRecord(FileKind kind, std::int32_
 }
 
 void RecordStore::scanRaw(
-    FileKind kind,
-    const std::function<void(std::int32_t, std::span<const std::uint8_t>)>& f) const
+    FileKind kind, const std::function<void(std::int32_t, std::span<const std::uint8_t>)>& f) const
 {
     const std::size_t length = fileKindInfo(kind).recordLength;
     const std::int32_t total = std::min(recordCount(kind), MaxRecords);
     // About 256 KB a block, in one reused buffer: few reads, no allocation per block.
     const std::size_t perBlock = std::max<std::size_t>(1, 262144 / length);
     std::int32_t number = 1;
-    binaryfile::readBlocks(
-        filePath(kind), 0, static_cast<std::uint64_t>(total) * length, perBlock * length,
-        [&](std::span<const std::uint8_t> block) {
-            for (std::size_t at = 0; at + length <= block.size(); at += length) {
-                f(number++, block.subspan(at, length));
-            }
-        });
+    binaryfile::readBlocks(filePath(kind), 0, static_cast<std::uint64_t>(total) * length,
+                           perBlock * length, [&](std::span<const std::uint8_t> block) {
+                               for (std::size_t at = 0; at + length <= block.size(); at += length) {
+                                   f(number++, block.subspan(at, length));
+                               }
+                           });
 }
 
 } // namespace tavolim::core

@@ -112,8 +112,7 @@ private:
 
 // The name field with "#" put in front, cut to the field width, and back. Names are UTF-8;
 // widths count code-page bytes. `tail` receives the byte the mark pushed out, if any.
-std::string markDeletedName(const std::string& name, std::size_t width,
-                            std::optional<char>* tail);
+std::string markDeletedName(const std::string& name, std::size_t width, std::optional<char>* tail);
 std::string unmarkDeletedName(const std::string& name, std::optional<char> tail);
 bool isDeletedName(const std::string& name);
 

@@ -53,8 +53,7 @@ void SynopsisStore::finishInterruptedCompaction() const
     }
 }
 
-void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse,
-                                  std::string text)
+void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse, std::string text)
 {
     finishInterruptedCompaction();
     // Trimmed first, so a text of spaces clears the synopsis instead of keeping an empty block.

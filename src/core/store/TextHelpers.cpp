@@ -8,7 +8,10 @@
 namespace tavolim::core {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Runs of digits of the text, each as a number (at most 9 digits kept per run).
 std::vector<std::pair<long, int>> digitRuns(std::string_view text)
@@ -115,8 +118,7 @@ std::int32_t textToDate(std::string_view text)
     const long day = runs[0].first;
     const long month = runs[1].first;
     long year = runs[2].first;
-    if (runs[0].second > 2 || runs[1].second > 2 || runs[2].second > 4 ||
-        runs[2].second == 3) {
+    if (runs[0].second > 2 || runs[1].second > 2 || runs[2].second > 4 || runs[2].second == 3) {
         return 0;
     }
     if (runs[2].second <= 2) {

@@ -49,8 +49,8 @@ struct QuietPorts final : Dialogs, Clock, SettingsStore, Printer, Progress, Laun
     {
         return std::nullopt;
     }
-    std::optional<std::chrono::year_month_day> askDate(const std::string&, const std::string&,
-                                          std::optional<std::chrono::year_month_day>) override
+    std::optional<std::chrono::year_month_day> askDate(
+        const std::string&, const std::string&, std::optional<std::chrono::year_month_day>) override
     {
         return std::nullopt;
     }

@@ -85,8 +85,8 @@ private:
 
 class SampleBuilder {
 public:
-    SampleBuilder(RecordStore& store, MemoStore& memos, SynopsisStore& synopses,
-                  SampleSize size, std::chrono::year_month_day today)
+    SampleBuilder(RecordStore& store, MemoStore& memos, SynopsisStore& synopses, SampleSize size,
+                  std::chrono::year_month_day today)
         : m_store(store), m_memos(memos), m_synopses(synopses), m_size(size),
           m_today(sys_days(today)), m_dice(kSeed)
     {
@@ -168,8 +168,8 @@ bool SampleBuilder::run(Progress* progress)
     const std::int16_t wasteBefore = m_store.rules().SinopsesDesperdicio;
 
     ProgressSteps steps(progress, m_size.clientes + m_size.fitas + m_size.produtos);
-    const bool ok = distributors() && clients(steps) && tapes(steps) && products(steps) &&
-                    storeData();
+    const bool ok =
+        distributors() && clients(steps) && tapes(steps) && products(steps) && storeData();
     m_store.rules().SinopsesDesperdicio = wasteBefore;
     return m_store.writeRecord(FileKind::GeneralRules, 1) && ok;
 }
@@ -271,8 +271,7 @@ bool SampleBuilder::clients(ProgressSteps& steps)
            dependents.save(m_store, FileKind::Dependents);
 }
 
-DependentRecord SampleBuilder::dependent(ClientRecord& holder, sys_days holderSince,
-                                         bool first)
+DependentRecord SampleBuilder::dependent(ClientRecord& holder, sys_days holderSince, bool first)
 {
     const auto kin = sample::kinship(m_dice, holder.Sexo, first);
     DependentRecord d;
@@ -329,7 +328,10 @@ bool SampleBuilder::tapes(ProgressSteps& steps)
     int n = 1;
     while (n <= count) {
         const int roll = m_dice.between(1, 100);
-        const int copies = std::min(roll <= 50 ? 1 : roll <= 80 ? 2 : roll <= 95 ? 3 : 5,
+        const int copies = std::min(roll <= 50   ? 1
+                                    : roll <= 80 ? 2
+                                    : roll <= 95 ? 3
+                                                 : 5,
                                     count - n + 1);
         const auto title = sample::filmTitle(m_dice);
         const int year = m_dice.between(std::max(1975, thisYear - 30), thisYear);
@@ -445,8 +447,8 @@ bool SampleBuilder::products(ProgressSteps& steps)
         p.Preco = Money::fromCents(m_dice.between(kind.lowCents / 10, kind.highCents / 10) * 10);
         p.ValorCompra = Money::fromCents(p.Preco.roundedCents() * m_dice.between(50, 70) / 100);
         // Snacks mostly come from the wholesaler, the last distributor.
-        p.Distribuidor = code(m_dice.chance(60) ? m_distributors
-                                                : m_dice.between(1, m_distributors));
+        p.Distribuidor =
+            code(m_dice.chance(60) ? m_distributors : m_dice.between(1, m_distributors));
         file.add(p);
         steps.advance();
     }
@@ -477,8 +479,8 @@ bool SampleBuilder::storeData()
 
 } // namespace
 
-bool fillSampleStore(RecordStore& store, MemoStore& memos, SynopsisStore& synopses,
-                     SampleSize size, std::chrono::year_month_day today, Progress* progress)
+bool fillSampleStore(RecordStore& store, MemoStore& memos, SynopsisStore& synopses, SampleSize size,
+                     std::chrono::year_month_day today, Progress* progress)
 {
     return SampleBuilder(store, memos, synopses, size, today).run(progress);
 }

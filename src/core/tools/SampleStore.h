@@ -29,8 +29,7 @@ struct SampleSize {
 // Returns false, writing nothing, when clients, dependents, tapes, actors, distributors or
 // products already exist, or when tapes are asked for and the store has no label or media;
 // false also when a write fails (what was written stays).
-bool fillSampleStore(RecordStore& store, MemoStore& memos, SynopsisStore& synopses,
-                     SampleSize size, std::chrono::year_month_day today,
-                     Progress* progress = nullptr);
+bool fillSampleStore(RecordStore& store, MemoStore& memos, SynopsisStore& synopses, SampleSize size,
+                     std::chrono::year_month_day today, Progress* progress = nullptr);
 
 } // namespace tavolim::core

@@ -6,35 +6,36 @@ namespace tavolim::core::sample {
 namespace {
 
 constexpr std::array<std::string_view, 30> kMaleNames = {
-    "João", "José", "Antônio", "Francisco", "Carlos", "Paulo", "Pedro", "Lucas", "Luiz",
-    "Marcos", "Gabriel", "Rafael", "Daniel", "Marcelo", "Bruno", "Eduardo", "Felipe",
-    "Raimundo", "Rodrigo", "Sérgio", "Fábio", "André", "Márcio", "Tiago", "Gustavo", "Ricardo",
-    "Fernando", "Júlio", "Vinícius", "Otávio",
+    "João",    "José",     "Antônio",  "Francisco", "Carlos",   "Paulo",   "Pedro",  "Lucas",
+    "Luiz",    "Marcos",   "Gabriel",  "Rafael",    "Daniel",   "Marcelo", "Bruno",  "Eduardo",
+    "Felipe",  "Raimundo", "Rodrigo",  "Sérgio",    "Fábio",    "André",   "Márcio", "Tiago",
+    "Gustavo", "Ricardo",  "Fernando", "Júlio",     "Vinícius", "Otávio",
 };
 
 constexpr std::array<std::string_view, 30> kFemaleNames = {
-    "Maria", "Ana", "Francisca", "Antônia", "Adriana", "Juliana", "Márcia", "Fernanda",
-    "Patrícia", "Aline", "Sandra", "Camila", "Amanda", "Bruna", "Jéssica", "Letícia", "Júlia",
-    "Luciana", "Vanessa", "Mariana", "Gabriela", "Vera", "Vitória", "Larissa", "Cláudia",
-    "Beatriz", "Renata", "Simone", "Tânia", "Débora",
+    "Maria",    "Ana",     "Francisca", "Antônia", "Adriana",  "Juliana", "Márcia",  "Fernanda",
+    "Patrícia", "Aline",   "Sandra",    "Camila",  "Amanda",   "Bruna",   "Jéssica", "Letícia",
+    "Júlia",    "Luciana", "Vanessa",   "Mariana", "Gabriela", "Vera",    "Vitória", "Larissa",
+    "Cláudia",  "Beatriz", "Renata",    "Simone",  "Tânia",    "Débora",
 };
 
 constexpr std::array<std::string_view, 38> kFamilyNames = {
-    "Silva", "Santos", "Oliveira", "Souza", "Rodrigues", "Ferreira", "Alves", "Pereira", "Lima",
-    "Gomes", "Costa", "Ribeiro", "Martins", "Carvalho", "Almeida", "Lopes", "Soares",
-    "Fernandes", "Vieira", "Barbosa", "Rocha", "Dias", "Nascimento", "Andrade", "Moreira",
-    "Nunes", "Marques", "Machado", "Mendes", "Freitas", "Cardoso", "Ramos", "Gonçalves",
-    "Santana", "Teixeira", "Araújo", "Conceição", "Cavalcanti",
+    "Silva",   "Santos",     "Oliveira",   "Souza",     "Rodrigues", "Ferreira", "Alves",
+    "Pereira", "Lima",       "Gomes",      "Costa",     "Ribeiro",   "Martins",  "Carvalho",
+    "Almeida", "Lopes",      "Soares",     "Fernandes", "Vieira",    "Barbosa",  "Rocha",
+    "Dias",    "Nascimento", "Andrade",    "Moreira",   "Nunes",     "Marques",  "Machado",
+    "Mendes",  "Freitas",    "Cardoso",    "Ramos",     "Gonçalves", "Santana",  "Teixeira",
+    "Araújo",  "Conceição",  "Cavalcanti",
 };
 
 constexpr std::array<std::string_view, 12> kForeignFirstNames = {
-    "John", "Michael", "Robert", "Susan", "Mary", "Peter", "James", "Linda", "Kate", "Richard",
-    "Anne", "George",
+    "John",  "Michael", "Robert", "Susan",   "Mary", "Peter",
+    "James", "Linda",   "Kate",   "Richard", "Anne", "George",
 };
 
 constexpr std::array<std::string_view, 12> kForeignFamilyNames = {
-    "Smith", "Johnson", "Brown", "Miller", "Davis", "Wilson", "Moore", "Taylor", "Clark",
-    "Walker", "Hall", "Young",
+    "Smith", "Johnson", "Brown", "Miller", "Davis", "Wilson",
+    "Moore", "Taylor",  "Clark", "Walker", "Hall",  "Young",
 };
 
 struct Town {
@@ -54,23 +55,26 @@ constexpr std::array<Town, 6> kTowns = {{
 }};
 
 constexpr std::array<std::string_view, 16> kDistricts = {
-    "Centro", "Cambuí", "Taquaral", "Jardim América", "Vila Nova", "Bosque", "Botafogo",
-    "Guanabara", "Castelo", "Jardim Chapadão", "Vila Industrial", "São Bernardo",
-    "Jardim do Lago", "Parque Itália", "Santa Cândida", "Jardim Paulista",
+    "Centro",         "Cambuí",          "Taquaral",        "Jardim América",
+    "Vila Nova",      "Bosque",          "Botafogo",        "Guanabara",
+    "Castelo",        "Jardim Chapadão", "Vila Industrial", "São Bernardo",
+    "Jardim do Lago", "Parque Itália",   "Santa Cândida",   "Jardim Paulista",
 };
 
 constexpr std::array<std::string_view, 4> kStreetKinds = {"Rua", "Rua", "Avenida", "Travessa"};
 
 constexpr std::array<std::string_view, 18> kStreetNames = {
-    "das Flores", "Barão de Jaguara", "José Paulino", "Moraes Salles", "Brasil",
-    "Orosimbo Maia", "Tiradentes", "Sete de Setembro", "Quinze de Novembro", "Santos Dumont",
-    "dos Andradas", "Benjamin Constant", "Dom Pedro II", "Marechal Deodoro",
-    "Júlio de Mesquita", "Coronel Quirino", "das Amoreiras", "Princesa d'Oeste",
+    "das Flores",      "Barão de Jaguara", "José Paulino",
+    "Moraes Salles",   "Brasil",           "Orosimbo Maia",
+    "Tiradentes",      "Sete de Setembro", "Quinze de Novembro",
+    "Santos Dumont",   "dos Andradas",     "Benjamin Constant",
+    "Dom Pedro II",    "Marechal Deodoro", "Júlio de Mesquita",
+    "Coronel Quirino", "das Amoreiras",    "Princesa d'Oeste",
 };
 
 constexpr std::array<std::string_view, 7> kMailDomains = {
-    "gmail.com", "hotmail.com", "uol.com.br", "bol.com.br", "terra.com.br", "ig.com.br",
-    "yahoo.com.br",
+    "gmail.com",    "hotmail.com", "uol.com.br",   "bol.com.br",
+    "terra.com.br", "ig.com.br",   "yahoo.com.br",
 };
 
 struct Gendered {
@@ -112,16 +116,21 @@ struct Noun {
 };
 
 constexpr std::array<Noun, 30> kNouns = {{
-    {"Segredo", true, "Secret"}, {"Caminho", true, "Path"}, {"Destino", true, "Fate"},
-    {"Guerreiro", true, "Warrior"}, {"Mistério", true, "Mystery"}, {"Silêncio", true, "Silence"},
-    {"Tesouro", true, "Treasure"}, {"Império", true, "Empire"}, {"Retorno", true, "Return"},
-    {"Inverno", true, "Winter"}, {"Vento", true, "Wind"}, {"Jogo", true, "Game"},
-    {"Sonho", true, "Dream"}, {"Espelho", true, "Mirror"}, {"Detetive", true, "Detective"},
-    {"Noite", false, "Night"}, {"Cidade", false, "City"}, {"Ilha", false, "Island"},
-    {"Estrada", false, "Road"}, {"Promessa", false, "Promise"}, {"Sombra", false, "Shadow"},
-    {"Fuga", false, "Escape"}, {"Vingança", false, "Revenge"}, {"Tempestade", false, "Storm"},
-    {"Lenda", false, "Legend"}, {"Missão", false, "Mission"}, {"Casa", false, "House"},
-    {"Chave", false, "Key"}, {"Fronteira", false, "Frontier"}, {"Viagem", false, "Journey"},
+    {"Segredo", true, "Secret"},      {"Caminho", true, "Path"},
+    {"Destino", true, "Fate"},        {"Guerreiro", true, "Warrior"},
+    {"Mistério", true, "Mystery"},    {"Silêncio", true, "Silence"},
+    {"Tesouro", true, "Treasure"},    {"Império", true, "Empire"},
+    {"Retorno", true, "Return"},      {"Inverno", true, "Winter"},
+    {"Vento", true, "Wind"},          {"Jogo", true, "Game"},
+    {"Sonho", true, "Dream"},         {"Espelho", true, "Mirror"},
+    {"Detetive", true, "Detective"},  {"Noite", false, "Night"},
+    {"Cidade", false, "City"},        {"Ilha", false, "Island"},
+    {"Estrada", false, "Road"},       {"Promessa", false, "Promise"},
+    {"Sombra", false, "Shadow"},      {"Fuga", false, "Escape"},
+    {"Vingança", false, "Revenge"},   {"Tempestade", false, "Storm"},
+    {"Lenda", false, "Legend"},       {"Missão", false, "Mission"},
+    {"Casa", false, "House"},         {"Chave", false, "Key"},
+    {"Fronteira", false, "Frontier"}, {"Viagem", false, "Journey"},
 }};
 
 struct Adjective {
@@ -161,15 +170,21 @@ constexpr std::array<Matter, 7> kMatters = {{
 }};
 
 constexpr std::array<std::string_view, 9> kSettings = {
-    "uma pequena cidade do interior", "Nova York dos anos 70", "um navio perdido no Atlântico",
-    "uma estação espacial", "Paris", "uma fazenda no sertão", "um colégio interno",
-    "Londres durante a guerra", "uma ilha deserta",
+    "uma pequena cidade do interior",
+    "Nova York dos anos 70",
+    "um navio perdido no Atlântico",
+    "uma estação espacial",
+    "Paris",
+    "uma fazenda no sertão",
+    "um colégio interno",
+    "Londres durante a guerra",
+    "uma ilha deserta",
 };
 
 constexpr std::array<std::string_view, 9> kHeroes = {
-    "um detetive aposentado", "uma jovem professora", "um jovem casal", "um grupo de amigos",
-    "um piloto de corrida", "uma cientista", "um menino de dez anos", "um policial honesto",
-    "uma cantora de bar",
+    "um detetive aposentado", "uma jovem professora", "um jovem casal",
+    "um grupo de amigos",     "um piloto de corrida", "uma cientista",
+    "um menino de dez anos",  "um policial honesto",  "uma cantora de bar",
 };
 
 constexpr std::array<std::string_view, 5> kFinds = {
@@ -177,31 +192,40 @@ constexpr std::array<std::string_view, 5> kFinds = {
 };
 
 constexpr std::array<std::string_view, 7> kThings = {
-    "um mapa misterioso", "uma carta antiga", "um segredo de família", "uma fortuna escondida",
-    "um plano criminoso", "uma porta para outro mundo", "uma conspiração no governo",
+    "um mapa misterioso",         "uma carta antiga",   "um segredo de família",
+    "uma fortuna escondida",      "um plano criminoso", "uma porta para outro mundo",
+    "uma conspiração no governo",
 };
 
 constexpr std::array<std::string_view, 6> kGoals = {
-    "provar sua inocência", "salvar quem ama", "voltar para casa", "desvendar o mistério",
-    "vencer o campeonato", "impedir uma tragédia",
+    "provar sua inocência", "salvar quem ama",     "voltar para casa",
+    "desvendar o mistério", "vencer o campeonato", "impedir uma tragédia",
 };
 
 constexpr std::array<std::string_view, 5> kThreats = {
-    "seja tarde demais", "o inverno chegue", "os vilões cheguem primeiro",
+    "seja tarde demais",       "o inverno chegue",  "os vilões cheguem primeiro",
     "a polícia descubra tudo", "o tempo se esgote",
 };
 
 constexpr std::array<std::string_view, 6> kVerdicts = {
-    "Uma aventura emocionante para toda a família.", "Suspense do começo ao fim.",
-    "Vencedor de três prêmios internacionais.", "Uma comédia leve e divertida.",
-    "Baseado em fatos reais.", "Não recomendado para menores de 14 anos.",
+    "Uma aventura emocionante para toda a família.",
+    "Suspense do começo ao fim.",
+    "Vencedor de três prêmios internacionais.",
+    "Uma comédia leve e divertida.",
+    "Baseado em fatos reais.",
+    "Não recomendado para menores de 14 anos.",
 };
 
 constexpr std::array<std::string_view, 10> kNotes = {
-    "Cliente desde a inauguração.", "Prefere filmes de ação.", "Sempre devolve no prazo.",
-    "Avisar quando chegarem os lançamentos.", "Costuma atrasar as devoluções de sábado.",
-    "Pediu para não ligar depois das 22h.", "Indicado por outro cliente.",
-    "Gosta de filmes infantis para os filhos.", "Reserva sempre os lançamentos da semana.",
+    "Cliente desde a inauguração.",
+    "Prefere filmes de ação.",
+    "Sempre devolve no prazo.",
+    "Avisar quando chegarem os lançamentos.",
+    "Costuma atrasar as devoluções de sábado.",
+    "Pediu para não ligar depois das 22h.",
+    "Indicado por outro cliente.",
+    "Gosta de filmes infantis para os filhos.",
+    "Reserva sempre os lançamentos da semana.",
     "Pagamento só em dinheiro.",
 };
 
@@ -395,8 +419,7 @@ std::string asciiSlug(std::string_view utf8)
     return out;
 }
 
-std::string email(Dice& dice, std::string_view first, std::string_view surname,
-                  std::size_t width)
+std::string email(Dice& dice, std::string_view first, std::string_view surname, std::size_t width)
 {
     const std::string domain = "@" + std::string(dice.pick(kMailDomains));
     const std::string name = asciiSlug(first);
@@ -463,8 +486,8 @@ FilmTitle filmTitle(Dice& dice)
     FilmTitle t;
     if (dice.chance(60)) {
         const auto& adj = pickOf(dice, kAdjectives);
-        t.title = article + std::string(noun.pt) + " " +
-                  std::string(noun.male ? adj.male : adj.female);
+        t.title =
+            article + std::string(noun.pt) + " " + std::string(noun.male ? adj.male : adj.female);
         t.original = "The " + std::string(adj.en) + " " + std::string(noun.en);
     } else {
         const auto& matter = pickOf(dice, kMatters);
@@ -485,8 +508,8 @@ FilmTitle filmTitle(Dice& dice)
 std::string synopsis(Dice& dice)
 {
     std::string s = "Em " + std::string(dice.pick(kSettings)) + ", " +
-                    std::string(dice.pick(kHeroes)) + " " + std::string(dice.pick(kFinds)) +
-                    " " + std::string(dice.pick(kThings)) + ". Agora precisa " +
+                    std::string(dice.pick(kHeroes)) + " " + std::string(dice.pick(kFinds)) + " " +
+                    std::string(dice.pick(kThings)) + ". Agora precisa " +
                     std::string(dice.pick(kGoals)) + " antes que " +
                     std::string(dice.pick(kThreats)) + ".";
     if (dice.chance(60)) {

@@ -50,8 +50,7 @@ Address storeAddress();
 std::string homePhone(Dice& dice);
 std::string mobilePhone(Dice& dice);
 // Built from the name without accents; "" when nothing fits in `width` bytes.
-std::string email(Dice& dice, std::string_view first, std::string_view surname,
-                  std::size_t width);
+std::string email(Dice& dice, std::string_view first, std::string_view surname, std::size_t width);
 // Formatted with valid check digits, so a validating screen accepts them.
 std::string cpf(Dice& dice);
 std::string cnpj(Dice& dice);

@@ -24,9 +24,9 @@ void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QStrin
 {
     // The modal window's focus, even before the platform has made the window active.
     QWidget* modal = QApplication::activeModalWidget();
-    QWidget* target = to                                  ? to
-                      : modal && modal->focusWidget()     ? modal->focusWidget()
-                                                          : QApplication::focusWidget();
+    QWidget* target = to                              ? to
+                      : modal && modal->focusWidget() ? modal->focusWidget()
+                                                      : QApplication::focusWidget();
     ASSERT_NE(target, nullptr);
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
@@ -114,7 +114,11 @@ TEST_F(CounterKeyboardTest, FromTheMainWindowAClerkRentsThreeTapesAndPrintsWitho
     window.activateWindow();
     QApplication::processEvents();
     Road road({
-        {"frmProcura", [] { type("1"); key(Qt::Key_Return); }},
+        {"frmProcura",
+         [] {
+             type("1");
+             key(Qt::Key_Return);
+         }},
         {"frmSitua_o", [] { key(Qt::Key_L, Qt::AltModifier); }},
         {"frmLoca_o",
          [] {

@@ -140,8 +140,8 @@ TEST_F(ReceiptWindowsTest, NoteTagTellsOkFromCancel)
         const char* button; // nullptr: Esc
         QString tag;
     };
-    const Case cases[] = {{"cmdOK", QString()}, {"cmdCancelar", QStringLiteral("x")},
-                          {nullptr, QStringLiteral("x")}};
+    const Case cases[] = {
+        {"cmdOK", QString()}, {"cmdCancelar", QStringLiteral("x")}, {nullptr, QStringLiteral("x")}};
     for (const Case& c : cases) {
         NoteDialog note;
         note.show();

@@ -172,8 +172,7 @@ TEST(ChooserWindow, ReturnsTheLineClickedShownOrNone)
         {[](ChooserWindow& w) { click(w, "cmdCancelar"); }, std::nullopt},
     };
     for (const auto& c : cases) {
-        ChooserWindow window("Clique no Selo",
-                             {"001 Lançamento", "002 Catálogo", "003 Infantil"});
+        ChooserWindow window("Clique no Selo", {"001 Lançamento", "002 Catálogo", "003 Infantil"});
         window.show();
 
         c.act(window);

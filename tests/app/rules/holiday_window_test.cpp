@@ -30,8 +30,8 @@ TEST_F(HolidayWindowTest, MarksDaysOfBothMonthsAndOkWritesThem)
     auto click = [&](const char* name) { window.findChild<QPushButton*>(name)->click(); };
     window.show();
 
-    for (const QDate day : {QDate(2026, 12, 25), QDate(2026, 12, 8), QDate(2027, 1, 1),
-                            QDate(2027, 1, 20)}) {
+    for (const QDate day :
+         {QDate(2026, 12, 25), QDate(2026, 12, 8), QDate(2027, 1, 1), QDate(2027, 1, 20)}) {
         calendar->setSelectedDate(day);
         click("cmdMarcar");
     }
@@ -42,8 +42,8 @@ TEST_F(HolidayWindowTest, MarksDaysOfBothMonthsAndOkWritesThem)
     // The unmarked 20 January is left out of what was written.
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(calendar->maximumDate(), QDate(2027, 1, 31));
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
-                                        "Feriados\n   Mês Atual : 8, 25\n   Próximo Mês : 1"});
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{"Feriados\n   Mês Atual : 8, 25\n   Próximo Mês : 1"});
     state.records().readRecord(core::FileKind::GeneralRules, 1, true);
     EXPECT_TRUE(state.records().rules().FeriadosOk3);
 }

@@ -67,11 +67,10 @@ TEST_F(OptionsWindowTest, OkWritesTheControlsToTheSettings)
         const char* key;
         const char* value;
     };
-    for (const Key& k : {Key{"MostrarLeg", "False"}, Key{"VerifNomeECod", "True"},
-                         Key{"ConfirmOp", "True"}, Key{"MostraUltReg", "True"},
-                         Key{"AcaoQdoSaiForm", "2"}, Key{"AskForBackUp", "True"},
-                         Key{"FlagsAskBak", "38"}, Key{"ProcEsp", "False"},
-                         Key{"VerifHist", "True"}}) {
+    for (const Key& k :
+         {Key{"MostrarLeg", "False"}, Key{"VerifNomeECod", "True"}, Key{"ConfirmOp", "True"},
+          Key{"MostraUltReg", "True"}, Key{"AcaoQdoSaiForm", "2"}, Key{"AskForBackUp", "True"},
+          Key{"FlagsAskBak", "38"}, Key{"ProcEsp", "False"}, Key{"VerifHist", "True"}}) {
         EXPECT_EQ(config(k.key), k.value) << k.key;
     }
     EXPECT_EQ(state.options().FlagsAskBak, 38);
@@ -135,8 +134,7 @@ TEST_F(OptionsWindowTest, HolderAccountWarnsAndClosingWithChangesAsks)
 
     EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(dialogs.shownTexts(),
-              std::vector<std::string>(2, "Deseja salvar as alterações ?"));
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>(2, "Deseja salvar as alterações ?"));
     EXPECT_FALSE(state.options().UnicaConta);
     EXPECT_EQ(config("UnicaConta"), "-");
 }

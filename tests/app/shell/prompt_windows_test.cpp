@@ -50,9 +50,8 @@ TEST(DatePromptWindow, TypingKeepsTheDateFormAndOkRefusesWhatIsNoDate)
 
         EXPECT_EQ(window.date(), c.accepted) << c.keys.toStdString();
         EXPECT_EQ(window.isVisible(), !c.accepted);
-        EXPECT_EQ(dialogs.shownTexts(),
-                  c.accepted ? std::vector<std::string>{}
-                             : std::vector<std::string>{"Data Inválida!"});
+        EXPECT_EQ(dialogs.shownTexts(), c.accepted ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{"Data Inválida!"});
     }
 }
 

@@ -83,17 +83,29 @@ TEST(QtDialogs, MessageShowsItsFlagsAndAnswersTheButtonPressed)
     };
     const Case cases[] = {
         {16, "", press(Qt::Key_Escape), Answer::Ok, QMessageBox::Critical, {"OK"}},
-        {48 + 1, "Erro", press(Qt::Key_Escape), Answer::Cancel, QMessageBox::Warning,
+        {48 + 1,
+         "Erro",
+         press(Qt::Key_Escape),
+         Answer::Cancel,
+         QMessageBox::Warning,
          {"Cancelar", "OK"}},
         {64 + 1, "", click("OK"), Answer::Ok, QMessageBox::Information, {"Cancelar", "OK"}},
-        {32 + 3, "Dia de BackUp", press(Qt::Key_Escape), Answer::Cancel, QMessageBox::Question,
+        {32 + 3,
+         "Dia de BackUp",
+         press(Qt::Key_Escape),
+         Answer::Cancel,
+         QMessageBox::Question,
          {"&Não", "&Sim", "Cancelar"}},
         {32 + 4, "", press(Qt::Key_Escape), Answer::No, QMessageBox::Question, {"&Não", "&Sim"}},
         {32 + 4, "", press(Qt::Key_S), Answer::Yes, QMessageBox::Question, {"&Não", "&Sim"}},
         {4, "", press(Qt::Key_Return), Answer::Yes, QMessageBox::NoIcon, {"&Não", "&Sim"}},
         // The default-button bits move Enter to the second or third button.
         {4 + 256, "", press(Qt::Key_Return), Answer::No, QMessageBox::NoIcon, {"&Não", "&Sim"}},
-        {3 + 512, "", press(Qt::Key_Return), Answer::Cancel, QMessageBox::NoIcon,
+        {3 + 512,
+         "",
+         press(Qt::Key_Return),
+         Answer::Cancel,
+         QMessageBox::NoIcon,
          {"&Não", "&Sim", "Cancelar"}},
     };
 
@@ -126,10 +138,8 @@ TEST(QtDialogs, ChooseAnswersThePositionOfTheButtonAndZeroForEsc)
         qsizetype buttons;
     };
     const Case cases[] = {
-        {"&Cancelar", press(Qt::Key_P), 2, 3},
-        {"&Cancelar", click("&Cancelar"), 3, 3},
-        {"&Cancelar", press(Qt::Key_Escape), 0, 3},
-        {"", [](QWidget& w) { w.close(); }, 0, 2},
+        {"&Cancelar", press(Qt::Key_P), 2, 3},      {"&Cancelar", click("&Cancelar"), 3, 3},
+        {"&Cancelar", press(Qt::Key_Escape), 0, 3}, {"", [](QWidget& w) { w.close(); }, 0, 2},
         {"", press(Qt::Key_Return), 1, 2},
     };
 
@@ -140,8 +150,8 @@ TEST(QtDialogs, ChooseAnswersThePositionOfTheButtonAndZeroForEsc)
             c.act(w);
         });
 
-        const int choice = QtDialogs().choose("Desfazer exclusão de", "", "&Fitas", "&Produtos",
-                                              c.third);
+        const int choice =
+            QtDialogs().choose("Desfazer exclusão de", "", "&Fitas", "&Produtos", c.third);
 
         EXPECT_EQ(choice, c.expected) << c.third;
         EXPECT_EQ(shown, c.buttons) << c.third;

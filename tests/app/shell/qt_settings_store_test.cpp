@@ -21,8 +21,7 @@ protected:
 
     QSettings file() const
     {
-        return QSettings(QDir(home.path()).filePath("Tavolim/Tavolim.conf"),
-                         QSettings::IniFormat);
+        return QSettings(QDir(home.path()).filePath("Tavolim/Tavolim.conf"), QSettings::IniFormat);
     }
 
     QTemporaryDir home;
@@ -32,8 +31,9 @@ protected:
 TEST_F(QtSettingsStoreTest, TextComesBackExactlyAndOnlyWhereItWasWritten)
 {
     const std::string values[] = {
-        "True", "", "  espaços nas pontas  ", "a, b, c", "Opções: ação", "-1",
-        R"(C:\Imagens\fundo.bmp)", "linha 1\nlinha 2", "#;=[]",
+        "True",         "",   "  espaços nas pontas  ",  "a, b, c",
+        "Opções: ação", "-1", R"(C:\Imagens\fundo.bmp)", "linha 1\nlinha 2",
+        "#;=[]",
     };
 
     for (const std::string& value : values) {

@@ -29,17 +29,23 @@ TEST(BookRecords, FieldsTileTheDocumentedLayouts)
 {
     const std::vector<LayoutCase> cases = {
         layoutCase<PositionRecord>("PosLivFt", {{"PrimeiroReg", 0}, {"QtdRegs", 4}}),
-        layoutCase<TapeBookRecord>("LivroFts", {{"Dependente", 4}, {"DataLoc", 6}, {"Valor", 10},
-                                                {"DataDev", 14}, {"QtdDiarias", 18},
+        layoutCase<TapeBookRecord>("LivroFts", {{"Dependente", 4},
+                                                {"DataLoc", 6},
+                                                {"Valor", 10},
+                                                {"DataDev", 14},
+                                                {"QtdDiarias", 18},
                                                 {"ValorDev", 20}}),
         layoutCase<ReturnedTapeRecord>("FitasDev", {{"RegLivro", 0}}),
         layoutCase<SaleBookRecord>("LivroCx", {{"Produto", 4}, {"Qtd", 6}, {"PrecoUnit", 8}}),
-        layoutCase<DailyTotalsRecord>("Caixa", {{"FitasLocadas", 4}, {"NumVendas", 8},
-                                                {"ItensVendidos", 10}, {"LocPago", 14},
-                                                {"Pagamentos", 34}, {"Entrada", 46}}),
+        layoutCase<DailyTotalsRecord>("Caixa", {{"FitasLocadas", 4},
+                                                {"NumVendas", 8},
+                                                {"ItensVendidos", 10},
+                                                {"LocPago", 14},
+                                                {"Pagamentos", 34},
+                                                {"Entrada", 46}}),
         layoutCase<TapeHistoryRecord>("HistFita", {{"Fita", 0}, {"RegLivro", 200}}),
-        layoutCase<ProductHistoryRecord>("HistProd", {{"Data", 0}, {"Produto", 400},
-                                                      {"Qtd", 600}, {"Valor", 800}}),
+        layoutCase<ProductHistoryRecord>(
+            "HistProd", {{"Data", 0}, {"Produto", 400}, {"Qtd", 600}, {"Valor", 800}}),
     };
 
     for (const auto& c : cases) {

@@ -29,8 +29,8 @@ TEST_F(DayRollTest, StartingThreeDaysAfterTheLastDayHeldAddsTwoEmptyDaysAndToday
         const char* file;
         std::int32_t next;
     };
-    for (const auto& e : {Expected{"PosLivFt.tvl", 3}, Expected{"PosFtDev.tvl", 1},
-                          Expected{"PosLivCx.tvl", 2}}) {
+    for (const auto& e :
+         {Expected{"PosLivFt.tvl", 3}, Expected{"PosFtDev.tvl", 1}, Expected{"PosLivCx.tvl", 2}}) {
         SCOPED_TRACE(e.file);
         const auto days = readAll<PositionRecord>(e.file);
         ASSERT_EQ(days.size(), 5u); // header, the 10th, 11th, 12th and 13th

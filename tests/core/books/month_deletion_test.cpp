@@ -121,8 +121,8 @@ TEST_F(MonthDeletionTest, EveryKeptRentalReturnAndHistoryEntryNamesWhatItNamedBe
     };
     const auto original = binaryfile::readAll(folder.file("LivroFts.tvl"));
     std::vector<std::pair<const char*, std::vector<std::uint8_t>>> files;
-    for (const char* f : {"LivroFts.tvl", "PosLivFt.tvl", "FitasDev.tvl", "PosFtDev.tvl",
-                          "HistFita.tvl"}) {
+    for (const char* f :
+         {"LivroFts.tvl", "PosLivFt.tvl", "FitasDev.tvl", "PosFtDev.tvl", "HistFita.tvl"}) {
         files.emplace_back(f, binaryfile::readAll(folder.file(f)));
     }
 
@@ -166,13 +166,11 @@ TEST_F(MonthDeletionTest, EveryKeptRentalReturnAndHistoryEntryNamesWhatItNamedBe
         EXPECT_EQ(rentals.firstDay(), addDays(c.lastCutDay, 1));
         EXPECT_EQ(returns.firstDay(), addDays(c.lastCutDay, 1));
         EXPECT_EQ(rentals.lastDayHeld(), dayOf(2026, 3, 5));
-        EXPECT_EQ(tapeBookMonths(folder.path(), state.DataDia).front(),
-                  c.lastMonth + months(1));
+        EXPECT_EQ(tapeBookMonths(folder.path(), state.DataDia).front(), c.lastMonth + months(1));
         // Each kept day still lists its own rentals.
         const auto feb3 = rentals.dayRecord(dayOf(2026, 2, 3));
         if (feb3) {
-            EXPECT_EQ(*resolve(bookAfter, feb3->PrimeiroReg),
-                      (Named{1, 1, -1, 3022026, 0}));
+            EXPECT_EQ(*resolve(bookAfter, feb3->PrimeiroReg), (Named{1, 1, -1, 3022026, 0}));
         }
         EXPECT_EQ(historyBefore.size(), references(bookAfter, {}).size());
     }

@@ -85,8 +85,8 @@ TEST_F(TapeBookTest, AReusedHistoryNumberStartsEmpty)
 
 TEST_F(TapeBookTest, ReturnsCompleteAndLogTheRentalDaysRecords)
 {
-    rent({5}, 1);     // record 1
-    rent({5, 6}, 2);  // records 2, 3: tape 5 twice on one day
+    rent({5}, 1);    // record 1
+    rent({5, 6}, 2); // records 2, 3: tape 5 twice on one day
     const auto rentedOn = code(dayOf(2026, 3, 10));
     advanceTo(dayOf(2026, 3, 12));
     const ReturnedTape returned[] = {

@@ -22,7 +22,10 @@
 
 namespace tavolim::test {
 
-inline core::Money reais(double r) { return core::Money::fromReais(r); }
+inline core::Money reais(double r)
+{
+    return core::Money::fromReais(r);
+}
 
 // A new store on the clock's day, with helpers to put persons and tapes on file.
 class CounterTest : public ::testing::Test, protected FakeStore {
@@ -108,8 +111,8 @@ protected:
 
     // Tape `code` ("Fita <code>", label 1) at home with the person since `ago` days before
     // `today`, for `dias` days at `price`, and last in the person's Fitas.
-    void lend(std::int16_t code, core::PersonRef person, int ago, std::int16_t dias,
-              double price, bool brinde = false)
+    void lend(std::int16_t code, core::PersonRef person, int ago, std::int16_t dias, double price,
+              bool brinde = false)
     {
         writeTape(code, 1);
         auto& t = records().tape();

@@ -32,15 +32,24 @@ TEST(Account, AddCreditPaysTheDebtFirstAndAddDebitTakesTheCreditFirst)
         {"credit 30 on a debt of 50", true, {{}, reais(50)}, reais(30), {{}, reais(20)}},
         {"credit 80 on a debt of 50", true, {{}, reais(50)}, reais(80), {reais(30), {}}},
         {"credit equal to the debt", true, {{}, reais(50)}, reais(50), {{}, {}}},
-        {"credit 80 on debt 50 and old credit 4", true, {reais(4), reais(50)}, reais(80),
+        {"credit 80 on debt 50 and old credit 4",
+         true,
+         {reais(4), reais(50)},
+         reais(80),
          {reais(34), {}}},
-        {"credit a thousandth short of the debt", true, {{}, reais(2.5)}, reais(2.499),
+        {"credit a thousandth short of the debt",
+         true,
+         {{}, reais(2.5)},
+         reais(2.499),
          {{}, reais(0.001)}},
         {"debit on no credit", false, {{}, reais(3)}, reais(2.25), {{}, reais(5.25)}},
         {"debit 10 on a credit of 25", false, {reais(25), {}}, reais(10), {reais(15), {}}},
         {"debit 40 on a credit of 25", false, {reais(25), {}}, reais(40), {{}, reais(15)}},
         {"debit equal to the credit", false, {reais(25), {}}, reais(25), {{}, {}}},
-        {"debit 40 on credit 25 and old debt 2", false, {reais(25), reais(2)}, reais(40),
+        {"debit 40 on credit 25 and old debt 2",
+         false,
+         {reais(25), reais(2)},
+         reais(40),
          {{}, reais(17)}},
     };
 
@@ -115,17 +124,15 @@ TEST_F(AccountMoveTest, MovesTheAccountAndTheDayTotals)
         const char* name;
         AccountMoveKind kind;
         std::optional<std::string> typed;
-        double pago, devido;       // before
+        double pago, devido; // before
         double pagoAfter, devidoAfter;
         double creditos, debitos, entrada;
         bool done;
     };
     const std::vector<Case> cases = {
-        {"credit 80 on 50 owed", AccountMoveKind::Credit, "80,00", 0, 50, 30, 0, 80, 0, 80,
-         true},
+        {"credit 80 on 50 owed", AccountMoveKind::Credit, "80,00", 0, 50, 30, 0, 80, 0, 80, true},
         {"debit 40 on 25 credit", AccountMoveKind::Debit, "40", 25, 0, 0, 15, 0, 40, 0, true},
-        {"cancelled prompt", AccountMoveKind::Credit, std::nullopt, 0, 50, 0, 50, 0, 0, 0,
-         false},
+        {"cancelled prompt", AccountMoveKind::Credit, std::nullopt, 0, 50, 0, 50, 0, 0, 0, false},
         {"empty prompt", AccountMoveKind::Debit, " ", 25, 0, 25, 0, 0, 0, 0, false},
     };
 
@@ -141,9 +148,9 @@ TEST_F(AccountMoveTest, MovesTheAccountAndTheDayTotals)
                   (Balance{reais(c.pagoAfter), reais(c.devidoAfter)}))
             << c.name;
         loadCaixaDia(state);
-        EXPECT_EQ(std::tuple(state.CaixaDia.Creditos, state.CaixaDia.Debitos,
-                             state.CaixaDia.Entrada),
-                  std::tuple(reais(c.creditos), reais(c.debitos), reais(c.entrada)))
+        EXPECT_EQ(
+            std::tuple(state.CaixaDia.Creditos, state.CaixaDia.Debitos, state.CaixaDia.Entrada),
+            std::tuple(reais(c.creditos), reais(c.debitos), reais(c.entrada)))
             << c.name;
     }
 }

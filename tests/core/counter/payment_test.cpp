@@ -26,18 +26,17 @@ TEST(Payment, EachAccountCaseMovesTheMoneyItsWay)
         Balance after;
     };
     const std::vector<Case> cases = {
-        {"pays all: debt cleared, tapes credited", {{}, reais(10)}, reais(13), reais(13),
+        {"pays all: debt cleared, tapes credited",
+         {{}, reais(10)},
+         reais(13),
+         reais(13),
          {reais(3), {}}},
         {"pays all of nothing due", {reais(5), {}}, {}, {}, {reais(5), {}}},
-        {"part with no debt becomes credit", {reais(1), {}}, reais(8), reais(5),
-         {reais(6), {}}},
-        {"part less than the debt of 10", {{}, reais(10)}, reais(12), reais(4),
-         {{}, reais(6)}},
-        {"part of 15 on a debt of 10", {{}, reais(10)}, reais(12), reais(15),
-         {reais(5), {}}},
+        {"part with no debt becomes credit", {reais(1), {}}, reais(8), reais(5), {reais(6), {}}},
+        {"part less than the debt of 10", {{}, reais(10)}, reais(12), reais(4), {{}, reais(6)}},
+        {"part of 15 on a debt of 10", {{}, reais(10)}, reais(12), reais(15), {reais(5), {}}},
         {"part equal to the debt", {{}, reais(10)}, reais(12), reais(10), {{}, {}}},
-        {"part on a negative debt clears it", {{}, reais(-2)}, reais(8), reais(5),
-         {reais(5), {}}},
+        {"part on a negative debt clears it", {{}, reais(-2)}, reais(8), reais(5), {reais(5), {}}},
     };
 
     for (const auto& c : cases) {

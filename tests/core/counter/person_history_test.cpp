@@ -55,8 +55,7 @@ TEST_F(PersonHistoryTest, ListsTheDependentsEntriesOldestFirst)
     ASSERT_TRUE(tapes && products);
     EXPECT_EQ(tapes->heading, "Cliente: Bia Silva");
     EXPECT_EQ(tapes->lines, (std::vector<std::string>{"5 - Fita 5", "3 - Fita 3"}));
-    EXPECT_EQ(products->lines,
-              std::vector<std::string>{"05/12/2026 2 - Pipoca 3 x 1,50"});
+    EXPECT_EQ(products->lines, std::vector<std::string>{"05/12/2026 2 - Pipoca 3 x 1,50"});
 }
 
 class ClientNavigationTest : public test::CounterTest {};
@@ -72,10 +71,10 @@ TEST_F(ClientNavigationTest, MovesPassOverDeletedClientsAndStopAtTheEnds)
         std::optional<std::int16_t> to;
     };
     const std::vector<Case> cases = {
-        {ClientMove::First, 4, 1},          {ClientMove::Next, 1, 3},
-        {ClientMove::Next, 0, 1},           {ClientMove::Next, 4, std::nullopt},
-        {ClientMove::Previous, 3, 1},       {ClientMove::Previous, 1, std::nullopt},
-        {ClientMove::Previous, 200, 4},     {ClientMove::Last, 1, 4},
+        {ClientMove::First, 4, 1},      {ClientMove::Next, 1, 3},
+        {ClientMove::Next, 0, 1},       {ClientMove::Next, 4, std::nullopt},
+        {ClientMove::Previous, 3, 1},   {ClientMove::Previous, 1, std::nullopt},
+        {ClientMove::Previous, 200, 4}, {ClientMove::Last, 1, 4},
     };
 
     for (const auto& c : cases) {

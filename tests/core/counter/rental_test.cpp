@@ -48,8 +48,8 @@ protected:
         for (std::size_t i = 0; i < entries.size(); ++i) {
             t.ReservaCliente[i] = entries[i].first.code;
             t.ReservaTitular[i] = entries[i].first.titular;
-            t.ReservaData[i] = fromYmd(std::chrono::sys_days(kToday) +
-                                       std::chrono::days(entries[i].second));
+            t.ReservaData[i] =
+                fromYmd(std::chrono::sys_days(kToday) + std::chrono::days(entries[i].second));
         }
         ASSERT_TRUE(records().writeRecord(FileKind::Tapes, code));
     }
@@ -151,10 +151,12 @@ TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
         {"abc", "", BadCode, "O código da fita está incorreto."},
         {"15", "", NotAdded, "O registro desta fita foi excluído."},
         {"1", "", NotAdded, ""}, // already in the grid
-        {"16", "", NotAdded, "A fita 'Fita 16' está locada no momento.\nDeseja reservá-la "
-                             "para este cliente ?"},
-        {"18", "", NotAdded, "A fita 'Fita 18' já foi locada pelo(a) cliente.\nDeseja "
-                             "locar novamente ?"},
+        {"16", "", NotAdded,
+         "A fita 'Fita 16' está locada no momento.\nDeseja reservá-la "
+         "para este cliente ?"},
+        {"18", "", NotAdded,
+         "A fita 'Fita 18' já foi locada pelo(a) cliente.\nDeseja "
+         "locar novamente ?"},
         {"", "Ninguém", NotAdded, "Nenhuma fita encontrada com este nome."},
         {" 78900001 ", "", Added, ""},
         {"", "Fita 19", Added, ""},
@@ -193,17 +195,36 @@ TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
         std::vector<std::pair<std::int16_t, int>> after; // client code and day
     };
     const std::vector<Case> cases = {
-        {"own first reservation consumed", {{ana, 0}, {beto, 2}}, false, Choice::Cancelar, 0,
-         true, {{2, 2}}},
-        {"Locar drops her own later one", {{beto, 0}, {ana, 2}}, false, Choice::Locar, 0,
-         true, {{2, 0}}},
-        {"Reservar places her in date order", {{beto, 2}}, false, Choice::Reservar, 1, false,
+        {"own first reservation consumed",
+         {{ana, 0}, {beto, 2}},
+         false,
+         Choice::Cancelar,
+         0,
+         true,
+         {{2, 2}}},
+        {"Locar drops her own later one",
+         {{beto, 0}, {ana, 2}},
+         false,
+         Choice::Locar,
+         0,
+         true,
+         {{2, 0}}},
+        {"Reservar places her in date order",
+         {{beto, 2}},
+         false,
+         Choice::Reservar,
+         1,
+         false,
          {{1, 0}, {2, 2}}},
-        {"Reservar when she already holds one", {{beto, 0}, {ana, 3}}, false,
-         Choice::Reservar, 1, false, {{2, 0}, {1, 3}}},
+        {"Reservar when she already holds one",
+         {{beto, 0}, {ana, 3}},
+         false,
+         Choice::Reservar,
+         1,
+         false,
+         {{2, 0}, {1, 3}}},
         {"Cancelar", {{beto, 2}}, false, Choice::Cancelar, 0, false, {{2, 2}}},
-        {"a rented tape is reserved for tomorrow", {}, true, Choice::Cancelar, 2, false,
-         {{1, 1}}},
+        {"a rented tape is reserved for tomorrow", {}, true, Choice::Cancelar, 2, false, {{1, 1}}},
     };
 
     for (const auto& c : cases) {
@@ -277,14 +298,13 @@ TEST_F(RentalTest, ConfirmingWritesTheDayThePersonTheTapesTheBookAndTheReceipt)
         EXPECT_EQ(std::tuple(t.ClienteFita, t.ClienteTitular, t.TotalLocacoes, t.QtdLocadas,
                              t.DataRetirada, t.HoraRetirada, t.Dias, t.DataBase, t.DiasBase,
                              t.QtdBase, t.Brinde, t.ValorLocacao),
-                  std::tuple(1, true, 1, 3, kTodayCode, 1400, 2, kTodayCode, 2, 3, freebie,
-                             price))
+                  std::tuple(1, true, 1, 3, kTodayCode, 1400, 2, kTodayCode, 2, 3, freebie, price))
             << code;
     }
     const auto book = tapeBook();
     ASSERT_EQ(book.size(), 3u);
-    EXPECT_EQ(std::tuple(book[0].Fita, book[0].Valor, book[2].Fita, book[2].Valor,
-                         book[2].Cliente, book[2].Dependente, book[2].DataLoc, book[2].DataDev),
+    EXPECT_EQ(std::tuple(book[0].Fita, book[0].Valor, book[2].Fita, book[2].Valor, book[2].Cliente,
+                         book[2].Dependente, book[2].DataLoc, book[2].DataDev),
               std::tuple(4, reais(2.5), 11, Money(), 1, -1, kTodayCode, 0));
     const auto day = PositionFile(folder.path(), Book::Rentals).dayRecord(kToday);
     ASSERT_TRUE(day);
@@ -325,7 +345,7 @@ TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
     };
     using enum RentalModel::Payment;
     const std::vector<Case> cases = {
-        {Part, "10", 10, Part}, {Part, "4.00", 4, All},       {Part, "abc", 0, Nothing},
+        {Part, "10", 10, Part}, {Part, "4.00", 4, All},     {Part, "abc", 0, Nothing},
         {All, "", 4, All},      {Nothing, "7", 0, Nothing},
     };
 
@@ -343,8 +363,7 @@ TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
         EXPECT_EQ(rental.payment, c.shown) << c.typed;
         EXPECT_EQ(std::tuple(client(1).ValorPago, client(1).ValorDevido, state.CaixaDia.LocPago,
                              state.CaixaDia.LocHaver),
-                  std::tuple(reais(c.pago), Money(), reais(c.pago),
-                             reais(c.pago > 0 ? 0 : 4)))
+                  std::tuple(reais(c.pago), Money(), reais(c.pago), reais(c.pago > 0 ? 0 : 4)))
             << c.typed;
     }
 }
@@ -364,14 +383,31 @@ TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
     const std::vector<Case> cases = {
         {"No", msg::Answer::No, "2", RentalModel::Payment::All, Outcome::Discarded, ""},
         {"Cancel", msg::Answer::Cancel, "2", RentalModel::Payment::All, Outcome::Stay, ""},
-        {"part with nothing typed", {}, "2", RentalModel::Payment::Part,
-         Outcome::FocusValorPago, ""},
-        {"blank term", {}, "", RentalModel::Payment::All, Outcome::Stay,
+        {"part with nothing typed",
+         {},
+         "2",
+         RentalModel::Payment::Part,
+         Outcome::FocusValorPago,
+         ""},
+        {"blank term",
+         {},
+         "",
+         RentalModel::Payment::All,
+         Outcome::Stay,
          "Os itens Prazo e Diária não podem ficar em branco."},
-        {"zero term", {}, "0", RentalModel::Payment::All, Outcome::Stay,
+        {"zero term",
+         {},
+         "0",
+         RentalModel::Payment::All,
+         Outcome::Stay,
          "Erro: Um dos prazos de entrega está registrado como sendo de zero dias."},
-        {"negative payment", {}, "2", RentalModel::Payment::Part, Outcome::FocusValorPago,
-         "O valor pago não pode ser negativo.", "-2,00"},
+        {"negative payment",
+         {},
+         "2",
+         RentalModel::Payment::Part,
+         Outcome::FocusValorPago,
+         "O valor pago não pode ser negativo.",
+         "-2,00"},
     };
 
     for (const auto& c : cases) {

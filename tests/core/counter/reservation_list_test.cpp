@@ -37,12 +37,18 @@ TEST_F(ReservationListTest, NewReservationsKeepDateOrderAndTheThreeRefusals)
         const char* refusal;
     };
     const std::vector<Case> cases = {
-        {"between two", {10122026, 20122026}, 2026y / 12 / 15,
-         {10122026, 15122026, 20122026}, nullptr},
+        {"between two",
+         {10122026, 20122026},
+         2026y / 12 / 15,
+         {10122026, 15122026, 20122026},
+         nullptr},
         {"today, first", {10122026}, 2026y / 12 / 5, {5122026, 10122026}, nullptr},
         {"last", {10122026}, 2027y / 1 / 2, {10122026, 2012027}, nullptr},
         {"yesterday", {}, 2026y / 12 / 4, {}, "A data é anterior à hoje."},
-        {"same day", {10122026}, 2026y / 12 / 10, {10122026},
+        {"same day",
+         {10122026},
+         2026y / 12 / 10,
+         {10122026},
          "A fita já está reservada para este dia."},
         {"five already", std::vector<std::int32_t>(5, 10122026), 2026y / 12 / 11,
          std::vector<std::int32_t>(5, 10122026),
@@ -105,9 +111,12 @@ TEST_F(ReservationListTest, ReserveButtonGoesByTheTapesReservations)
 TEST(ReservationList, DialogKeys)
 {
     using C = ReservationList::Choice;
-    for (const auto& [key, choice] : std::vector<std::pair<int, std::optional<C>>>{
-             {'l', C::Locar}, {'R', C::Reservar}, {'c', C::Cancelar}, {27, C::Cancelar},
-             {'x', std::nullopt}}) {
+    for (const auto& [key, choice] :
+         std::vector<std::pair<int, std::optional<C>>>{{'l', C::Locar},
+                                                       {'R', C::Reservar},
+                                                       {'c', C::Cancelar},
+                                                       {27, C::Cancelar},
+                                                       {'x', std::nullopt}}) {
         EXPECT_EQ(ReservationList::choiceForKey(key), choice) << key;
     }
 }
@@ -145,16 +154,23 @@ TEST(Reservations, ExpiredOnesGoAndTheRestMoveUpInOrder)
         std::vector<std::int32_t> datesAfter;
     };
     const std::vector<Case> cases = {
-        {"none expired", {{1, true, 20052026}, {2, true, 21052026}}, 0,
+        {"none expired",
+         {{1, true, 20052026}, {2, true, 21052026}},
+         0,
          {20052026, 21052026, 0, 0, 0}},
-        {"dated today stays", {{1, true, 19052026}, {2, true, 20052026}}, 1,
+        {"dated today stays",
+         {{1, true, 19052026}, {2, true, 20052026}},
+         1,
          {20052026, 0, 0, 0, 0}},
         {"two expired around a kept one",
-         {{1, true, 1052026}, {2, false, 25052026}, {3, true, 18052026}}, 2,
+         {{1, true, 1052026}, {2, false, 25052026}, {3, true, 18052026}},
+         2,
          {25052026, 0, 0, 0, 0}},
         {"all five expired", std::vector<Slot>(5, {4, true, 1012026}), 5, {0, 0, 0, 0, 0}},
-        {"a date that is not a date", {{1, true, 0}, {2, true, 31022026}, {3, true, 22052026}},
-         2, {22052026, 0, 0, 0, 0}},
+        {"a date that is not a date",
+         {{1, true, 0}, {2, true, 31022026}, {3, true, 22052026}},
+         2,
+         {22052026, 0, 0, 0, 0}},
     };
 
     for (const auto& c : cases) {

@@ -101,7 +101,8 @@ TEST_F(ReturnTest, TheMiddleTapeComesBackAndTheAccountMovesByWhatWasPaid)
                   std::tuple(reais(c.devPago), reais(c.devPago), reais(c.devPago)))
             << c.name;
         EXPECT_EQ(std::vector<std::int16_t>(after.Fitas.begin(), after.Fitas.begin() + 3),
-                  (std::vector<std::int16_t>{7, 9, 0})) << c.name;
+                  (std::vector<std::int16_t>{7, 9, 0}))
+            << c.name;
         const TapeRecord freed = tape(8);
         EXPECT_EQ(std::tuple(freed.isRented(), freed.DataRetirada, freed.QtdLocadas,
                              freed.ValorLocacao, freed.ValorArrecadado, freed.UltData[0],
@@ -110,7 +111,8 @@ TEST_F(ReturnTest, TheMiddleTapeComesBackAndTheAccountMovesByWhatWasPaid)
             << c.name;
         loadCaixaDia(state);
         EXPECT_EQ(std::tuple(state.CaixaDia.NumDevolucoes, state.CaixaDia.FitasDevolvidas),
-                  std::tuple(1, 1)) << c.name;
+                  std::tuple(1, 1))
+            << c.name;
     }
 }
 
@@ -138,9 +140,9 @@ TEST_F(ReturnTest, EachTapeIsChargedAndFreed)
         ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Saved) << c.freebie;
 
         const auto row = model.rowTexts(0);
-        EXPECT_EQ(std::tuple(row[3], row[5], row[6]),
-                  std::tuple(std::to_string(c.periods), c.freebie ? "Brinde" : "",
-                             std::string(c.fine)))
+        EXPECT_EQ(
+            std::tuple(row[3], row[5], row[6]),
+            std::tuple(std::to_string(c.periods), c.freebie ? "Brinde" : "", std::string(c.fine)))
             << c.freebie;
         EXPECT_EQ(client(1).ValorDevido, reais(c.amount)) << c.freebie;
         EXPECT_EQ(tape(7).ValorArrecadado, reais(c.amount)) << c.freebie;
@@ -226,9 +228,9 @@ TEST_F(ReturnTest, ADependentOnTheHoldersAccountLosesTheTapeAndTheHolderIsCharge
 
     EXPECT_EQ(model.confirm(), ReturnModel::Outcome::Saved);
 
-    EXPECT_EQ(std::tuple(dependent(2).NumFitas, dependent(2).ValorUltPgto,
-                         dependent(2).ValorDevido),
-              std::tuple(0, reais(2), Money()));
+    EXPECT_EQ(
+        std::tuple(dependent(2).NumFitas, dependent(2).ValorUltPgto, dependent(2).ValorDevido),
+        std::tuple(0, reais(2), Money()));
     EXPECT_EQ(client(1).ValorDevido, reais(2)); // 1 + 3 returned - 2 paid
 }
 

@@ -89,10 +89,10 @@ TEST_F(SituationTest, FamilyListCarriesEachStatusAndTheBirthdays)
     writeDependent(2, 1, "Caio", 0, 5);
     writeDependent(3, 1, "Duda", 4, 0);
     writeDependent(4, 1, "Edu", 0, 0);
-    lend(7, {1, true}, 3, 2, 3);   // one day past its term
-    lend(8, {1, false}, 2, 2, 3);  // due today: not late, though owing
-    dependent(3).DataNasc = fromYmd(std::chrono::year{1990} / clock.date.month() /
-                                    clock.date.day());
+    lend(7, {1, true}, 3, 2, 3);  // one day past its term
+    lend(8, {1, false}, 2, 2, 3); // due today: not late, though owing
+    dependent(3).DataNasc =
+        fromYmd(std::chrono::year{1990} / clock.date.month() / clock.date.day());
     ASSERT_TRUE(records().writeRecord(FileKind::Dependents, 3));
 
     const Situation s = showSituation(state, {2, false});
@@ -101,9 +101,9 @@ TEST_F(SituationTest, FamilyListCarriesEachStatusAndTheBirthdays)
     for (const auto& r : s.lstClientes) {
         texts.push_back(r.text);
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"[F] - Ana Silva", "[L] - Bia Silva",
-                                               "[D] - Caio Silva", "[C] - Duda Silva",
-                                               "[N] - Edu Silva"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"[F] - Ana Silva", "[L] - Bia Silva", "[D] - Caio Silva",
+                                        "[C] - Duda Silva", "[N] - Edu Silva"}));
     EXPECT_EQ(s.lblSitClientesRel, "Algum(ns) dos clientes relacionados contém débito(s).");
     EXPECT_TRUE(s.lblSitClientesRelRed);
     EXPECT_EQ(s.birthdays,
@@ -177,10 +177,10 @@ TEST_F(SituationControlsTest, FamilyClicksFollowOtherPersonsAtAHumanPace)
         bool slowDown;
     };
     const std::vector<Step> steps = {
-        {0, 0ms, std::nullopt, false},        // already shown
-        {2, 0ms, std::nullopt, false},        // past the list
+        {0, 0ms, std::nullopt, false}, // already shown
+        {2, 0ms, std::nullopt, false}, // past the list
         {1, 10ms, PersonRef{4, false}, false},
-        {1, 500ms, std::nullopt, true},       // 490 ms after the last one followed
+        {1, 500ms, std::nullopt, true}, // 490 ms after the last one followed
         {1, 710ms, PersonRef{4, false}, false},
     };
     FamilyClicks clicks(dialogs);
@@ -190,9 +190,8 @@ TEST_F(SituationControlsTest, FamilyClicksFollowOtherPersonsAtAHumanPace)
 
         EXPECT_EQ(clicks.click(shown, s.row, s.at), s.shows) << s.at.count();
 
-        EXPECT_EQ(dialogs.shownTexts(),
-                  s.slowDown ? std::vector<std::string>{"Vá mais devagar!"}
-                             : std::vector<std::string>{})
+        EXPECT_EQ(dialogs.shownTexts(), s.slowDown ? std::vector<std::string>{"Vá mais devagar!"}
+                                                   : std::vector<std::string>{})
             << s.at.count();
     }
 }
@@ -211,8 +210,8 @@ TEST_F(SituationControlsTest, CellDetailPopsUpOnlyOnTheFigureColumnsOfATape)
         const char* title; // nullptr: no pop-up
     };
     const std::vector<Case> cases = {
-        {0, 7, false, "Multas"},    {1, 7, false, nullptr}, {0, 5, true, "Relocações"},
-        {0, 5, false, nullptr},     {0, 1, true, nullptr},  {2, 7, false, nullptr},
+        {0, 7, false, "Multas"}, {1, 7, false, nullptr}, {0, 5, true, "Relocações"},
+        {0, 5, false, nullptr},  {0, 1, true, nullptr},  {2, 7, false, nullptr},
     };
 
     for (const auto& c : cases) {
@@ -245,8 +244,7 @@ TEST_F(SituationControlsTest, ReserveTapeFollowsTheListChoice)
     writeClient(2, "Bia", 0, 0);
 
     for (const auto& c : cases) {
-        writeReservedTape(std::vector<std::int32_t>(c.reservedBy.size(), 20122026),
-                          c.reservedBy);
+        writeReservedTape(std::vector<std::int32_t>(c.reservedBy.size(), 20122026), c.reservedBy);
         dialogs.choices = {2};
         bool listShown = false;
 

@@ -72,19 +72,17 @@ protected:
     {
         const std::string rule = "  " + std::string(40, '-') + "\r\n";
         std::ostringstream s;
-        s << " \r\n" << rule
-          << "  " << spaces(15) << storeName << "\r\n"
+        s << " \r\n"
+          << rule << "  " << spaces(15) << storeName << "\r\n"
           << "  " << spaces(8) << "CGC: 12.345.678/0001-90\r\n"
           << "  " << spaces(6) << "Rua das Flores, 100 - Centro\r\n"
           << "  " << spaces(9) << "12345-678 - " << city << "\r\n"
           << "  " << spaces(13) << "(11) 5555-1234\r\n"
-          << rule
-          << "  05/12/2026  14:05h  No.000041#Rec.Teste#\r\n"
+          << rule << "  05/12/2026  14:05h  No.000041#Rec.Teste#\r\n"
           << "  Atendente: Tavolim" << spaces(18) << "\r\n"
           << "  Cliente: 000001\r\n"
           << "  Titular: Ana Souza\r\n"
-          << rule
-          << "          Fitas Locadas     R$    0,00\r\n"
+          << rule << "          Fitas Locadas     R$    0,00\r\n"
           << "         Outros " << debts << "     R$    0,00\r\n"
           << "                  Total     R$    0,00\r\n"
           << "             Valor Pago     R$    0,00\r\n"
@@ -122,10 +120,12 @@ TEST_F(ReceiptPrinterTest, DirectPrintIsByteExact)
 
         ASSERT_EQ(printer.raw.size(), 1u);
         EXPECT_EQ(printer.raw[0].first, "/dev/usb/lp0");
-        const std::string body = desacent
-                                     ? expectedTestReceipt("Video Sol", "Sao Paulo", "Debitos")
-                                     : expectedTestReceipt("V\xED" "deo Sol", "S\xE3o Paulo",
-                                                           "D\xE9" "bitos");
+        const std::string body = desacent ? expectedTestReceipt("Video Sol", "Sao Paulo", "Debitos")
+                                          : expectedTestReceipt("V\xED"
+                                                                "deo Sol",
+                                                                "S\xE3o Paulo",
+                                                                "D\xE9"
+                                                                "bitos");
         std::vector<std::uint8_t> expected = {27, 64};
         expected.insert(expected.end(), body.begin(), body.end());
         expected.insert(expected.end(), {29, 86, 0});
@@ -214,8 +214,8 @@ TEST_F(ReceiptPrinterTest, CustomHeaderAndFooterWithoutSignature)
     EXPECT_EQ(builder.storeHeader(), "  LOCADORA\r\n  Rua 1\r\n");
     EXPECT_EQ(builder.footer("ObsDev", true),
               "  Linha 1\r\n \r\n  Linha 3 \r\n  " + std::string(45, '-') + "\r\n \r\n \r\n");
-    EXPECT_EQ(builder.footer("", false), "  " + signatureLine(45) + "\r\n  " +
-                                             std::string(45, '-') + "\r\n \r\n \r\n");
+    EXPECT_EQ(builder.footer("", false),
+              "  " + signatureLine(45) + "\r\n  " + std::string(45, '-') + "\r\n \r\n \r\n");
 }
 
 TEST_F(ReceiptPrinterTest, CopiesEachTakeTheNextNumber)
@@ -228,8 +228,7 @@ TEST_F(ReceiptPrinterTest, CopiesEachTakeTheNextNumber)
 
         const int printed = ReceiptPrinter(state).printCopies(
             "#Pagamento#", true, 1,
-            [](const ReceiptBuilder& b) { return b.line(amountLine("Total", Money())); },
-            "ObsPag");
+            [](const ReceiptBuilder& b) { return b.line(amountLine("Total", Money())); }, "ObsPag");
 
         const auto expected = static_cast<std::size_t>(std::max(copies, 0));
         EXPECT_EQ(printed, static_cast<int>(expected));
@@ -297,7 +296,10 @@ TEST_F(ReceiptPrinterTest, DebuggingShowsTheTextInsteadOfPrinting)
 TEST(ReceiptText, MoneyFieldIsEightWideAndNeverCut)
 {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {1234560, "1.234,56"}, {12345500, "12.345,50"}, {-1500, "   -1,50"}, {5, "    0,01"},
+        {1234560, "1.234,56"},
+        {12345500, "12.345,50"},
+        {-1500, "   -1,50"},
+        {5, "    0,01"},
     };
     for (const auto& [thousandths, expected] : cases) {
         EXPECT_EQ(moneyField(Money::fromThousandths(thousandths)), expected) << thousandths;

@@ -18,7 +18,6 @@ namespace tavolim::test {
 // Products:     1 "Pipoca Doce", 2 "Refrigerante" (deleted)
 // Distributors: 1 "Vídeo Sul" (contact "Carlos Lima"), 2 "Lima Filmes" (no contact)
 struct SearchStore : FakeStore {
-
     SearchStore()
     {
         using core::FileKind;

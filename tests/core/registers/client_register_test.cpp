@@ -57,8 +57,9 @@ TEST_F(ClientRegisterTest, ListsDependentsAndRefusesAnEleventh)
     const auto eleventh = reg.addDependent();
 
     EXPECT_EQ(eleventh, std::nullopt);
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
-        "Este cliente já possui 10 dependentes, o número máximo permitido."});
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{
+                  "Este cliente já possui 10 dependentes, o número máximo permitido."});
     EXPECT_EQ(dialogs.texts.size(), 1u) << "refused before the name is asked";
     EXPECT_EQ(state.records().recordCount(FileKind::Dependents), 10);
 }
@@ -74,8 +75,8 @@ TEST_F(ClientRegisterTest, RenamingToAnotherPersonsNameIsRefusedWithVerifNomeECo
 
     EXPECT_FALSE(reg.save());
 
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
-        "O nome do(a) cliente já existe.\nN° de registro : 2"});
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{"O nome do(a) cliente já existe.\nN° de registro : 2"});
     state.records().readRecord(FileKind::Clients, 1, true);
     EXPECT_EQ(state.records().client().PrimNome, "Ana");
 }
@@ -94,15 +95,25 @@ TEST(ClientRegisterDelete, AHolderGoesWithItsDependentsOnlyWhenTheFamilyIsSquare
     const std::string owes =
         who + "possuem débitos e/ou fitas locadas, portanto não pode ser excluído(a).";
     const std::string credit = who + "podem possuir saldo.";
-    const std::string ask = "Deseja excluir todos os dados de 'Ana', inclusive de seus dependentes ?";
+    const std::string ask =
+        "Deseja excluir todos os dados de 'Ana', inclusive de seus dependentes ?";
     const std::vector<DeleteCase> cases = {
-        {"dependent owes", [](auto&, auto& d) { d.ValorDevido = Money::fromCents(200); },
-         {owes}, {}, false},
+        {"dependent owes",
+         [](auto&, auto& d) { d.ValorDevido = Money::fromCents(200); },
+         {owes},
+         {},
+         false},
         {"dependent holds a tape", [](auto&, auto& d) { d.NumFitas = 1; }, {owes}, {}, false},
-        {"holder has credit", [](auto& c, auto&) { c.ValorPago = Money::fromCents(100); },
-         {credit}, {}, false},
-        {"dependent has credit", [](auto&, auto& d) { d.ValorPago = Money::fromCents(100); },
-         {credit}, {}, false},
+        {"holder has credit",
+         [](auto& c, auto&) { c.ValorPago = Money::fromCents(100); },
+         {credit},
+         {},
+         false},
+        {"dependent has credit",
+         [](auto&, auto& d) { d.ValorPago = Money::fromCents(100); },
+         {credit},
+         {},
+         false},
         {"answered No", {}, {ask}, {msg::Answer::No}, false},
         {"square", {}, {ask}, {msg::Answer::Yes}, true},
     };

@@ -35,11 +35,19 @@ TEST(NewRecordPrompt, AsksUntilTheNameIsNewOrNothingIsTyped)
         {Client, true, {"Pedro Paulo"}, {{"Pedro", "Paulo"}}, {}, 1},
         {Client, true, {std::nullopt}, std::nullopt, {}, 1},
         {Tape, true, {"MATRIX", "Matrix Reloaded"}, {{"Matrix Reloaded", ""}}, {tape}, 2},
-        {Product, true, {"pipoca doce", "   "}, std::nullopt,
-         {"Já existe um produto com este nome."}, 2},
+        {Product,
+         true,
+         {"pipoca doce", "   "},
+         std::nullopt,
+         {"Já existe um produto com este nome."},
+         2},
         // A distributor's contact person is no distributor's name.
-        {Distributor, true, {"vídeo sul", "Carlos Lima"}, {{"Carlos Lima", ""}},
-         {"Já existe um distribuidor com este nome."}, 2},
+        {Distributor,
+         true,
+         {"vídeo sul", "Carlos Lima"},
+         {{"Carlos Lima", ""}},
+         {"Já existe um distribuidor com este nome."},
+         2},
     };
     for (const auto& c : cases) {
         test::SearchStore store;

@@ -60,8 +60,8 @@ TEST(RecordSearch, TypedCodes)
         std::optional<std::int32_t> code;
     };
     const std::vector<Case> cases = {
-        {" 7 ", 7}, {"-3", -3}, {"+4", 4}, {"99999999999", 0}, {"12a", {}}, {"-", {}},
-        {"1 2", {}}, {"", {}},
+        {" 7 ", 7},  {"-3", -3}, {"+4", 4},   {"99999999999", 0},
+        {"12a", {}}, {"-", {}},  {"1 2", {}}, {"", {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(typedCode(c.text), c.code) << c.text;
@@ -72,7 +72,7 @@ struct FindCase {
     SearchMode mode;
     std::string typed;
     bool procEsp = false;
-    std::optional<std::size_t> pick;            // the chooser's answer
+    std::optional<std::size_t> pick;             // the chooser's answer
     std::optional<std::pair<FileKind, int>> hit; // what the search gives
     std::vector<std::string> messages;
     std::vector<std::string> offered = {}; // chooser lines, when it is asked
@@ -100,14 +100,34 @@ TEST(RecordSearch, FindsByCodeOrNameWithItsMessages)
         {Clients, "zé", false, {}, {{C, 4}}, {}},
         {Clients, "maria", false, {}, {}, {kNoClient}},
         {Clients, "pedro paulo", false, {}, {}, {kNoClient}},
-        {Clients, "João Silva", false, 1, {{D, 1}}, {},
+        {Clients,
+         "João Silva",
+         false,
+         1,
+         {{D, 1}},
+         {},
          {"00001 JOÃO SILVA  (titular)", "00001 joão silva  (dependente)"}},
-        {Clients, "João Silva", false, std::nullopt, {}, {},
+        {Clients,
+         "João Silva",
+         false,
+         std::nullopt,
+         {},
+         {},
          {"00001 JOÃO SILVA  (titular)", "00001 joão silva  (dependente)"}},
         // Partial: a leading "*" or "ProcEsp"; one word may be in either part of the name.
-        {Clients, "*souza", false, 0, {{C, 2}}, {},
+        {Clients,
+         "*souza",
+         false,
+         0,
+         {{C, 2}},
+         {},
          {"00002 Maria Souza  (titular)", "00002 ANA MARIA SOUZA  (dependente)"}},
-        {Clients, "a ouz", true, 1, {{D, 2}}, {},
+        {Clients,
+         "a ouz",
+         true,
+         1,
+         {{D, 2}},
+         {},
          {"00002 Maria Souza  (titular)", "00002 ANA MARIA SOUZA  (dependente)"}},
         {Clients, "an", true, {}, {{D, 2}}, {}},
         // Tapes, and the return that takes only a tape that is out.
@@ -120,7 +140,11 @@ TEST(RecordSearch, FindsByCodeOrNameWithItsMessages)
         // Products skip deleted records; distributors match by contact person too.
         {Products, "refrigerante", false, {}, {}, {"Nenhum produto encontrado com este nome."}},
         {Distributors, "carlos lima", false, {}, {{FileKind::Distributors, 1}}, {}},
-        {Distributors, "Fulano", false, {}, {},
+        {Distributors,
+         "Fulano",
+         false,
+         {},
+         {},
          {"Nenhuma Distribuidora ou pessoa para contato com este nome foram encontradas."}},
         // An empty box does nothing.
         {Clients, "   ", false, {}, {}, {}},

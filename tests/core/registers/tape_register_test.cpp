@@ -40,9 +40,9 @@ TEST(BarcodeCheck, AcceptsSixToThirteenDigitsOrALeadingLetter)
         const char* code;
         bool accepted;
     } cases[] = {
-        {"", true},       {"12345", false},          {"123456", true},    {"X1", true},
-        {"z", true},      {"12345678901234", false}, {"12345a", false},   {"@1234567", false},
-        {"{1", false},    {"12 3456", false},
+        {"", true},    {"12345", false},          {"123456", true},  {"X1", true},
+        {"z", true},   {"12345678901234", false}, {"12345a", false}, {"@1234567", false},
+        {"{1", false}, {"12 3456", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(barcodeShapeAccepted(c.code), c.accepted) << '"' << c.code << '"';
@@ -125,8 +125,9 @@ TEST_F(TapeRegisterTest, ARentedTapeIsKeptUntilItComesBack)
     EXPECT_EQ(reg.form.DiaRetorna, "Hoje");
 
     EXPECT_FALSE(reg.deleteTape());
-    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{
-        "A fita selecionada está locada e portanto não pode ser excluída."});
+    EXPECT_EQ(dialogs.shownTexts(),
+              std::vector<std::string>{
+                  "A fita selecionada está locada e portanto não pode ser excluída."});
     EXPECT_FALSE(records.isDeletedOnDisk(FileKind::Tapes, 1));
 
     records.readRecord(FileKind::Tapes, 1, true);
@@ -152,8 +153,8 @@ TEST_F(TapeRegisterTest, TheCastIsKeptFromBothSides)
     reg.form.Diretor = "Lana Wachowski";
     ASSERT_TRUE(reg.save());
 
-    EXPECT_EQ(reg.form.Atores, (std::vector<CastLine>{{1, "Keanu Reeves"},
-                                                      {2, "Carrie-Anne Moss"}}));
+    EXPECT_EQ(reg.form.Atores,
+              (std::vector<CastLine>{{1, "Keanu Reeves"}, {2, "Carrie-Anne Moss"}}));
     EXPECT_EQ(stored(2).Diretor, 3);
     records.readRecord(FileKind::Actors, 1, true);
     EXPECT_EQ(records.actor().Fitas[0], 2);

@@ -17,10 +17,7 @@ inline std::chrono::sys_days date(int y, unsigned m, unsigned d)
 // A data folder with fake ports and the process-wide state over it; the working date is the
 // clock's.
 struct RulesFixture : FakeStore {
-    explicit RulesFixture(std::chrono::sys_days today = date(2026, 12, 5))
-    {
-        setToday(today);
-    }
+    explicit RulesFixture(std::chrono::sys_days today = date(2026, 12, 5)) { setToday(today); }
 
     void setToday(std::chrono::sys_days today)
     {

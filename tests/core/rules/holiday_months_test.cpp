@@ -72,8 +72,8 @@ TEST(HolidayMonths, TheEditorOpensWhenThisMonthOrLateInItNextMonthIsMissing)
         bool expected;
     };
     const std::vector<Case> cases = {
-        {false, true, 1, true},   {true, false, 14, false}, {true, false, 15, true},
-        {true, true, 20, false},  {false, false, 3, true},
+        {false, true, 1, true},  {true, false, 14, false}, {true, false, 15, true},
+        {true, true, 20, false}, {false, false, 3, true},
     };
 
     for (const auto& c : cases) {

@@ -44,11 +44,11 @@ TEST(RuleMessages, FreebieCodesAreDecodedAndWordedForEachTable)
 {
     Store s;
     auto& rules = s.records().rules();
-    entry(rules.BrindesGerais, 3, 2) = 0x1002;  // 2 of any tape
-    entry(s.tapeLabel.Brindes, 3, 2) = 0x2035;  // 5 of label 3
-    entry(s.tapeMedia.Brindes, 3, 1) = 0x3021;  // 1 of media 2
-    entry(s.tapeMedia.Brindes, 3, 2) = 0x0005;  // units of no kind
-    entry(rules.BrindesGerais, 1, 2) = 0x1003;  // another day class
+    entry(rules.BrindesGerais, 3, 2) = 0x1002; // 2 of any tape
+    entry(s.tapeLabel.Brindes, 3, 2) = 0x2035; // 5 of label 3
+    entry(s.tapeMedia.Brindes, 3, 1) = 0x3021; // 1 of media 2
+    entry(s.tapeMedia.Brindes, 3, 2) = 0x0005; // units of no kind
+    entry(rules.BrindesGerais, 1, 2) = 0x1003; // another day class
 
     showFreebieMessages(s.state, s.tapeLabel, s.tapeMedia, {2, 2, 1});
     const auto texts = s.dialogs.shownTexts();
@@ -87,8 +87,7 @@ TEST(RuleMessages, PromotionsShowTheirMemoTexts)
 
     ASSERT_EQ(s.dialogs.messages.size(), 2u);
     EXPECT_EQ(s.dialogs.messages[0].text, "3 Unidades Locáveis.\n\nLeve 3, pague 2!");
-    EXPECT_EQ(s.dialogs.messages[1].text,
-              "2 Unidades da Mídia VHS.\n\nDVD em dobro às quartas.");
+    EXPECT_EQ(s.dialogs.messages[1].text, "2 Unidades da Mídia VHS.\n\nDVD em dobro às quartas.");
     EXPECT_EQ(s.dialogs.messages[1].title, "Promoção");
     EXPECT_EQ(s.dialogs.messages[1].flags, msg::Information);
 }

@@ -84,20 +84,29 @@ TEST(TapeCharge, EachLateChargingModeForPaidAndFreebieRentals)
     using enum LateCharging;
     const std::vector<Case> cases = {
         // Each late day at its own class's price; Sunday not charged.
-        {EachDay, false, onTime, 1, 300},       {EachDay, false, oneDayLate, 2, 600},
-        {EachDay, false, weekLate, 7, 2400},    {EachDay, true, oneDayLate, 0, 0},
+        {EachDay, false, onTime, 1, 300},
+        {EachDay, false, oneDayLate, 2, 600},
+        {EachDay, false, weekLate, 7, 2400},
+        {EachDay, true, oneDayLate, 0, 0},
         {EachDay, true, weekLate, 5, 1800},
         // One period per started label term of 3 days.
-        {LabelTerm, false, onTime, 1, 300},     {LabelTerm, false, weekLate, 4, 1200},
-        {LabelTerm, true, onTime, 0, 0},        {LabelTerm, true, oneDayLate, 1, 300},
+        {LabelTerm, false, onTime, 1, 300},
+        {LabelTerm, false, weekLate, 4, 1200},
+        {LabelTerm, true, onTime, 0, 0},
+        {LabelTerm, true, oneDayLate, 1, 300},
         {LabelTerm, true, weekLate, 3, 900},
         // One period per started agreed term of 2 days.
-        {AgreedTerm, false, oneDayLate, 2, 600}, {AgreedTerm, false, weekLate, 5, 1500},
-        {AgreedTerm, true, dayAfter, 0, 0},     {AgreedTerm, true, weekLate, 4, 1200},
+        {AgreedTerm, false, oneDayLate, 2, 600},
+        {AgreedTerm, false, weekLate, 5, 1500},
+        {AgreedTerm, true, dayAfter, 0, 0},
+        {AgreedTerm, true, weekLate, 4, 1200},
         // The renewals already written to the tape: 2 of them, 6.00.
-        {ReRent, false, dayAfter, 1, 300},      {ReRent, false, onTime, 3, 900},
-        {ReRent, true, dayAfter, 0, 0},         {ReRent, true, weekLate, 2, 600},
-        {NotCharged, false, weekLate, 1, 300},  {NotCharged, true, weekLate, 0, 0},
+        {ReRent, false, dayAfter, 1, 300},
+        {ReRent, false, onTime, 3, 900},
+        {ReRent, true, dayAfter, 0, 0},
+        {ReRent, true, weekLate, 2, 600},
+        {NotCharged, false, weekLate, 1, 300},
+        {NotCharged, true, weekLate, 0, 0},
     };
     const auto label = pricedLabel();
     const auto rules = chargingDays(true, false);
@@ -113,7 +122,6 @@ TEST(TapeCharge, EachLateChargingModeForPaidAndFreebieRentals)
                           << " on " << dateToText(fromYmd(c.today));
         EXPECT_EQ(line->periods, c.periods) << what;
         EXPECT_EQ(line->amount, Money::fromCents(c.cents)) << what;
-
     }
 }
 
@@ -134,8 +142,8 @@ TEST(TapeCharge, ChargedLateDaysFollowTheChargingDaysAndHolidays)
         {"prices for two tapes", chargingDays(false, false), 2, 3, 650},
         {"holiday last month (30 November)", chargingDays(true, false, {{30, 1}}), 1, 3, 1200},
         {"holiday this month (1 December)", chargingDays(true, false, {{1, 2}}), 1, 3, 1200},
-        {"day 30 of next month's slot is no holiday now", chargingDays(true, false, {{30, 3}}),
-         1, 4, 1500},
+        {"day 30 of next month's slot is no holiday now", chargingDays(true, false, {{30, 3}}), 1,
+         4, 1500},
     };
     const auto label = pricedLabel();
 
@@ -167,11 +175,10 @@ TEST(TapeCharge, StartedTermsCountOnceOnePercentOfThemHasPassed)
     for (const auto& c : cases) {
         auto label = pricedLabel();
         label.Prazos.fill(c.labelTerm);
-        const ChargeSettings settings{LateCharging::LabelTerm, false,
-                                      date(2026, 11, 30) + std::chrono::days(c.daysOut), {}};
+        const ChargeSettings settings{
+            LateCharging::LabelTerm, false, date(2026, 11, 30) + std::chrono::days(c.daysOut), {}};
 
-        const auto line =
-            tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
+        const auto line = tapeCharge(tapeTakenMonday(false), label, GeneralRulesRecord{}, settings);
 
         EXPECT_EQ(line->periods, c.periods) << "term " << c.labelTerm << ", out " << c.daysOut;
         EXPECT_EQ(line->amount, Money::fromCents(300) * c.periods);
@@ -225,8 +232,7 @@ TEST(LateFine, WholeFinePeriodsInDaysAndHoursWithTheirTexts)
         {"a started period is not fined", days, 2, 100, 3, 10h, 1, 0, "0001d/0000/1",
          "R$0,00 Multa"},
         {"on time", days, 1, 100, 2, 23h, 0, 0, "", ""},
-        {"a damaged unit counts days", 0, 1, 250, 4, 10h, 2, 2, "0002d/0002/2,5",
-         "R$5,00 Multa"},
+        {"a damaged unit counts days", 0, 1, 250, 4, 10h, 2, 2, "0002d/0002/2,5", "R$5,00 Multa"},
         {"fines not charged", days, 1, 100, 9, 10h, 0, 0, "", "", false},
         {"hours on the due day", hours, 3, 50, 2, 16h + 59min, 6, 2, "0006h/0002/0,5",
          "R$1,00 Multa"},

@@ -91,11 +91,10 @@ TEST(Terms, RentalAndRenewalTermsKeepToOpenDaysAndTheLabelMaximum)
         t.rules.PrazosGerais.fill(c.tableDays);
         t.label.NumMaxDias = c.maxDays;
 
-        const int term =
-            c.renewal ? renewalTerm(TermCounting::AllTapes, t.tables(), 1, {1, 1, 1}, thursday,
-                                    date(2026, 12, 9))
-                      : rentalTerm(TermCounting::AllTapes, t.tables(), {1, 1, 1}, thursday,
-                                   c.prazoMinimo);
+        const int term = c.renewal ? renewalTerm(TermCounting::AllTapes, t.tables(), 1, {1, 1, 1},
+                                                 thursday, date(2026, 12, 9))
+                                   : rentalTerm(TermCounting::AllTapes, t.tables(), {1, 1, 1},
+                                                thursday, c.prazoMinimo);
 
         EXPECT_EQ(term, c.expected) << c.what;
     }

@@ -27,7 +27,8 @@ TEST_F(AccessFormTest, ThreeWrongEntriesEndTheLogin)
         {{{" BIA ", "XYZ"}}, {Outcome::Succeeded}, 2},
         {{{"Bia", "abc"}, {"ana", "ABC"}}, {Outcome::Stay, Outcome::Succeeded}, 1},
         {{{"Bia", "abc"}, {"Caio", ""}, {"ana", "xyz"}},
-         {Outcome::Stay, Outcome::Stay, Outcome::Failed}, 0},
+         {Outcome::Stay, Outcome::Stay, Outcome::Failed},
+         0},
     };
 
     for (const Case& c : cases) {
@@ -75,8 +76,7 @@ TEST_F(AccessFormTest, NewPasswordsAreTypedTwiceAndAtMostTenCharacters)
         dialogs.messages.clear();
 
         const Outcome first = form.ok("ignored", c.first);
-        const Outcome second =
-            form.confirming() ? form.ok("ignored", c.second) : Outcome::Stay;
+        const Outcome second = form.confirming() ? form.ok("ignored", c.second) : Outcome::Stay;
 
         EXPECT_EQ(first, Outcome::Stay) << c.first;
         EXPECT_EQ(second, c.refusal.empty() ? Outcome::Succeeded : Outcome::Stay) << c.first;
@@ -98,10 +98,10 @@ TEST_F(AccessFormTest, RegisteringAppendsAnOperatorAtLevelThree)
     EXPECT_EQ(form.ok("Bia", "segredo"), Outcome::Stay);
     EXPECT_EQ(form.ok("Bia", "SEGREDO"), Outcome::Succeeded);
 
-    EXPECT_EQ(dialogs.shownTexts(),
-              (std::vector<std::string>{"Já há um Usuário com este Nome.",
-                                        "Por Favor, Confirme a Senha.",
-                                        "Verifique o tipo de usuário clicando sobre o seu nome."}));
+    EXPECT_EQ(
+        dialogs.shownTexts(),
+        (std::vector<std::string>{"Já há um Usuário com este Nome.", "Por Favor, Confirme a Senha.",
+                                  "Verifique o tipo de usuário clicando sobre o seu nome."}));
     EXPECT_EQ(form.registered(), 2);
     rules() = GeneralRulesRecord{};
     state.records().readRecord(FileKind::GeneralRules, 1, true);

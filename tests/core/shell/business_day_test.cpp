@@ -44,8 +44,12 @@ TEST_F(BusinessDayTest, CheckDateChangeRestartsOnlyWhenTheCalendarMovedOn)
     const auto apr7 = year{2026} / April / 7;
     const std::vector<Case> cases = {
         {"same day", apr6, std::nullopt, false, {}, apr6},
-        {"clock put back while warned", apr7, apr6, false,
-         {{kDateChanged, 48}, {"A reinicialização foi cancelada.", 0}}, apr6},
+        {"clock put back while warned",
+         apr7,
+         apr6,
+         false,
+         {{kDateChanged, 48}, {"A reinicialização foi cancelada.", 0}},
+         apr6},
         {"next day", apr7, std::nullopt, true, {{kDateChanged, 48}}, apr7},
     };
 

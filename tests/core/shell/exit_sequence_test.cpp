@@ -76,7 +76,8 @@ protected:
 TEST_F(ExitSequenceTest, OfferAnswersDecideWhetherTheExitGoesOn)
 {
     const std::string offer = "Deseja fazer o BakcUp (cópias de seguranca) agora ?";
-    const std::string disk = "Insira o disquete e clique em 'OK' para iniciar a cópia dos arquivos.";
+    const std::string disk =
+        "Insira o disquete e clique em 'OK' para iniciar a cópia dos arquivos.";
     using A = msg::Answer;
     struct Case {
         std::vector<A> answers;
@@ -119,11 +120,8 @@ TEST_F(ExitSequenceTest, NoOfferWithoutRightOptionOrComponent)
         bool offered;
     };
     const Case cases[] = {
-        {1, true, true, true},
-        {2, true, true, false}, // level 3 above the row's 2
-        {0, true, true, false},
-        {1, false, true, false},
-        {1, true, false, false},
+        {1, true, true, true},  {2, true, true, false}, // level 3 above the row's 2
+        {0, true, true, false}, {1, false, true, false}, {1, true, false, false},
     };
 
     for (const Case& c : cases) {

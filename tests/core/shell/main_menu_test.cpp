@@ -35,17 +35,17 @@ TEST(MainMenu, ItemsCarryTheirGatesAccessRowsAndShortcuts)
     };
     using enum MenuGate;
     const Case cases[] = {
-        {"mnuArqBackUp", AccessRow, 1, ""},           {"mnuArqConfigRec", AccessRow, 2, ""},
-        {"mnuDadosClientes", AccessRow, 3, "C"},      {"mnuDadosFitas", AccessRow, 4, "F"},
-        {"mnuDadosProdutos", AccessRow, 5, "P"},      {"mnuDadosDist", AccessRow, 6, ""},
-        {"mnuDadosLocad", AccessRow, 7, ""},          {"mnuDadosGerenc", AccessRow, 8, ""},
-        {"mnuDadosFeriados", AccessRow, 9, ""},       {"mnuDadosLocalizar", AccessRow, 10, "L"},
-        {"mnuDadosSubstituir", AccessRow, 11, ""},    {"mnuDadosDesfazerExc", AccessRow, 12, ""},
-        {"mnuOpGerais", AccessRow, 13, "Enter"},      {"mnuOpDevolucao", AccessRow, 14, "D"},
-        {"mnuOpVendas", AccessRow, 15, "V"},          {"mnuOpEntradaEstq", AccessRow, 16, "E"},
-        {"mnuFerrOpções", AccessRow, 17, "O"},        {"mnuHistLivroCaixa", AccessRow, 18, ""},
-        {"mnuRelDist", AccessRow, 19, ""},            {"mnuArqSair", Always, 0, ""},
-        {"mnuFerrLogOn", SeveralOperators, 0, ""},    {"mnuFerrUsuarios", AdministratorOnly, 0, ""},
+        {"mnuArqBackUp", AccessRow, 1, ""},        {"mnuArqConfigRec", AccessRow, 2, ""},
+        {"mnuDadosClientes", AccessRow, 3, "C"},   {"mnuDadosFitas", AccessRow, 4, "F"},
+        {"mnuDadosProdutos", AccessRow, 5, "P"},   {"mnuDadosDist", AccessRow, 6, ""},
+        {"mnuDadosLocad", AccessRow, 7, ""},       {"mnuDadosGerenc", AccessRow, 8, ""},
+        {"mnuDadosFeriados", AccessRow, 9, ""},    {"mnuDadosLocalizar", AccessRow, 10, "L"},
+        {"mnuDadosSubstituir", AccessRow, 11, ""}, {"mnuDadosDesfazerExc", AccessRow, 12, ""},
+        {"mnuOpGerais", AccessRow, 13, "Enter"},   {"mnuOpDevolucao", AccessRow, 14, "D"},
+        {"mnuOpVendas", AccessRow, 15, "V"},       {"mnuOpEntradaEstq", AccessRow, 16, "E"},
+        {"mnuFerrOpções", AccessRow, 17, "O"},     {"mnuHistLivroCaixa", AccessRow, 18, ""},
+        {"mnuRelDist", AccessRow, 19, ""},         {"mnuArqSair", Always, 0, ""},
+        {"mnuFerrLogOn", SeveralOperators, 0, ""}, {"mnuFerrUsuarios", AdministratorOnly, 0, ""},
     };
 
     for (const Case& c : cases) {
@@ -68,8 +68,8 @@ TEST(MainMenu, TreeIsWellFormed)
         EXPECT_TRUE(names.insert(m->name).second) << "repeated " << m->name;
         if (m->isSeparator()) {
             ++separators;
-            const std::string expected = (separators < 10 ? "mnuTraco0" : "mnuTraco") +
-                                         std::to_string(separators);
+            const std::string expected =
+                (separators < 10 ? "mnuTraco0" : "mnuTraco") + std::to_string(separators);
             EXPECT_EQ(m->name, expected);
         } else {
             EXPECT_NE(accessKey(m->caption), 0) << m->name;
@@ -112,12 +112,9 @@ TEST_F(MainMenuTest, GatesFollowTheOperatorLevelAndCount)
         std::array<bool, 3> allowed; // for levels 1, 2, 3
     };
     const Case cases[] = {
-        {"mnuDadosFitas", {true, false, false}},
-        {"mnuFerrOpções", {true, true, false}},
-        {"mnuDadosClientes", {true, true, true}},
-        {"mnuFerrUsuarios", {true, false, false}},
-        {"mnuFerrLogOn", {true, true, true}},
-        {"mnuArqSair", {true, true, true}},
+        {"mnuDadosFitas", {true, false, false}},  {"mnuFerrOpções", {true, true, false}},
+        {"mnuDadosClientes", {true, true, true}}, {"mnuFerrUsuarios", {true, false, false}},
+        {"mnuFerrLogOn", {true, true, true}},     {"mnuArqSair", {true, true, true}},
     };
 
     for (const Case& c : cases) {

@@ -57,10 +57,8 @@ TEST_F(Operators, NamesAndPasswordsIgnoreCaseAndSurroundingSpaces)
         bool matches;
     };
     const Case cases[] = {
-        {"ana souza", "segredo", 1, true},
-        {"  ANA SOUZA ", " SEGREDO  ", 1, true},
-        {"josé", "ÇãO", 2, true},
-        {"José", "cao", 2, false},
+        {"ana souza", "segredo", 1, true}, {"  ANA SOUZA ", " SEGREDO  ", 1, true},
+        {"josé", "ÇãO", 2, true},          {"José", "cao", 2, false},
         {"Ana", "segredo", 0, false},
     };
 
@@ -84,8 +82,8 @@ TEST_F(Operators, AccessRuleComparesTheOperatorLevelWithTheRow)
         bool allowed;
     };
     const Case cases[] = {
-        {1, 1, true}, {1, 2, true}, {1, 3, true},   //
-        {2, 1, false}, {2, 2, true}, {2, 3, true},  //
+        {1, 1, true},  {1, 2, true},  {1, 3, true}, //
+        {2, 1, false}, {2, 2, true},  {2, 3, true}, //
         {3, 1, false}, {3, 2, false}, {3, 3, true}, //
         {0, 3, false}, {4, 3, false}, {1, 0, false}, {1, 25, false},
     };
@@ -105,12 +103,18 @@ TEST_F(Operators, DeletingRefusesTheOnlyTheActiveAndTheLastAdministrator)
         std::string refusal;
     };
     const std::vector<Case> cases = {
-        {{{"Ana", "", 1}}, 0, 1,
+        {{{"Ana", "", 1}},
+         0,
+         1,
          "Acesso Negado: Deve haver no mínimo um(a) usuário(a) cadastrado(a)."},
-        {{{"Ana", "", 1}, {"Bia", "", 1}}, 2, 2,
+        {{{"Ana", "", 1}, {"Bia", "", 1}},
+         2,
+         2,
          "Acesso Negado: O(A) usuário(a) não pode ser excluído(a) enquanto estiver como "
          "usuário(a) ativo(a)."},
-        {{{"Ana", "", 1}, {"Bia", "", 3}}, 2, 1,
+        {{{"Ana", "", 1}, {"Bia", "", 3}},
+         2,
+         1,
          "Acesso Negado: Não é possível excluir todos(as) os(as) usuários(as) "
          "administradores(as)."},
     };

@@ -30,10 +30,8 @@ TEST_F(OptionsFormTest, BuildsFlagsAskBakFromTheBackupControls)
         int expected;
     };
     const Case cases[] = {
-        {0, BackupSchedule::EveryNDays, "3", 1, 19},
-        {0, BackupSchedule::Weekday, "", 6, 38},
-        {19, BackupSchedule::EveryDay, "3", 1, 0},
-        {38, BackupSchedule::EveryNDays, "15", 6, 31},
+        {0, BackupSchedule::EveryNDays, "3", 1, 19}, {0, BackupSchedule::Weekday, "", 6, 38},
+        {19, BackupSchedule::EveryDay, "3", 1, 0},   {38, BackupSchedule::EveryNDays, "15", 6, 31},
         {48, BackupSchedule::EveryDay, "", 1, 48}, // untouched controls keep "never"
     };
 

@@ -39,6 +39,7 @@ protected:
 };
 
 // Every setting away from its default.
+// clang-format off
 Options everythingChanged()
 {
     return Options{
@@ -59,6 +60,7 @@ Options everythingChanged()
         .CorFundoPrinc = 0xFF8080, .MostrarLeg = true, .CorFundo = 0xC0C0C0,
         .CorJan = static_cast<std::int32_t>(0x8000000F), .CorBot = 0xFFFF};
 }
+// clang-format on
 
 TEST_F(OptionsTest, EmptyStoresGiveTheDefaults)
 {
@@ -92,21 +94,21 @@ TEST_F(OptionsTest, StoresHoldTheKnownKeyNames)
         registryKeys.insert(std::get<2>(where));
     }
     const std::set<std::string> expectedRegistry = {
-        "ImpNotaLoc", "ImpNotaDev",  "ImpNotaPag",  "ImpNotaCred",  "ImpNotaDeb",
-        "ImpNotaVda", "ImpNotaVdaCli", "Cabeçalho", "ObsLoc",       "ObsDev",
-        "ObsPag",     "ObsCred",     "NCol",        "FonteImp",     "CmdImpAntes",
-        "CmdImpDepois", "Imagem",    "Tipo",        "PortaImp",
+        "ImpNotaLoc",   "ImpNotaDev",    "ImpNotaPag", "ImpNotaCred", "ImpNotaDeb",
+        "ImpNotaVda",   "ImpNotaVdaCli", "Cabeçalho",  "ObsLoc",      "ObsDev",
+        "ObsPag",       "ObsCred",       "NCol",       "FonteImp",    "CmdImpAntes",
+        "CmdImpDepois", "Imagem",        "Tipo",       "PortaImp",
     };
     EXPECT_EQ(registryKeys, expectedRegistry);
     // Keys longer than 16 characters are stored cut.
     const std::set<std::string> expectedConfig = {
-        "IsDebugging", "CabAuto",      "TamFonte",     "ImpDireto",     "Desacent",
-        "NumViasRec",  "MostraHorasRec", "GravHistFita", "VerifHist",   "GravHistProd",
-        "VerifNomeECod", "TipoPrazo",  "UnicaConta",   "ProcEsp",       "CodPrim",
-        "CodPrimProc", "ConfirmOp",    "MostraUltReg", "AcaoQdoSaiForm", "AskForBackUp",
-        "FlagsAskBak", "UltDiaFezBak", "TipoCobraAtraso", "CobrarMulta", "BrindeAuto",
-        "ContaBrindeDiari", "ContaBrindePrazo", "ContaBrindeMsg", "CorFundoPrinc",
-        "MostrarLeg",  "CorFundo",     "CorJan",       "CorBot",
+        "IsDebugging",      "CabAuto",          "TamFonte",        "ImpDireto",      "Desacent",
+        "NumViasRec",       "MostraHorasRec",   "GravHistFita",    "VerifHist",      "GravHistProd",
+        "VerifNomeECod",    "TipoPrazo",        "UnicaConta",      "ProcEsp",        "CodPrim",
+        "CodPrimProc",      "ConfirmOp",        "MostraUltReg",    "AcaoQdoSaiForm", "AskForBackUp",
+        "FlagsAskBak",      "UltDiaFezBak",     "TipoCobraAtraso", "CobrarMulta",    "BrindeAuto",
+        "ContaBrindeDiari", "ContaBrindePrazo", "ContaBrindeMsg",  "CorFundoPrinc",  "MostrarLeg",
+        "CorFundo",         "CorJan",           "CorBot",
     };
     EXPECT_EQ(configKeysOnDisk(), expectedConfig);
 }
@@ -134,8 +136,7 @@ TEST_F(OptionsTest, StoredTextsConvertOrKeepTheDefault)
         {"bool text", false, "Desacent", "talvez", [](auto& o) { return !o.Desacent; }},
         {"int negative", false, "TamFonte", "-2", [](auto& o) { return o.TamFonte == -2; }},
         {"int text", false, "TamFonte", "doze", [](auto& o) { return o.TamFonte == 0; }},
-        {"int decimal point", false, "TipoPrazo", "1.5",
-         [](auto& o) { return o.TipoPrazo == 0; }},
+        {"int decimal point", false, "TipoPrazo", "1.5", [](auto& o) { return o.TipoPrazo == 0; }},
         {"int past 16 bits", false, "FlagsAskBak", "32768",
          [](auto& o) { return o.FlagsAskBak == 0; }},
         {"colour hex", false, "CorFundoPrinc", "&HFF8080",

@@ -40,16 +40,17 @@ TEST_F(ConfigFileTest, KeysAndValuesAreCutToSixteenCodePageBytes)
         std::string onDisk;
     };
     const std::vector<Case> cases = {
-        {"long key found under its first 16", "ABCDEFGHIJKLMNOPQRST", "1",
-         "ABCDEFGHIJKLMNOP", "1", "ABCDEFGHIJKLMNOP1               "},
+        {"long key found under its first 16", "ABCDEFGHIJKLMNOPQRST", "1", "ABCDEFGHIJKLMNOP", "1",
+         "ABCDEFGHIJKLMNOP1               "},
         {"long value cut", "Valor", "12345678901234567890", "Valor", "1234567890123456",
          "Valor           1234567890123456"},
         {"blanks trimmed", "  Chave  ", "  x y  ", "Chave", "x y",
          "Chave           x y             "},
-        {"accented key cut by code-page bytes", "çççççççççççççççççççç", "ok",
-         "çççççççççççççççç", "ok", std::string(16, '\xE7') + "ok              "},
+        {"accented key cut by code-page bytes", "çççççççççççççççççççç", "ok", "çççççççççççççççç",
+         "ok", std::string(16, '\xE7') + "ok              "},
         {"accented value in the code page", "Dia", "Sábado", "Dia", "Sábado",
-         "Dia             S\xE1" "bado          "},
+         "Dia             S\xE1"
+         "bado          "},
     };
 
     for (const auto& c : cases) {
@@ -66,18 +67,16 @@ TEST_F(ConfigFileTest, KeysAndValuesAreCutToSixteenCodePageBytes)
 
 TEST_F(ConfigFileTest, ReadFallsBackToTheDefault)
 {
-    putRaw(std::string("CodPrim         True            ") +
-           "Vazio                           " + std::string(32, '\0') +
-           "Cortado         Fal");
+    putRaw(std::string("CodPrim         True            ") + "Vazio                           " +
+           std::string(32, '\0') + "Cortado         Fal");
 
     struct Case {
         const char* key;
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {"CodPrim", "True"},   {"codprim", "dflt"}, {" CodPrim ", "True"},
-        {"Vazio", "dflt"},     {"Ausente", "dflt"}, {"", "dflt"},
-        {"Cortado", "dflt"},
+        {"CodPrim", "True"}, {"codprim", "dflt"}, {" CodPrim ", "True"}, {"Vazio", "dflt"},
+        {"Ausente", "dflt"}, {"", "dflt"},        {"Cortado", "dflt"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(config.readConfig(c.key, "dflt"), c.expected) << c.key;
@@ -106,12 +105,10 @@ TEST_F(ConfigFileTest, AWriteLandsOnTheFirstRecordOfItsKeyOrAfterTheLastWholeRec
         std::string after;
     };
     const std::vector<Case> cases = {
-        {"key again", "A               1               B               2               ",
-         "A", "second",
-         "A               second          B               2               "},
-        {"repeated key", "Dup             one             Dup             two             ",
-         "Dup", "three",
-         "Dup             three           Dup             two             "},
+        {"key again", "A               1               B               2               ", "A",
+         "second", "A               second          B               2               "},
+        {"repeated key", "Dup             one             Dup             two             ", "Dup",
+         "three", "Dup             three           Dup             two             "},
         {"torn tail", "Old             1               Torn", "New", "2",
          "Old             1               New             2               "},
     };

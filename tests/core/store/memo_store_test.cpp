@@ -46,9 +46,9 @@ protected:
 
     void putFile(const char* name, const std::string& bytes) const
     {
-        binaryfile::writeAt(folder.file(name), 0,
-                            std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                      bytes.size()));
+        binaryfile::writeAt(
+            folder.file(name), 0,
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     }
 
     std::string heapBytes() const

@@ -41,7 +41,11 @@ LayoutCase layoutCase(FileKind kind, std::vector<std::pair<std::string, long>> o
                       std::string nameField = {},
                       std::vector<test::LayoutChecker::Span> reserved = {})
 {
-    LayoutCase c{kind, R::Size, test::layoutOf<R>(), std::move(reserved), std::move(offsets),
+    LayoutCase c{kind,
+                 R::Size,
+                 test::layoutOf<R>(),
+                 std::move(reserved),
+                 std::move(offsets),
                  std::move(nameField)};
     if constexpr (requires { R::NameOffset; }) {
         c.nameOffset = R::NameOffset;
@@ -56,34 +60,42 @@ std::vector<LayoutCase> allRecords()
         layoutCase<ClientRecord>(FileKind::Clients,
                                  {{"Observacoes", 233}, {"Fitas", 273}, {"RegHistProd", 345}},
                                  "PrimNome"),
-        layoutCase<DependentRecord>(FileKind::Dependents,
-                                    {{"Titular", 2}, {"GrauParentesco", 249}, {"Fitas", 261},
-                                     {"RegHistProd", 333}},
-                                    "PrimNome"),
+        layoutCase<DependentRecord>(
+            FileKind::Dependents,
+            {{"Titular", 2}, {"GrauParentesco", 249}, {"Fitas", 261}, {"RegHistProd", 333}},
+            "PrimNome"),
         layoutCase<TapeRecord>(FileKind::Tapes,
-                               {{"Atores", 82}, {"ClienteFita", 120}, {"AcertoValor", 150},
-                                {"NumReservas", 154}, {"ReservaData", 176}, {"UltTitular", 220}},
+                               {{"Atores", 82},
+                                {"ClienteFita", 120},
+                                {"AcertoValor", 150},
+                                {"NumReservas", 154},
+                                {"ReservaData", 176},
+                                {"UltTitular", 220}},
                                "Nome", {{"(reserved)", 226, 2}}),
         layoutCase<DistributorRecord>(FileKind::Distributors,
                                       {{"CEP", 127}, {"SitioInternet", 231}, {"Observacoes", 256}},
                                       "Nome"),
-        layoutCase<LabelRecord>(FileKind::Labels,
-                                {{"Diarias", 29}, {"Promocoes", 299}, {"Brindes", 389},
-                                 {"TempoMulta", 479}, {"ValorMulta", 483}}),
+        layoutCase<LabelRecord>(FileKind::Labels, {{"Diarias", 29},
+                                                   {"Promocoes", 299},
+                                                   {"Brindes", 389},
+                                                   {"TempoMulta", 479},
+                                                   {"ValorMulta", 483}}),
         layoutCase<MediaRecord>(FileKind::Media,
                                 {{"Prazos", 27}, {"Brindes", 117}, {"Promocoes", 207}}),
         layoutCase<ActorRecord>(FileKind::Actors, {{"NumFitas", 32}, {"Fitas", 34}}),
-        layoutCase<GeneralRulesRecord>(FileKind::GeneralRules,
-                                       {{"PrazosGerais", 12}, {"Feriados", 282},
-                                        {"MesFeriados", 474}, {"Secoes", 478},
-                                        {"SenhaOperador", 1230}, {"MemosLivres", 1380},
-                                        {"NivelAcesso", 1384}}),
+        layoutCase<GeneralRulesRecord>(FileKind::GeneralRules, {{"PrazosGerais", 12},
+                                                                {"Feriados", 282},
+                                                                {"MesFeriados", 474},
+                                                                {"Secoes", 478},
+                                                                {"SenhaOperador", 1230},
+                                                                {"MemosLivres", 1380},
+                                                                {"NivelAcesso", 1384}}),
         layoutCase<StoreRecord>(FileKind::Store,
                                 {{"NomeEmpresa", 0}, {"Estado", 234}, {"Observacoes", 391}}),
-        layoutCase<ProductRecord>(FileKind::Products,
-                                  {{"Estoque", 40}, {"Icms", 46}, {"Distribuidor", 58},
-                                   {"Observacoes", 60}},
-                                  "Descricao"),
+        layoutCase<ProductRecord>(
+            FileKind::Products,
+            {{"Estoque", 40}, {"Icms", 46}, {"Distribuidor", 58}, {"Observacoes", 60}},
+            "Descricao"),
     };
 }
 
@@ -122,7 +134,8 @@ TEST(RecordLayouts, StoredCountsAreClampedToArrayBounds)
     using C = ClientRecord;
     const std::vector<std::tuple<const char*, int, int>> cases = {
         {"dependent tapes",
-         counted<DependentRecord>([](auto& r) { r.NumFitas = 16; }, &DependentRecord::tapeCount), 15},
+         counted<DependentRecord>([](auto& r) { r.NumFitas = 16; }, &DependentRecord::tapeCount),
+         15},
         {"tape actors", counted<T>([](auto& r) { r.NumAtores = 11; }, &T::actorCount), 10},
         {"negative reservations",
          counted<T>([](auto& r) { r.NumReservas = -2; }, &T::reservationCount), 0},
@@ -130,7 +143,8 @@ TEST(RecordLayouts, StoredCountsAreClampedToArrayBounds)
         {"actor tapes",
          counted<ActorRecord>([](auto& r) { r.NumFitas = 71; }, &ActorRecord::tapeCount), 70},
         {"sections", counted<G>([](auto& r) { r.NumSecoes = 26; }, &G::sectionCount), 25},
-        {"negative operators", counted<G>([](auto& r) { r.NumOperadores = -1; }, &G::operatorCount), 0},
+        {"negative operators", counted<G>([](auto& r) { r.NumOperadores = -1; }, &G::operatorCount),
+         0},
         {"operators", counted<G>([](auto& r) { r.NumOperadores = 11; }, &G::operatorCount), 10},
         {"client tapes", counted<C>([](auto& r) { r.NumFitas = 300; }, &C::tapeCount), 15},
         {"client dependents", counted<C>([](auto& r) { r.NumDep = 300; }, &C::depCount), 10},
@@ -162,9 +176,10 @@ TEST(TapeRecord, ReservationsAndBoolArraysRoundTrip)
 
     // Byte offset and value: bools are all ones, reserved bytes are left as they were.
     const std::vector<std::pair<std::size_t, int>> expected = {
-        {122, 0xFF}, {123, 0xFF}, {156, 4}, {158, 9}, {166, 0xFF}, {167, 0xFF}, {168, 0},
-        {169, 0}, {176, 5032001 & 0xFF}, {220, 0}, {222, 0xFF}, {223, 0xFF}, {226, 0xAB},
-        {227, 0xAB}};
+        {122, 0xFF},           {123, 0xFF}, {156, 4},    {158, 9},
+        {166, 0xFF},           {167, 0xFF}, {168, 0},    {169, 0},
+        {176, 5032001 & 0xFF}, {220, 0},    {222, 0xFF}, {223, 0xFF},
+        {226, 0xAB},           {227, 0xAB}};
     for (const auto& [offset, value] : expected) {
         EXPECT_EQ(bytes[offset], value) << "byte " << offset;
     }

@@ -63,10 +63,8 @@ TEST_F(SynopsisStoreTest, ShorterTextStaysInPlaceLongerMovesToTheEnd)
         int counted; // growth of the abandoned-block counter
     };
     const Step steps[] = {
-        {std::string(300, 'a'), {1, 300}, 1},
-        {std::string(200, 'b'), {1, 200}, 0},
-        {std::string(250, 'c'), {301, 250}, 1},
-        {std::string(250, 'd'), {301, 250}, 0},
+        {std::string(300, 'a'), {1, 300}, 1},   {std::string(200, 'b'), {1, 200}, 0},
+        {std::string(250, 'c'), {301, 250}, 1}, {std::string(250, 'd'), {301, 250}, 0},
         {"  Observação  ", {301, 10}, 0},
     };
     Block tape;
@@ -137,12 +135,9 @@ TEST_F(SynopsisStoreTest, ReadingGuardsAgainstMissingAndDamagedBlocks)
         Block after;
     };
     const Case cases[] = {
-        {"whole block", {2, 3}, "bcd", {2, 3}},
-        {"no position", {0, 4}, "", {0, 0}},
-        {"no length", {3, 0}, "", {0, 0}},
-        {"negative length", {3, -2}, "", {0, 0}},
-        {"past the end", {9, 2}, "", {9, 2}},
-        {"running off the end", {4, 5}, "", {4, 5}},
+        {"whole block", {2, 3}, "bcd", {2, 3}}, {"no position", {0, 4}, "", {0, 0}},
+        {"no length", {3, 0}, "", {0, 0}},      {"negative length", {3, -2}, "", {0, 0}},
+        {"past the end", {9, 2}, "", {9, 2}},   {"running off the end", {4, 5}, "", {4, 5}},
     };
 
     for (const auto& c : cases) {
@@ -196,8 +191,8 @@ TEST_F(SynopsisStoreTest, CompactionKeepsEachTapesTextAndPacksTheFile)
             ASSERT_EQ(after[i], tapes[i]) << "byte " << i << " outside the synopsis fields";
         }
     }
-    const std::vector<std::pair<std::int32_t, std::int16_t>> blocks = {
-        {1, 29}, {0, 0}, {30, 3}, {0, 0}, {33, 8}, {0, 0}};
+    const std::vector<std::pair<std::int32_t, std::int16_t>> blocks = {{1, 29}, {0, 0},  {30, 3},
+                                                                       {0, 0},  {33, 8}, {0, 0}};
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         EXPECT_EQ(blockOf(after, i).sinopse, blocks[i].first) << i;
         EXPECT_EQ(blockOf(after, i).tamSinopse, blocks[i].second) << i;

@@ -64,8 +64,14 @@ TEST(TextHelpers, MoneyTextReadsEitherDecimalPoint)
         std::int64_t thousandths;
     };
     const std::vector<Case> cases = {
-        {"1.234,56", 1234560}, {"1,234.56", 1234560}, {"12,5", 12500}, {"", 0},
-        {"abc", 0},            {"-3,20", -3200},     {" 7", 7000},    {"2,345", 2345},
+        {"1.234,56", 1234560},
+        {"1,234.56", 1234560},
+        {"12,5", 12500},
+        {"", 0},
+        {"abc", 0},
+        {"-3,20", -3200},
+        {" 7", 7000},
+        {"2,345", 2345},
         {"1.000.000", 1000000}, // the rightmost separator is always the decimal point
     };
     for (const auto& c : cases) {
@@ -113,8 +119,8 @@ TEST(TextHelpers, WordsAndNames)
 {
     EXPECT_EQ(firstWord("Maria"), "");
     EXPECT_EQ(restAfterFirstWord(" Maria da Silva "), "da Silva");
-    EXPECT_EQ(splitFullName(" José  de Souza "), std::make_pair(std::string("José"),
-                                                              std::string("de Souza")));
+    EXPECT_EQ(splitFullName(" José  de Souza "),
+              std::make_pair(std::string("José"), std::string("de Souza")));
     EXPECT_EQ(splitFullName("Madonna"), std::make_pair(std::string("Madonna"), std::string()));
     EXPECT_EQ(joinFullName(" José ", " de Souza "), "José de Souza");
 }

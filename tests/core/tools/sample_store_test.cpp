@@ -60,8 +60,7 @@ TEST(SampleStore, FillsEachRegisterWithTheCountAskedWithinTheRecordLimit)
         EXPECT_EQ(s.store.recordCount(FileKind::Tapes), expected.fitas);
         EXPECT_EQ(s.store.recordCount(FileKind::Products), expected.produtos);
         EXPECT_EQ(expected.fitas > 0, s.store.recordCount(FileKind::Actors) > 0);
-        EXPECT_LE(s.store.recordCount(FileKind::Dependents),
-                  expected.clientes == 0 ? 0 : max);
+        EXPECT_LE(s.store.recordCount(FileKind::Dependents), expected.clientes == 0 ? 0 : max);
         if (expected.clientes == max) {
             // The last dependents still point at holders that list them.
             const auto dependents = s.all<DependentRecord>(FileKind::Dependents);
@@ -162,9 +161,8 @@ TEST_F(SampleStoreTest, TapesNameOnlyRecordsThatExistAndAreInTheStore)
         EXPECT_EQ(t.ValorArrecadado, price * t.TotalLocacoes);
         for (int k = 0; k < std::min<int>(3, t.TotalLocacoes); ++k) {
             const int who = t.UltCliente[static_cast<std::size_t>(k)];
-            EXPECT_TRUE(who >= 1 && who <= (t.UltTitular[static_cast<std::size_t>(k)]
-                                                 ? clients
-                                                 : dependents));
+            EXPECT_TRUE(who >= 1 &&
+                        who <= (t.UltTitular[static_cast<std::size_t>(k)] ? clients : dependents));
             EXPECT_NE(t.UltData[static_cast<std::size_t>(k)], 0);
         }
     }
@@ -243,9 +241,9 @@ TEST(SampleStore, SameSizeAndDayGiveTheSameFiles)
     ASSERT_TRUE(first.fill({150, 200, 20}));
     ASSERT_TRUE(second.fill({150, 200, 20}));
 
-    for (const char* name : {"DadosCli.tvl", "DadosDep.tvl", "DadosFit.tvl", "DadosAto.tvl",
-                             "DadosFrn.tvl", "DadosPrd.tvl", "DadosLoc.tvl", "Sinopses.tvl",
-                             "Memos.tvl", "RegMemos.tvl"}) {
+    for (const char* name :
+         {"DadosCli.tvl", "DadosDep.tvl", "DadosFit.tvl", "DadosAto.tvl", "DadosFrn.tvl",
+          "DadosPrd.tvl", "DadosLoc.tvl", "Sinopses.tvl", "Memos.tvl", "RegMemos.tvl"}) {
         EXPECT_EQ(binaryfile::readAll(first.folder.file(name)),
                   binaryfile::readAll(second.folder.file(name)))
             << name;
@@ -259,10 +257,14 @@ TEST(SampleStore, RefusesAStoreThatAlreadyHasRecordsOrLacksALabel)
         std::size_t bytes;
     };
     const std::vector<Case> cases = {
-        {"DadosCli.tvl", ClientRecord::Size},  {"DadosDep.tvl", DependentRecord::Size},
-        {"DadosFit.tvl", TapeRecord::Size},    {"DadosAto.tvl", ActorRecord::Size},
-        {"DadosFrn.tvl", DistributorRecord::Size}, {"DadosPrd.tvl", ProductRecord::Size},
-        {"FitaSelo.tvl", 0},                   {"DadosMid.tvl", 0},
+        {"DadosCli.tvl", ClientRecord::Size},
+        {"DadosDep.tvl", DependentRecord::Size},
+        {"DadosFit.tvl", TapeRecord::Size},
+        {"DadosAto.tvl", ActorRecord::Size},
+        {"DadosFrn.tvl", DistributorRecord::Size},
+        {"DadosPrd.tvl", ProductRecord::Size},
+        {"FitaSelo.tvl", 0},
+        {"DadosMid.tvl", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
