@@ -13,9 +13,9 @@
 #include "app/shell/Startup.h"
 #include "app/shell/SystemClock.h"
 #include "app/shell/UnavailableBackup.h"
-#include "core/shell/AppState.h"
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 #include "core/shell/OperatorSession.h"
+#include "core/state/AppState.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -3,10 +3,10 @@
 #include "cli/JsonRecord.h"
 #include "core/books/BookFiles.h"
 #include "core/books/BookRecords.h"
-#include "core/books/DailyTotalsRecord.h"
 #include "core/books/HistoryRecords.h"
 #include "core/shell/NewInstallation.h"
 #include "core/store/BinaryFile.h"
+#include "core/store/DailyTotalsRecord.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 
 #include "core/counter/Situation.h"
 #include "core/rules/StoreCalendar.h"
-#include "core/shell/AppState.h"
 #include "core/shell/NewInstallation.h"
+#include "core/state/AppState.h"
 #include "core/tools/QuietPorts.h"
 
 #include <ctime>

@@ -1,7 +1,7 @@
 #include "support/FakeStore.h"
 
 #include "core/shell/NewInstallation.h"
-#include "core/shell/Operators.h"
+#include "core/state/Operators.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/GeneralRulesRecord.h"
 #include "support/Fakes.h"
 #include "support/TempDataFolder.h"

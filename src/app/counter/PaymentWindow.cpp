@@ -3,7 +3,7 @@
 #include "app/counter/CounterControls.h"
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

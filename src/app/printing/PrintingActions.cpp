@@ -5,7 +5,7 @@
 #include "app/shell/QtConversions.h"
 #include "app/shell/QtPrinter.h"
 #include "core/printing/ReceiptPrinter.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QPointer>
 #include <QPrintDialog>

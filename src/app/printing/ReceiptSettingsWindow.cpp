@@ -3,7 +3,7 @@
 #include "app/shell/QtConversions.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 #include "app/shell/QtConversions.h"
 #include "core/registers/FamilyRules.h"
 #include "core/registers/RecordSearch.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

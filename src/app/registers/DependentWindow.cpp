@@ -2,7 +2,7 @@
 
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

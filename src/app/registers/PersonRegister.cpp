@@ -6,7 +6,7 @@
 #include "app/registers/DependentWindow.h"
 #include "core/registers/FamilyRules.h"
 #include "core/registers/RegisterModel.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QPushButton>
 

@@ -6,7 +6,7 @@
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 #include "app/shell/QtConversions.h"
 #include "core/rules/HolidayMonths.h"
 #include "core/rules/StoreCalendar.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

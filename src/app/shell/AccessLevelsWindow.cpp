@@ -1,8 +1,8 @@
 #include "app/shell/AccessLevelsWindow.h"
 
 #include "app/shell/QtConversions.h"
-#include "core/shell/AppState.h"
-#include "core/shell/Operators.h"
+#include "core/state/AppState.h"
+#include "core/state/Operators.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

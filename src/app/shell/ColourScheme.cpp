@@ -1,6 +1,6 @@
 #include "app/shell/ColourScheme.h"
 
-#include "core/shell/Options.h"
+#include "core/state/Options.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -16,11 +16,11 @@
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/Undelete.h"
-#include "core/shell/AppState.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
 #include "core/shell/MainMenu.h"
 #include "core/shell/OperatorSession.h"
+#include "core/state/AppState.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

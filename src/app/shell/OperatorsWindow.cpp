@@ -2,8 +2,8 @@
 
 #include "app/shell/LoginWindow.h"
 #include "app/shell/QtConversions.h"
-#include "core/shell/AppState.h"
-#include "core/shell/Operators.h"
+#include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/TextHelpers.h"
 
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "app/shell/DialogButtons.h"
 #include "app/shell/QtConversions.h"
 #include "core/ports/SettingsStore.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <QApplication>
 #include <QCheckBox>

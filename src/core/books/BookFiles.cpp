@@ -1,8 +1,8 @@
 #include "core/books/BookFiles.h"
 
 #include "core/books/BookRecords.h"
-#include "core/books/DailyTotalsRecord.h"
 #include "core/store/BinaryFile.h"
+#include "core/store/DailyTotalsRecord.h"
 #include "core/store/TextHelpers.h"
 
 #include <array>

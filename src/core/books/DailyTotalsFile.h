@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/books/DailyTotalsRecord.h"
 #include "core/books/PositionFile.h"
+#include "core/store/DailyTotalsRecord.h"
 
 #include <chrono>
 #include <cstdint>

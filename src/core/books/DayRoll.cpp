@@ -1,7 +1,7 @@
 #include "core/books/DayRoll.h"
 
 #include "core/books/DailyTotalsFile.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 namespace tavolim::core {
 namespace {

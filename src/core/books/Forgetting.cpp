@@ -3,9 +3,9 @@
 #include "core/books/BookFiles.h"
 #include "core/books/BookRecords.h"
 #include "core/books/HistoryRecords.h"
-#include "core/books/RecordPatch.h"
 #include "core/ports/Progress.h"
 #include "core/store/BinaryFile.h"
+#include "core/store/RecordPatch.h"
 
 #include <algorithm>
 #include <string>

@@ -1,11 +1,11 @@
 #include "core/books/RecordCleanUp.h"
 
 #include "core/books/Forgetting.h"
-#include "core/books/RecordPatch.h"
-#include "core/counter/Reservations.h"
 #include "core/ports/Progress.h"
+#include "core/store/RecordPatch.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TapeRecord.h"
+#include "core/store/TapeReservations.h"
 
 namespace tavolim::core {
 namespace {

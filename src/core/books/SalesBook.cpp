@@ -2,7 +2,7 @@
 
 #include "core/books/PositionFile.h"
 #include "core/books/TodayPosition.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/TextHelpers.h"
 

@@ -1,8 +1,7 @@
 #include "core/books/TodayPosition.h"
 
 #include "core/books/PositionFile.h"
-#include "core/shell/AppState.h"
-#include "core/shell/BusinessDay.h"
+#include "core/state/AppState.h"
 
 namespace tavolim::core {
 
@@ -11,12 +10,8 @@ std::optional<std::int32_t> locateTodayRecord(AppState& state, const PositionFil
     if (auto n = file.appendRecordFor(state.DataDia)) {
         return n;
     }
-    checkDateChange(state);
-    if (auto n = file.appendRecordFor(state.DataDia)) {
-        return n;
-    }
-    // Same calendar day, yet not rolled (a file put back from a copy, a failed roll):
-    // rolling here beats retrying the check for ever.
+    // Not rolled to the current day (a file put back from a copy, a failed roll): the callers
+    // have already run the date-change check, so rolling here is what is left.
     file.rollTo(state.DataDia);
     return file.appendRecordFor(state.DataDia);
 }

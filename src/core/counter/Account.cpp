@@ -1,7 +1,7 @@
 #include "core/counter/Account.h"
 
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 

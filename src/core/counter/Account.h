@@ -2,20 +2,13 @@
 
 #include "core/store/FileKind.h"
 #include "core/store/Money.h"
+#include "core/store/PersonRef.h"
 
 #include <cstdint>
 
 namespace tavolim::core {
 
 class AppState;
-
-// A client (titular) or a dependent: codes are separate ranges, so the flag travels along.
-struct PersonRef {
-    std::int16_t code = 0;
-    bool titular = true;
-
-    bool operator==(const PersonRef&) const = default;
-};
 
 // A person's balance: ValorPago (credit paid in advance) and ValorDevido (debt), both in
 // the person's record. AddCredit and AddDebit keep at most one of them above zero.

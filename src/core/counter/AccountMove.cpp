@@ -5,7 +5,7 @@
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {

@@ -1,8 +1,8 @@
 #include "core/counter/ConfirmOperation.h"
 
+#include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
-#include "core/shell/BusinessDay.h"
+#include "core/state/AppState.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {

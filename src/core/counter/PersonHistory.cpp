@@ -2,7 +2,7 @@
 
 #include "core/books/Histories.h"
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/ProductRecord.h"

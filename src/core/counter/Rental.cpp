@@ -5,7 +5,6 @@
 #include "core/books/TapeBook.h"
 #include "core/counter/ConfirmOperation.h"
 #include "core/counter/ReservationPrompt.h"
-#include "core/counter/Reservations.h"
 #include "core/counter/TapeLookup.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
@@ -14,11 +13,12 @@
 #include "core/printing/ReceiptPrinter.h"
 #include "core/rules/RuleMessages.h"
 #include "core/rules/StoreCalendar.h"
-#include "core/shell/AppState.h"
-#include "core/shell/Operators.h"
+#include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
+#include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
 
 #include <algorithm>
@@ -176,7 +176,7 @@ bool RentalModel::passReservations(std::int16_t code)
     records.readRecord(FileKind::Tapes, code, true);
     switch (choice) {
     case ReservationList::Choice::Locar:
-        if (desReserva(records.tape(), m_person.code, m_person.titular)) {
+        if (removeFirstReservationOf(records.tape(), m_person.code, m_person.titular)) {
             records.writeRecord(FileKind::Tapes, code);
         }
         return true;

@@ -1,11 +1,11 @@
 #include "core/counter/ReservationList.h"
 
-#include "core/counter/Reservations.h"
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
+#include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "core/counter/ReservationList.h"
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 #include "core/counter/Situation.h"
 
+#include "core/day/BusinessDay.h"
 #include "core/rules/AutoRenew.h"
 #include "core/rules/TapeCharge.h"
-#include "core/shell/AppState.h"
-#include "core/shell/BusinessDay.h"
+#include "core/state/AppState.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"

@@ -2,7 +2,7 @@
 
 #include "core/counter/ReservationPrompt.h"
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/TapeRecord.h"
 
 namespace tavolim::core {

@@ -4,7 +4,7 @@
 #include "core/ports/Printer.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptText.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/Cp1252.h"
 #include "core/store/TextHelpers.h"
 

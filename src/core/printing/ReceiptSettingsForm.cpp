@@ -2,7 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptText.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/TextHelpers.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/ProductRecord.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"

@@ -6,7 +6,7 @@
 #include "core/registers/FamilyRules.h"
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/RecordSearch.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 namespace tavolim::core {
 namespace {

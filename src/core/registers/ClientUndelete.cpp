@@ -2,7 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/registers/FamilyRules.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/DeletedNameTails.h"
 #include "core/store/TextHelpers.h"
 

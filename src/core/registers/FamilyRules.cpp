@@ -5,7 +5,7 @@
 #include "core/ports/Progress.h"
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/PersonForm.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
 #include "core/registers/RecordSearch.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {

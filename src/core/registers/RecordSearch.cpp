@@ -2,7 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/registers/NameMatch.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/Cp1252.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"

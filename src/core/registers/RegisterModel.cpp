@@ -1,7 +1,7 @@
 #include "core/registers/RegisterModel.h"
 
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/DeletedNameTails.h"
 
 namespace tavolim::core {

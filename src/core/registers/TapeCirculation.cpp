@@ -2,7 +2,7 @@
 
 #include "core/registers/TapeForm.h"
 #include "core/rules/StoreCalendar.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 

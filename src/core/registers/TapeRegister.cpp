@@ -1,14 +1,14 @@
 #include "core/registers/TapeRegister.h"
 
 #include "core/books/RecordCleanUp.h"
-#include "core/counter/Reservations.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
 #include "core/registers/NameMatch.h"
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/TapeCast.h"
 #include "core/registers/TapeCirculation.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
+#include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/counter/Account.h"
 #include "core/registers/BarcodeCheck.h"
 #include "core/registers/RecordSearch.h"
 #include "core/registers/RegisterModel.h"
 #include "core/registers/TapeForm.h"
+#include "core/store/PersonRef.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "core/rules/StoreCalendar.h"
 #include "core/rules/TapeCharge.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/GeneralRulesRecord.h"
 #include "core/store/LabelRecord.h"
 #include "core/store/MediaRecord.h"

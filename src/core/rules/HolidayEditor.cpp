@@ -2,7 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/rules/HolidayMonths.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/GeneralRulesRecord.h"
 
 namespace tavolim::core {

@@ -1,7 +1,7 @@
 #include "core/rules/HolidayMonths.h"
 
 #include "core/rules/StoreCalendar.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/GeneralRulesRecord.h"
 #include "core/store/RuleTables.h"
 

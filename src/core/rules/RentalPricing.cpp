@@ -3,7 +3,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/rules/StoreCalendar.h"
 #include "core/rules/TapeCharge.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/GeneralRulesRecord.h"
 #include "core/store/TextHelpers.h"
 

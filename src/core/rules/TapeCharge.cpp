@@ -2,7 +2,7 @@
 
 #include "core/ports/Clock.h"
 #include "core/rules/StoreCalendar.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/GeneralRulesRecord.h"
 #include "core/store/LabelRecord.h"
 #include "core/store/RuleTables.h"

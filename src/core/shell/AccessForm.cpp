@@ -1,8 +1,8 @@
 #include "core/shell/AccessForm.h"
 
 #include "core/ports/Dialogs.h"
-#include "core/shell/AppState.h"
-#include "core/shell/Operators.h"
+#include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/GeneralRulesRecord.h"
 #include "core/store/TextHelpers.h"
 

@@ -5,8 +5,8 @@
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/SettingsStore.h"
-#include "core/shell/AppState.h"
-#include "core/shell/Operators.h"
+#include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/TextHelpers.h"
 
 #include <string>

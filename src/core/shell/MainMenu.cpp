@@ -1,6 +1,6 @@
 #include "core/shell/MainMenu.h"
 
-#include "core/shell/Operators.h"
+#include "core/state/Operators.h"
 #include "core/store/GeneralRulesRecord.h"
 
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/Options.h"
+#include "core/state/Options.h"
 
 #include <string>
 #include <string_view>

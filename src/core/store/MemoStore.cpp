@@ -1,8 +1,8 @@
 #include "core/store/MemoStore.h"
 
-#include "core/ports/Progress.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/Cp1252.h"
+#include "core/store/PairedReplace.h"
 #include "core/store/RecordCodec.h"
 #include "core/store/TextHelpers.h"
 
@@ -93,14 +93,15 @@ std::int64_t MemoStore::entryCount() const
     return static_cast<std::int64_t>(binaryfile::size(file(DirectoryFile)) / EntrySize);
 }
 
-// Compaction writes Memos.tmp, then RegMemos.tmp, then renames the heap (the commit) and then
-// the directory. A RegMemos.tmp with no Memos.tmp beside it is therefore a compaction that
-// crashed between the two renames: its directory belongs to the heap now in force.
+// Compaction rewrites the heap (the commit) and the directory together.
+PairedReplace MemoStore::compaction() const
+{
+    return {file(HeapFile), file(HeapTemp), file(DirectoryFile), file(DirectoryTemp)};
+}
+
 void MemoStore::finishInterruptedCompaction() const
 {
-    if (binaryfile::exists(file(DirectoryTemp)) && !binaryfile::exists(file(HeapTemp))) {
-        binaryfile::replace(file(DirectoryTemp), file(DirectoryFile));
-    }
+    compaction().finishInterrupted();
 }
 
 std::int32_t MemoStore::newMemoNumber()
@@ -220,14 +221,9 @@ void MemoStore::freeMemo(std::int32_t memoNumber)
     }
 }
 
-bool MemoStore::compactMemos(Progress* progress)
+bool MemoStore::compactMemos()
 {
-    ScopedWait wait(progress, "Rearranjando Arquivo de Memos...");
-    finishInterruptedCompaction();
-    // Leftovers of a compaction that never reached its commit; the directory's goes first, as
-    // a lone RegMemos.tmp would read as a committed one.
-    binaryfile::remove(file(DirectoryTemp));
-    binaryfile::remove(file(HeapTemp));
+    compaction().clearLeftovers();
 
     auto directory = binaryfile::readAll(file(DirectoryFile));
     const auto heap = binaryfile::readAll(file(HeapFile));
@@ -253,19 +249,8 @@ bool MemoStore::compactMemos(Progress* progress)
         encodeEntry(e, bytes);
     }
 
-    // Both new files are complete before anything is renamed; the heap's rename is the commit.
-    if (!binaryfile::writeNew(file(HeapTemp), packed) ||
-        !binaryfile::writeNew(file(DirectoryTemp), directory) ||
-        !binaryfile::replace(file(HeapTemp), file(HeapFile))) {
-        // A failed rename may have removed the old heap already.
-        if (binaryfile::exists(file(HeapFile)) || heap.empty()) {
-            binaryfile::remove(file(DirectoryTemp));
-            binaryfile::remove(file(HeapTemp));
-        }
+    if (!compaction().commit(packed, directory)) {
         return false;
-    }
-    if (!binaryfile::replace(file(DirectoryTemp), file(DirectoryFile))) {
-        return false; // the next operation finishes it
     }
     m_counters.MemosDesperdicio = 0;
     // Free entries were all just counted: repair a count that drifted.

@@ -6,7 +6,7 @@
 
 namespace tavolim::core {
 
-class Progress;
+struct PairedReplace;
 
 // The memo counters of the general rules record. The store changes them in place; saving that
 // record is the caller's job.
@@ -37,11 +37,12 @@ public:
     std::int32_t newMemoNumber();
     // Rewrites the heap with only the live texts, in directory order. False when the new files
     // could not be put in place; the old ones then stay in force.
-    bool compactMemos(Progress* progress);
+    bool compactMemos();
 
 private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }
     std::int64_t entryCount() const;
+    PairedReplace compaction() const;
     void finishInterruptedCompaction() const;
 
     std::filesystem::path m_folder;

@@ -1,8 +1,8 @@
 #include "core/store/SynopsisStore.h"
 
-#include "core/ports/Progress.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/Cp1252.h"
+#include "core/store/PairedReplace.h"
 #include "core/store/RecordCodec.h"
 #include "core/store/TextHelpers.h"
 
@@ -42,15 +42,17 @@ SynopsisStore::SynopsisStore(std::filesystem::path dataFolder, std::int16_t& sin
 {
 }
 
-// Compaction writes DadosFit.tmp, then Sinopses.tmp, then renames the tape file (the commit)
-// and then the synopsis file. Committing on the tape file means finishing a crashed compaction
-// only ever touches our own file, never tape records written since. A Sinopses.tmp with no
-// DadosFit.tmp beside it is a committed compaction whose last rename did not happen.
+// Compaction rewrites the tape file (the commit) and the synopsis file together. Committing on
+// the tape file means finishing a crashed compaction only ever touches our own file, never tape
+// records written since.
+PairedReplace SynopsisStore::compaction() const
+{
+    return {file(TapeFile), file(TapeTemp), file(HeapFile), file(HeapTemp)};
+}
+
 void SynopsisStore::finishInterruptedCompaction() const
 {
-    if (binaryfile::exists(file(HeapTemp)) && !binaryfile::exists(file(TapeTemp))) {
-        binaryfile::replace(file(HeapTemp), file(HeapFile));
-    }
+    compaction().finishInterrupted();
 }
 
 void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse, std::string text)
@@ -115,14 +117,9 @@ std::string SynopsisStore::readSynopsis(std::int32_t& sinopse, std::int16_t& tam
     return fromCp1252(std::string(bytes.begin(), bytes.end()));
 }
 
-bool SynopsisStore::compact(Progress* progress)
+bool SynopsisStore::compact()
 {
-    ScopedWait wait(progress, "Rearranjando Arquivo de Sinopses...");
-    finishInterruptedCompaction();
-    // Leftovers of a compaction that never committed; ours first, as a lone Sinopses.tmp would
-    // read as a committed one.
-    binaryfile::remove(file(HeapTemp));
-    binaryfile::remove(file(TapeTemp));
+    compaction().clearLeftovers();
 
     // One pass over the whole tape file in memory rather than a seek per record.
     auto tapes = binaryfile::readAll(file(TapeFile));
@@ -149,19 +146,8 @@ bool SynopsisStore::compact(Progress* progress)
         enc.field("TamSinopse", TamSinopseOffset, tamSinopse);
     }
 
-    // Both new files are complete before anything is renamed, and the tape file's rename is
-    // the commit (see finishInterruptedCompaction).
-    if (!binaryfile::writeNew(file(TapeTemp), tapes) ||
-        !binaryfile::writeNew(file(HeapTemp), packed) ||
-        !binaryfile::replace(file(TapeTemp), file(TapeFile))) {
-        if (binaryfile::exists(file(TapeFile))) { // a failed rename may have removed it already
-            binaryfile::remove(file(HeapTemp));
-            binaryfile::remove(file(TapeTemp));
-        }
+    if (!compaction().commit(tapes, packed)) {
         return false;
-    }
-    if (!binaryfile::replace(file(HeapTemp), file(HeapFile))) {
-        return false; // the next operation finishes it
     }
     m_desperdicio = 0;
     return true;

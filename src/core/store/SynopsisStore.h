@@ -6,7 +6,7 @@
 
 namespace tavolim::core {
 
-class Progress;
+struct PairedReplace;
 
 // Tape synopses, kept in Sinopses.tvl: texts back to back in the Western code page, with no
 // header and no separators. A tape finds its text through its own fields Sinopse (1-based byte
@@ -29,10 +29,11 @@ public:
     // Rewrites the file with only the blocks the tapes of DadosFit.tvl use, in record order,
     // and points each tape at its new place. False when the new files could not be put in
     // place; the old ones then stay in force.
-    bool compact(Progress* progress);
+    bool compact();
 
 private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }
+    PairedReplace compaction() const;
     void finishInterruptedCompaction() const;
 
     std::filesystem::path m_folder;

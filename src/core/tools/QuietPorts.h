@@ -6,7 +6,7 @@
 #include "core/ports/Printer.h"
 #include "core/ports/Progress.h"
 #include "core/ports/SettingsStore.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include <chrono>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "app/shell/ShellWindowFixture.h"
 #include "core/books/DayRoll.h"
 #include "core/counter/CounterFixture.h"
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 
 #include <QApplication>
 #include <QEventLoop>

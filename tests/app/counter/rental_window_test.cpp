@@ -2,7 +2,7 @@
 
 #include "app/counter/CounterWindowFixture.h"
 #include "core/books/DayRoll.h"
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 
 #include <QLineEdit>
 #include <QTableWidget>

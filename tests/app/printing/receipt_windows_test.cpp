@@ -4,7 +4,7 @@
 #include "app/printing/TextWindow.h"
 
 #include "core/printing/ReceiptPrinter.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/Money.h"
 #include "core/store/RecordStore.h"
 #include "support/FakeStore.h"

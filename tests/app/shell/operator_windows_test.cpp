@@ -3,7 +3,7 @@
 #include "app/shell/OperatorsWindow.h"
 
 #include "ShellWindowFixture.h"
-#include "core/shell/Operators.h"
+#include "core/state/Operators.h"
 
 #include <QListWidget>
 #include <QSlider>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/books/BookRecords.h"
-#include "core/books/DailyTotalsRecord.h"
 #include "core/books/PositionFile.h"
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 #include "core/store/BinaryFile.h"
+#include "core/store/DailyTotalsRecord.h"
 #include "support/FakeStore.h"
 #include "support/RecordFiles.h"
 

@@ -1,6 +1,6 @@
 #include "core/books/BookRecords.h"
-#include "core/books/DailyTotalsRecord.h"
 #include "core/books/HistoryRecords.h"
+#include "core/store/DailyTotalsRecord.h"
 #include "support/LayoutChecker.h"
 
 #include <gtest/gtest.h>

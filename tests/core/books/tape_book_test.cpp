@@ -1,6 +1,7 @@
 #include "core/books/Histories.h"
 #include "core/books/SalesBook.h"
 #include "core/books/TapeBook.h"
+#include "core/day/BusinessDay.h"
 #include "core/store/TextHelpers.h"
 
 #include "BookFixture.h"
@@ -151,6 +152,7 @@ TEST_F(TapeBookTest, AnAppendOnADayNotRolledYetRollsItFirst)
         s.DataDia = dayOf(2026, 3, 11); // set, but its books were never rolled
 
         const SoldLine sold[] = {{2, 3, Money::fromCents(120)}};
+        checkDateChange(s); // what every caller runs before writing the books
         const auto first = appendSales(s, sold);
         const PositionFile sales(fresh.folder.path(), Book::Sales);
 

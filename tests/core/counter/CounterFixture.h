@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/counter/Account.h"
-#include "core/shell/AppState.h"
 #include "core/shell/NewInstallation.h"
+#include "core/state/AppState.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/LabelRecord.h"

@@ -5,7 +5,7 @@
 
 #include "core/books/DayRoll.h"
 #include "core/counter/CounterFixture.h"
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 #include "core/store/TextHelpers.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "core/books/Histories.h"
 #include "core/books/PositionFile.h"
 #include "core/counter/CounterFixture.h"
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 #include "support/RecordFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "core/counter/ReservationList.h"
 
 #include "core/counter/CounterFixture.h"
-#include "core/counter/Reservations.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TapeRecord.h"
+#include "core/store/TapeReservations.h"
 #include "support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
@@ -190,8 +190,8 @@ TEST(Reservations, DesReservaRemovesOnlyThePersonsFirstReservation)
     // Client 7 and dependent 7 are different persons.
     auto tape = tapeWith({{7, false, 1}, {7, true, 2}, {8, true, 3}, {7, true, 4}});
 
-    const bool removed = desReserva(tape, 7, true);
-    const bool absent = desReserva(tape, 9, true);
+    const bool removed = removeFirstReservationOf(tape, 7, true);
+    const bool absent = removeFirstReservationOf(tape, 9, true);
 
     EXPECT_TRUE(removed);
     EXPECT_FALSE(absent);
@@ -215,7 +215,7 @@ TEST(Reservations, RetiraReservasWritesBackOnlyTapesThatLostOne)
     }
     records.readRecord(FileKind::Tapes, 2, true); // a window holds tape 2
 
-    const int written = retiraReservas(records, year{2026} / May / 20);
+    const int written = removeExpiredReservationsFromTapes(records, year{2026} / May / 20);
     const TapeRecord inMemory = records.tape();
     records.readRecord(FileKind::Tapes, 2, true);
 

@@ -4,8 +4,8 @@
 #include "core/books/DayRoll.h"
 #include "core/books/TapeBook.h"
 #include "core/counter/CounterFixture.h"
+#include "core/day/BusinessDay.h"
 #include "core/printing/ReceiptBuilder.h"
-#include "core/shell/BusinessDay.h"
 #include "support/RecordFiles.h"
 
 #include <gtest/gtest.h>

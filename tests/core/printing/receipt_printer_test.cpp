@@ -3,7 +3,7 @@
 #include "PrintingFixture.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptText.h"
-#include "core/shell/Options.h"
+#include "core/state/Options.h"
 #include "core/store/TextHelpers.h"
 
 #include <gtest/gtest.h>

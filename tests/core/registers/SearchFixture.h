@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 #include "core/store/RecordStore.h"
 #include "support/FakeStore.h"
 

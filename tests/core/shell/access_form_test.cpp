@@ -2,7 +2,7 @@
 
 #include "ShellFixture.h"
 #include "core/shell/OperatorSession.h"
-#include "core/shell/Operators.h"
+#include "core/state/Operators.h"
 
 namespace tavolim::core {
 namespace {

@@ -239,9 +239,8 @@ TEST_F(MemoStoreTest, CompactionPacksLiveTextsInDirectoryOrder)
     write(emptied, "");
     store.freeMemo(second);
     putEntry(6, {500, 4}); // damaged, beyond a gap entry 5 of zeros
-    test::RecordingProgress progress;
 
-    const bool done = store.compactMemos(&progress);
+    const bool done = store.compactMemos();
 
     EXPECT_TRUE(done);
     EXPECT_EQ(heapBytes(), "primeiro, mais longoterceiro");
@@ -252,7 +251,6 @@ TEST_F(MemoStoreTest, CompactionPacksLiveTextsInDirectoryOrder)
     EXPECT_EQ(entry(6), (Entry{0, 0}));
     EXPECT_EQ(desperdicio, 0);
     EXPECT_EQ(livres, 1);
-    EXPECT_EQ(progress.waits, std::vector<std::string>{"Rearranjando Arquivo de Memos..."});
     EXPECT_FALSE(std::filesystem::exists(folder.file("Memos.tmp")));
 }
 
@@ -293,7 +291,7 @@ TEST_F(MemoStoreTest, LeftoversOfAnUnfinishedCompaction)
         }
 
         const std::string read = memos.readMemo(1);
-        const bool compacted = memos.compactMemos(nullptr);
+        const bool compacted = memos.compactMemos();
 
         EXPECT_EQ(read, c.readBack);
         EXPECT_TRUE(compacted);

@@ -1,12 +1,12 @@
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 
 #include "core/books/DayRoll.h"
-#include "core/counter/Reservations.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
 #include "core/rules/HolidayMonths.h"
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
+#include "core/store/TapeReservations.h"
 
 namespace tavolim::core {
 namespace {
@@ -49,15 +49,17 @@ void startDay(AppState& state, bool restart)
     }
 
     ports.progress.showWait("Removendo Reservas Antigas...");
-    retiraReservas(state.records(), state.DataDia);
+    removeExpiredReservationsFromTapes(state.records(), state.DataDia);
 
     auto& rules = state.records().rules();
     bool compacted = false;
     if (rules.SinopsesDesperdicio > kCompactAbove) {
-        compacted = state.synopses().compact(&ports.progress) || compacted;
+        ScopedWait wait(&ports.progress, "Rearranjando Arquivo de Sinopses...");
+        compacted = state.synopses().compact() || compacted;
     }
     if (rules.MemosDesperdicio > kCompactAbove) {
-        compacted = state.memos().compactMemos(&ports.progress) || compacted;
+        ScopedWait wait(&ports.progress, "Rearranjando Arquivo de Memos...");
+        compacted = state.memos().compactMemos() || compacted;
     }
     if (compacted) {
         // The counters were reset; keep that even if the program does not end cleanly.

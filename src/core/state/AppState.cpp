@@ -1,4 +1,4 @@
-#include "core/shell/AppState.h"
+#include "core/state/AppState.h"
 
 #include "core/ports/SettingsStore.h"
 

@@ -1,4 +1,4 @@
-#include "core/shell/BusinessDay.h"
+#include "core/day/BusinessDay.h"
 
 #include "core/books/DailyTotalsFile.h"
 #include "core/books/PositionFile.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/books/DailyTotalsRecord.h"
-#include "core/shell/Options.h"
+#include "core/state/Options.h"
 #include "core/store/ConfigFile.h"
+#include "core/store/DailyTotalsRecord.h"
 #include "core/store/MemoStore.h"
 #include "core/store/RecordStore.h"
 #include "core/store/SynopsisStore.h"

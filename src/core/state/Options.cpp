@@ -1,4 +1,4 @@
-#include "core/shell/Options.h"
+#include "core/state/Options.h"
 
 #include "core/ports/SettingsStore.h"
 #include "core/store/ConfigFile.h"

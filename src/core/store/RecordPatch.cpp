@@ -1,4 +1,4 @@
-#include "core/books/RecordPatch.h"
+#include "core/store/RecordPatch.h"
 
 #include "core/store/BinaryFile.h"
 

@@ -1,6 +1,6 @@
-#include "core/shell/Operators.h"
+#include "core/state/Operators.h"
 
-#include "ShellFixture.h"
+#include "core/shell/ShellFixture.h"
 #include "core/store/Cp1252.h"
 
 namespace tavolim::core {

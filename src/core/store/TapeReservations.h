@@ -16,7 +16,7 @@ struct TapeRecord;
 bool removeReservation(TapeRecord& tape, int slot);
 
 // Removes the first reservation of the person from the tape (the caller writes the tape).
-bool desReserva(TapeRecord& tape, std::int16_t person, bool titular);
+bool removeFirstReservationOf(TapeRecord& tape, std::int16_t person, bool titular);
 
 // Removes every reservation dated before `today`; one dated today stays. A reservation
 // whose date is not a date is taken as expired. Returns how many went.
@@ -28,6 +28,6 @@ int removeReservationsOf(TapeRecord& tape, std::int16_t person, bool titular);
 // Walks every tape of DadosFit.tvl and removes its expired reservations, writing back only
 // the tapes that lost one. The current tape record gets the same removals, so a later save
 // of it does not bring them back. Returns the number of tapes written.
-int retiraReservas(RecordStore& records, std::chrono::year_month_day today);
+int removeExpiredReservationsFromTapes(RecordStore& records, std::chrono::year_month_day today);
 
 } // namespace tavolim::core

@@ -1,4 +1,4 @@
-#include "core/shell/Operators.h"
+#include "core/state/Operators.h"
 
 #include "core/ports/Dialogs.h"
 #include "core/store/Cp1252.h"

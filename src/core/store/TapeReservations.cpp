@@ -1,6 +1,6 @@
-#include "core/counter/Reservations.h"
+#include "core/store/TapeReservations.h"
 
-#include "core/books/RecordPatch.h"
+#include "core/store/RecordPatch.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
@@ -51,7 +51,7 @@ bool removeReservation(TapeRecord& tape, int slot)
     return true;
 }
 
-bool desReserva(TapeRecord& tape, std::int16_t person, bool titular)
+bool removeFirstReservationOf(TapeRecord& tape, std::int16_t person, bool titular)
 {
     return removeWhile(
                tape,
@@ -82,7 +82,7 @@ int removeReservationsOf(TapeRecord& tape, std::int16_t person, bool titular)
         false);
 }
 
-int retiraReservas(RecordStore& records, std::chrono::year_month_day today)
+int removeExpiredReservationsFromTapes(RecordStore& records, std::chrono::year_month_day today)
 {
     TapeRecord tape;
     const int written =

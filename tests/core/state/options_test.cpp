@@ -1,4 +1,4 @@
-#include "core/shell/Options.h"
+#include "core/state/Options.h"
 
 #include "core/store/BinaryFile.h"
 #include "core/store/ConfigFile.h"
