@@ -12,6 +12,7 @@
 #include "core/store/StoreRecord.h"
 #include "core/store/TapeRecord.h"
 
+#include <type_traits>
 #include <utility>
 
 namespace tavolim::core {
@@ -29,6 +30,34 @@ struct CurrentRecords {
     StoreRecord store;
     ProductRecord product;
 };
+
+// The file kind a record struct belongs to (kinds 1-10).
+template <class R>
+constexpr FileKind kindOf()
+{
+    if constexpr (std::is_same_v<R, ClientRecord>) {
+        return FileKind::Clients;
+    } else if constexpr (std::is_same_v<R, DependentRecord>) {
+        return FileKind::Dependents;
+    } else if constexpr (std::is_same_v<R, TapeRecord>) {
+        return FileKind::Tapes;
+    } else if constexpr (std::is_same_v<R, DistributorRecord>) {
+        return FileKind::Distributors;
+    } else if constexpr (std::is_same_v<R, LabelRecord>) {
+        return FileKind::Labels;
+    } else if constexpr (std::is_same_v<R, MediaRecord>) {
+        return FileKind::Media;
+    } else if constexpr (std::is_same_v<R, ActorRecord>) {
+        return FileKind::Actors;
+    } else if constexpr (std::is_same_v<R, GeneralRulesRecord>) {
+        return FileKind::GeneralRules;
+    } else if constexpr (std::is_same_v<R, StoreRecord>) {
+        return FileKind::Store;
+    } else {
+        static_assert(std::is_same_v<R, ProductRecord>, "not a record of kinds 1-10");
+        return FileKind::Products;
+    }
+}
 
 // Calls f with the current record of the kind; returns false for kinds without one (11, 12).
 template <class Records, class F>

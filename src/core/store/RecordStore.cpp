@@ -97,49 +97,66 @@ std::filesystem::path RecordStore::deletedListPath(FileKind kind) const
     return m_folder / std::string(fileKindInfo(kind).deletedList);
 }
 
-void RecordStore::readRecord(FileKind kind, int number, bool force)
+std::optional<std::int32_t> RecordStore::recordNumber(FileKind kind, std::int32_t number)
 {
     if (isSingleRecord(kind)) {
-        number = 1;
+        return 1;
     }
     if (number < 1 || number > MaxRecords) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::vector<std::uint8_t> RecordStore::recordBytes(FileKind kind, std::int32_t number) const
+{
+    const auto& info = fileKindInfo(kind);
+    return binaryfile::readAt(filePath(kind),
+                              static_cast<std::uint64_t>(number - 1) * info.recordLength,
+                              info.recordLength);
+}
+
+bool RecordStore::writeRecordBytes(FileKind kind, std::int32_t number,
+                                   std::span<const std::uint8_t> bytes)
+{
+    const auto& info = fileKindInfo(kind);
+    return binaryfile::writeAt(filePath(kind),
+                               static_cast<std::uint64_t>(number - 1) * info.recordLength, bytes);
+}
+
+void RecordStore::readRecord(FileKind kind, int number, bool force)
+{
+    const auto n = recordNumber(kind, number);
+    if (!n) {
         return;
     }
     withCurrent(m_current, kind, [&](auto& record) {
-        if (!force && !isSingleRecord(kind) && codeOf(record) == number) {
+        if (!force && !isSingleRecord(kind) && codeOf(record) == *n) {
             return;
         }
-        const auto& info = fileKindInfo(kind);
-        const auto bytes = binaryfile::readAt(
-            filePath(kind), static_cast<std::uint64_t>(number - 1) * info.recordLength,
-            info.recordLength);
+        record.decode(recordBytes(kind, *n));
         ++m_fileReads;
-        record.decode(bytes);
         if (kind == FileKind::Clients) {
-            m_lastClientRead = static_cast<std::int16_t>(number);
+            m_lastClientRead = static_cast<std::int16_t>(*n);
         }
     });
 }
 
 bool RecordStore::writeRecord(FileKind kind, int number)
 {
-    if (isSingleRecord(kind)) {
-        number = 1;
-    }
-    if (number < 1 || number > MaxRecords) {
+    const auto n = recordNumber(kind, number);
+    if (!n) {
         return false;
     }
     bool ok = false;
     withCurrent(m_current, kind, [&](auto& record) {
-        const auto& info = fileKindInfo(kind);
-        if (hasCode(kind) && number > recordCount(kind)) {
-            setCode(record, number);
+        if (hasCode(kind) && *n > recordCount(kind)) {
+            setCode(record, *n);
         }
-        const auto offset = static_cast<std::uint64_t>(number - 1) * info.recordLength;
         // Bytes no field covers keep what the file holds there.
-        auto bytes = binaryfile::readAt(filePath(kind), offset, info.recordLength);
+        auto bytes = recordBytes(kind, *n);
         record.encode(bytes);
-        ok = binaryfile::writeAt(filePath(kind), offset, bytes);
+        ok = writeRecordBytes(kind, *n, bytes);
     });
     return ok;
 }

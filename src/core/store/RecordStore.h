@@ -44,8 +44,57 @@ public:
 
     // Number of the client record most recently read from the file.
     std::int16_t lastClientRead() const { return m_lastClientRead; }
-    // Reads that went to a file (the cache test counts them).
+    // Reads of current records that went to a file (the cache test counts them).
     std::uint64_t fileReads() const { return m_fileReads; }
+
+    // A record by value, straight from its file: the way core logic reads. The current
+    // records are not touched. Kinds 8 and 9 always read record 1; a number outside 1..32767
+    // or past the end gives a blank record (Codigo 0).
+    template <class R>
+    R load(std::int32_t number) const
+    {
+        R record;
+        constexpr FileKind kind = kindOf<R>();
+        if (const auto n = recordNumber(kind, number)) {
+            record.decode(recordBytes(kind, *n));
+        }
+        return record;
+    }
+
+    // Writes a record by value: the way core logic writes. A number past the end appends, with
+    // Codigo set to it. Bytes no field covers keep what the file holds there. When the current
+    // record of the kind holds the same record it takes the saved value, so the two never
+    // disagree. False when nothing was written.
+    template <class R>
+    bool save(std::int32_t number, R record)
+    {
+        constexpr FileKind kind = kindOf<R>();
+        const auto n = recordNumber(kind, number);
+        if (!n) {
+            return false;
+        }
+        if constexpr (requires { record.Codigo; }) {
+            if (*n > recordCount(kind)) {
+                record.Codigo = static_cast<std::int16_t>(*n);
+            }
+        }
+        auto bytes = recordBytes(kind, *n);
+        record.encode(bytes);
+        if (!writeRecordBytes(kind, *n, bytes)) {
+            return false;
+        }
+        withCurrent(m_current, kind, [&](auto& current) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(current)>, R>) {
+                if constexpr (requires { current.Codigo; }) {
+                    if (current.Codigo != *n) {
+                        return;
+                    }
+                }
+                current = record;
+            }
+        });
+        return true;
+    }
 
     // Kinds 1-7 and 10: without force, a current record already holding `number` is taken
     // as it is, unsaved edits included. Kinds 8 and 9 always read record 1.
@@ -103,6 +152,11 @@ public:
 
 private:
     std::filesystem::path deletedListPath(FileKind kind) const;
+    // The number a read or write goes to (1 for kinds 8 and 9); nullopt outside 1..32767.
+    static std::optional<std::int32_t> recordNumber(FileKind kind, std::int32_t number);
+    // A record's stored bytes; past the end they read as 0.
+    std::vector<std::uint8_t> recordBytes(FileKind kind, std::int32_t number) const;
+    bool writeRecordBytes(FileKind kind, std::int32_t number, std::span<const std::uint8_t> bytes);
 
     std::filesystem::path m_folder;
     CurrentRecords m_current;
