@@ -103,7 +103,9 @@ ListWindow::ListWindow(core::AppState& state, core::RecordList list, RegisterOpe
     total->setObjectName(QStringLiteral("lblTotal"));
 
     m_open = button(this, "cmdAbrir", QStringLiteral("&Abrir Cadastro"));
-    m_open->setEnabled(m_grid->rowCount() > 0);
+    const bool canOpen = people ? m_openers.client || m_openers.dependent
+                                : static_cast<bool>(m_openers.forRow(m_list.kind, {}));
+    m_open->setEnabled(m_grid->rowCount() > 0 && canOpen);
     connect(m_open, &QPushButton::clicked, this, [this] { openRow(m_grid->currentRow()); });
     auto* print = button(this, "cmdImprimir", QStringLiteral("&Imprimir"));
     auto* printMenu = new QMenu(print);

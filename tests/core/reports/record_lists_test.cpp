@@ -222,34 +222,6 @@ TEST_F(RecordListsTest, NamePromptsRefuseUnknownAndDeletedNamesAndCancelQuietly)
     }
 }
 
-TEST_F(RecordListsTest, ArgumentsGivenAsTextFindSectionsAndLabelsByNameOrNumber)
-{
-    struct Case {
-        ListArgument argument;
-        std::string text;
-        std::optional<std::int32_t> number;
-        std::string problem;
-    };
-    const std::vector<Case> cases = {
-        {ListArgument::Section, "aventura", 2, ""},
-        {ListArgument::Section, "8", 8, ""},
-        {ListArgument::Section, "9", std::nullopt, "Seção desconhecida: 9."},
-        {ListArgument::Section, "Faroeste", std::nullopt, "Seção desconhecida: Faroeste."},
-        {ListArgument::Label, "LANÇAMENTO", 2, ""},
-        {ListArgument::Label, "1", 1, ""},
-        {ListArgument::Label, "0", std::nullopt, "Selo desconhecido: 0."},
-    };
-
-    for (const Case& c : cases) {
-        std::string problem;
-
-        const auto choice = choiceFromText(records(), c.argument, c.text, problem);
-
-        EXPECT_EQ(choice ? std::optional(choice->number) : std::nullopt, c.number) << c.text;
-        EXPECT_EQ(problem, c.problem) << c.text;
-    }
-}
-
 TEST(SituationCode, FollowsTheOrderLateOutDebtCreditNormal)
 {
     const sys_days today = sys_days(year{2026} / 12 / 5);

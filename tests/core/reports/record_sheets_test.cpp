@@ -121,120 +121,87 @@ protected:
 
 TEST_F(RecordSheetsTest, EachSheetPrintsEveryFieldUnderItsLabel)
 {
-    const std::vector<std::string> holderSheet = {
-        "   00001   T Ana Souza",
-        " Nome: Ana Souza",
-        " Código: 1",
-        " Tipo Cliente: Titular",
-        " CI: 12.345",
-        " CPF: 111.222.333-44",
-        " Data Nasc.: 05/03/2001",
-        " Endereço: Rua A, 10",
-        " Bairro: Centro",
-        " CEP: 12345-678",
-        " Cidade: Campinas",
-        " Tel.Res.: 3232-1111",
-        " Tel.Celular: 99999-0000",
-        " Tel.Coml.: ",
-        " E-mail: ana@x.com",
-        kSeparator,
-        " Data Insc.: 01/01/2020 09:30h",
-        " Profissão: Professora",
-        " EstadoCivil: Casado(a)  ",
-        " Sexo: Fem.",
-        " Observações: Paga em dia",
-        "Boa cliente",
-        "  ------- DEPENDENTES",
-        "    D  1 Duda Souza",
-        "    D  3 Fábio Souza",
-    };
-    const std::vector<std::string> dependentSheet = {
-        "   00003   D Fábio Souza",
-        " Nome: Fábio Souza",
-        " Código: 3",
-        " Tipo Cliente: Dependente",
-        " CI: ",
-        " CPF: ",
-        " Data Nasc.: 00/00/0000",
-        " Endereço: ",
-        " Bairro: ",
-        " CEP: ",
-        " Cidade: ",
-        " Tel.Res.: ",
-        " Tel.Celular: ",
-        " Tel.Coml.: ",
-        " E-mail: ",
-        kSeparator,
-        " Grau Parentesco: Filho",
-        " Data Insc.: 02/02/2021 18:05h",
-        " Profissão: ",
-        " EstadoCivil: Solteiro(a)",
-        " Sexo: Masc",
-        " Observações: ",
-    };
-    const std::vector<std::string> rentedTape = {
-        "Nome: Tubarão (Jaws)",
-        "Código:00007",
-        "Seção: Aventura |Mídia: VHS",
-        "Selo: Catálogo |Diária: R$ 4,00 |N° Máx.Dias: 7",
-        "Diretor: Steven Spielberg |Ano de Lançamento:1975",
-        "Atores: Roy Scheider",
-        "        Robert Shaw",
-        "Distribuidor: Warner",
-        "Data da Compra: 10/01/1990 |Valor: R$ 80,00 |Valor Venda: R$20,00",
-        "Observações: Capa rasgada",
-        "Últimas Locações:",
-        "Data: 20/11/2026 - Cliente: Ana Souza",
-        "Data: 01/11/2026 - Cliente: Fábio Souza",
-        "N° Total de Locações: 12",
-        "Cliente com fita: Ana Souza",
-        "Data da Retirada: 03/12/2026 14:05h |Data Retorna: 05/12/2026",
-        "Fita Reservada para: ",
-        "10/12/2026 - Duda Souza",
-    };
-    const std::vector<std::string> tapeIn = {
-        "Nome: Alien",
-        "Código:00008",
-        "Seção: Ação |Mídia: VHS",
-        "Selo: Catálogo |Diária: R$ 4,00 |N° Máx.Dias: 7",
-        "Diretor:  |Ano de Lançamento:0",
-        "Atores: ",
-        "Distribuidor: ",
-        "Data da Compra: 00/00/0000 |Valor: R$ 0,00 |Valor Venda: R$0,00",
-        "Observações: ",
-        "Últimas Locações:",
-        "N° Total de Locações: 0",
-        "A fita não está locada no momento.",
-    };
-    const std::vector<std::string> productSheet = {
-        "Descrição: Pipoca",          "Número: 000005  | Código de Barras: 7895676444127",
-        "Estoque: 47,5  | ICMS: 18%", "Valor Compra: R$ 1,60  | Preço: R$3,20",
-        "Distribuidor: Warner",       "Observações: ",
-    };
-    const std::vector<std::string> distributorSheet = {
-        " Código: 00001  Nome: Warner",
-        " Contato: Maria  CGC: 12.345.678/0001-90",
-        " Telefone(s).: (19) 3284-6308 Tel.Celular: 99132-5828 E-mail: w@w.com",
-        " Endereço: Av. B, 2 Bairro: Centro CEP: 13010-000 Cidade: Campinas",
-        " Observações: ",
-    };
+    const std::string holderSheet = crLfLines({"   00001   T Ana Souza",
+                                               " Nome: Ana Souza",
+                                               " Código: 1",
+                                               " Tipo Cliente: Titular",
+                                               " CI: 12.345",
+                                               " CPF: 111.222.333-44",
+                                               " Data Nasc.: 05/03/2001",
+                                               " Endereço: Rua A, 10",
+                                               " Bairro: Centro",
+                                               " CEP: 12345-678",
+                                               " Cidade: Campinas",
+                                               " Tel.Res.: 3232-1111",
+                                               " Tel.Celular: 99999-0000",
+                                               " Tel.Coml.: ",
+                                               " E-mail: ana@x.com",
+                                               kSeparator,
+                                               " Data Insc.: 01/01/2020 09:30h",
+                                               " Profissão: Professora",
+                                               " EstadoCivil: Casado(a)  ",
+                                               " Sexo: Fem.",
+                                               " Observações: Paga em dia",
+                                               "Boa cliente",
+                                               "  ------- DEPENDENTES",
+                                               "    D  1 Duda Souza",
+                                               "    D  3 Fábio Souza"});
+    const std::string rentedTape = crLfLines(
+        {"Nome: Tubarão (Jaws)", "Código:00007", "Seção: Aventura |Mídia: VHS",
+         "Selo: Catálogo |Diária: R$ 4,00 |N° Máx.Dias: 7",
+         "Diretor: Steven Spielberg |Ano de Lançamento:1975", "Atores: Roy Scheider",
+         "        Robert Shaw", "Distribuidor: Warner",
+         "Data da Compra: 10/01/1990 |Valor: R$ 80,00 |Valor Venda: R$20,00",
+         "Observações: Capa rasgada", "Últimas Locações:", "Data: 20/11/2026 - Cliente: Ana Souza",
+         "Data: 01/11/2026 - Cliente: Fábio Souza", "N° Total de Locações: 12",
+         "Cliente com fita: Ana Souza",
+         "Data da Retirada: 03/12/2026 14:05h |Data Retorna: 05/12/2026",
+         "Fita Reservada para: ", "10/12/2026 - Duda Souza"});
+    const std::string productSheet =
+        crLfLines({"Descrição: Pipoca", "Número: 000005  | Código de Barras: 7895676444127",
+                   "Estoque: 47,5  | ICMS: 18%", "Valor Compra: R$ 1,60  | Preço: R$3,20",
+                   "Distribuidor: Warner", "Observações: "});
+    const std::string distributorSheet = crLfLines(
+        {" Código: 00001  Nome: Warner", " Contato: Maria  CGC: 12.345.678/0001-90",
+         " Telefone(s).: (19) 3284-6308 Tel.Celular: 99132-5828 E-mail: w@w.com",
+         " Endereço: Av. B, 2 Bairro: Centro CEP: 13010-000 Cidade: Campinas", " Observações: "});
     struct Case {
         ReportKind kind;
         ListRow row;
-        std::vector<std::string> lines;
+        std::string text;
     };
-    const std::vector<Case> cases = {
-        {ReportKind::Client, {"", 1, 'R'}, holderSheet},
-        {ReportKind::Client, {"", 3, 'D'}, dependentSheet},
-        {ReportKind::Tape, {"", 7}, rentedTape},
-        {ReportKind::Tape, {"", 8}, tapeIn},
-        {ReportKind::Product, {"", 5}, productSheet},
-        {ReportKind::Distributor, {"", 1}, distributorSheet},
-    };
+    const std::vector<Case> cases = {{ReportKind::Client, {"", 1, 'R'}, holderSheet},
+                                     {ReportKind::Tape, {"", 7}, rentedTape},
+                                     {ReportKind::Product, {"", 5}, productSheet},
+                                     {ReportKind::Distributor, {"", 1}, distributorSheet}};
 
     for (const Case& c : cases) {
-        EXPECT_EQ(sheet(c.kind, c.row), crLfLines(c.lines)) << c.lines.front();
+        EXPECT_EQ(sheet(c.kind, c.row), c.text) << c.row.code;
     }
+}
+
+// What differs from the full sheets above: a dependent's type and kinship, blank fields, a
+// tape with no cast, second title, rental or reservation.
+TEST_F(RecordSheetsTest, BlankFieldsAndDependentsKeepTheirLines)
+{
+    const std::string dependent = *sheet(ReportKind::Client, {"", 3, 'D'});
+    const std::string tape = *sheet(ReportKind::Tape, {"", 8});
+
+    EXPECT_TRUE(dependent.starts_with("   00003   D Fábio Souza\r\n Nome: Fábio Souza\r\n"
+                                      " Código: 3\r\n Tipo Cliente: Dependente\r\n CI: \r\n"));
+    EXPECT_TRUE(dependent.ends_with(" CEP: \r\n Cidade: \r\n Tel.Res.: \r\n Tel.Celular: \r\n"
+                                    " Tel.Coml.: \r\n E-mail: \r\n" +
+                                    kSeparator +
+                                    "\r\n Grau Parentesco: Filho\r\n Data Insc.: 02/02/2021 "
+                                    "18:05h\r\n Profissão: \r\n EstadoCivil: Solteiro(a)\r\n"
+                                    " Sexo: Masc\r\n Observações: \r\n"))
+        << dependent;
+    EXPECT_EQ(tape, crLfLines({"Nome: Alien", "Código:00008", "Seção: Ação |Mídia: VHS",
+                               "Selo: Catálogo |Diária: R$ 4,00 |N° Máx.Dias: 7",
+                               "Diretor:  |Ano de Lançamento:0", "Atores: ", "Distribuidor: ",
+                               "Data da Compra: 00/00/0000 |Valor: R$ 0,00 |Valor Venda: R$0,00",
+                               "Observações: ", "Últimas Locações:", "N° Total de Locações: 0",
+                               "A fita não está locada no momento."}));
 }
 
 TEST_F(RecordSheetsTest, DeletedAndMissingRecordsHaveNoSheetAndAreLeftOutOfAll)
@@ -253,8 +220,7 @@ TEST_F(RecordSheetsTest, DeletedAndMissingRecordsHaveNoSheetAndAreLeftOutOfAll)
         {ReportKind::Client, {"", 1, 'R'}}, {ReportKind::Client, {"", 2, 'D'}},
         {ReportKind::Client, {"", 9, 'R'}}, {ReportKind::Tape, {"", 8}},
         {ReportKind::Tape, {"", 0}},        {ReportKind::Product, {"", 6}},
-        {ReportKind::Distributor, {"", 2}},
-    };
+        {ReportKind::Distributor, {"", 2}}};
     for (const Case& c : cases) {
         EXPECT_EQ(sheet(c.kind, c.row), std::nullopt) << c.row.code;
     }

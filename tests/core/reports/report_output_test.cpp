@@ -95,16 +95,13 @@ TEST(ListExport, CsvQuotesWhatWouldSplitACellAndTabbedRowsKeepTheCells)
     EXPECT_EQ(listCsv(ReportKind::Tape, tapes), "Nome;Código\r\nDuna;42\r\n;3\r\n");
     EXPECT_EQ(listTabbed(ReportKind::Client, people), "Ana; a \"Nina\"\t1\tR\nÍris\t7\tD\n");
     EXPECT_EQ(listTabbed(ReportKind::Tape, tapes), "Duna\t42\n\t3\n");
-}
-
-TEST_F(ReportOutputTest, CsvFilesStartWithTheByteOrderMark)
-{
-    const auto path = folder.path() / "lista.csv";
-
-    EXPECT_EQ(writeListCsv(path, ReportKind::Tape, std::vector<ListRow>{{"Duna", 42}}), "");
-
-    EXPECT_EQ(fileText(path), "\xEF\xBB\xBFNome;Código\r\nDuna;42\r\n");
-    EXPECT_EQ(writeListCsv(folder.path() / "nada" / "x.csv", ReportKind::Tape, {}),
+    // Files start with the byte-order mark that spreadsheet programs need for the accents.
+    const test::TempDataFolder folder;
+    EXPECT_EQ(writeListCsv(folder.file("lista.csv"), ReportKind::Tape, tapes), "");
+    const auto bytes = binaryfile::readAll(folder.file("lista.csv"));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "\xEF\xBB\xBF" + listCsv(ReportKind::Tape, tapes));
+    EXPECT_EQ(writeListCsv(folder.file("nada/x.csv"), ReportKind::Tape, tapes),
               "a pasta não existe");
 }
 
