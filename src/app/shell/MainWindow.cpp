@@ -6,6 +6,7 @@
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/TapeWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
@@ -16,6 +17,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/Undelete.h"
+#include "core/reports/RecordLists.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
 #include "core/shell/MainMenu.h"
@@ -289,6 +291,10 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
                       [this] { showReceiptSettings(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    for (const core::ListInfo& list : core::listTable()) {
+        m_handlers.insert(toQString(std::string(list.menuName)),
+                          [this, kind = list.kind] { openList(m_state, kind, this); });
+    }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
         {"mnuDadosDesfExcProd", core::FileKind::Products},
