@@ -1,5 +1,6 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/books/BookMenu.h"
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
 #include "app/printing/PrintingActions.h"
@@ -289,6 +290,9 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
                       [this] { showReceiptSettings(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
         {"mnuDadosDesfExcProd", core::FileKind::Products},
