@@ -3,6 +3,7 @@
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/ProductRecord.h"
+#include "core/store/RecordCodec.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
@@ -12,6 +13,33 @@ namespace {
 
 // Past this many separate reads of one kind, reading its whole file is cheaper.
 constexpr std::size_t kSeparateReads = 48;
+
+// Decodes only the record's text fields: a whole tape file is read for its titles alone,
+// and its reservation and client arrays are not worth decoding for that.
+class TextFieldsDecoder {
+public:
+    explicit TextFieldsDecoder(std::span<const std::uint8_t> bytes) : m_decoder(bytes) {}
+
+    template <class T>
+    void field(std::string_view, std::size_t, T&)
+    {
+    }
+    void text(std::string_view name, std::size_t offset, std::size_t width, std::string& value)
+    {
+        m_decoder.text(name, offset, width, value);
+    }
+    template <class T, std::size_t N>
+    void array(std::string_view, std::size_t, std::array<T, N>&)
+    {
+    }
+    template <std::size_t N>
+    void textArray(std::string_view, std::size_t, std::size_t, std::array<std::string, N>&)
+    {
+    }
+
+private:
+    RecordDecoder m_decoder;
+};
 
 template <class R>
 std::optional<std::string> personView(const R& r)
@@ -58,7 +86,10 @@ std::optional<T> BookNames::lookup(Cache<T>& cache, std::int16_t code, F&& view)
     constexpr FileKind kind = kindOf<R>();
     if (cache.some.size() >= kSeparateReads) {
         cache.all.assign(static_cast<std::size_t>(m_records.recordCount(kind)), std::nullopt);
-        m_records.scan<R>(kind, [&](std::int32_t n, const R& r) {
+        R r;
+        m_records.scanRaw(kind, [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
+            TextFieldsDecoder decoder(bytes);
+            R::fields(r, decoder);
             cache.all[static_cast<std::size_t>(n - 1)] = view(r);
         });
         cache.whole = true;

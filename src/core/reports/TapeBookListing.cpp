@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 
 namespace tavolim::core {
 namespace {
@@ -126,11 +127,27 @@ TapeBookListing listTapeBook(const RecordStore& records, TapeBookView view,
 
 void sortTapeBook(std::vector<TapeBookLine>& lines, TapeBookOrder order)
 {
-    const auto key = [order](const TapeBookLine& l) {
-        return dayKey(order == TapeBookOrder::ByRental ? l.record.DataLoc : l.record.DataDev);
-    };
-    std::stable_sort(lines.begin(), lines.end(),
-                     [&](const TapeBookLine& a, const TapeBookLine& b) { return key(a) < key(b); });
+    // A book read day by day is mostly in order already; the keys are made once, and the
+    // lines, heavy to move, are moved once.
+    std::vector<std::int64_t> keys;
+    keys.reserve(lines.size());
+    for (const TapeBookLine& l : lines) {
+        keys.push_back(
+            dayKey(order == TapeBookOrder::ByRental ? l.record.DataLoc : l.record.DataDev));
+    }
+    if (std::is_sorted(keys.begin(), keys.end())) {
+        return;
+    }
+    std::vector<std::size_t> index(lines.size());
+    std::iota(index.begin(), index.end(), std::size_t{0});
+    std::stable_sort(index.begin(), index.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<TapeBookLine> sorted;
+    sorted.reserve(lines.size());
+    for (const std::size_t i : index) {
+        sorted.push_back(std::move(lines[i]));
+    }
+    lines = std::move(sorted);
 }
 
 std::optional<std::chrono::year_month_day> booksHeldThrough(const std::filesystem::path& folder)
