@@ -61,7 +61,7 @@ QVariant BookTableModel::headerData(int section, Qt::Orientation orientation, in
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QTableView* makeBookGrid(QWidget* parent, const char* name, BookTableModel* model)
+QTableView* makeBookGrid(QWidget* parent, const char* name, BookTableModel* model, int stretch)
 {
     auto* grid = new QTableView(parent);
     grid->setObjectName(QString::fromLatin1(name));
@@ -76,7 +76,7 @@ QTableView* makeBookGrid(QWidget* parent, const char* name, BookTableModel* mode
     grid->setWordWrap(false);
     // Sizing to contents looks at a sample of rows, not at a whole year of them.
     grid->horizontalHeader()->setResizeContentsPrecision(200);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
     return grid;
 }
 

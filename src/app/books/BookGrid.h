@@ -41,8 +41,9 @@ private:
     mutable QStringList m_cached;
 };
 
-// A read-only grid of whole rows named `name`, over `model`.
-QTableView* makeBookGrid(QWidget* parent, const char* name, BookTableModel* model);
+// A read-only grid of whole rows named `name`, over `model`; column `stretch` takes the
+// width the others leave.
+QTableView* makeBookGrid(QWidget* parent, const char* name, BookTableModel* model, int stretch);
 // Columns sized to the headings and the first rows, after new rows came in.
 void fitBookGrid(QTableView* grid);
 

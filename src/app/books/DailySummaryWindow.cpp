@@ -17,7 +17,11 @@ DailySummaryWindow::DailySummaryWindow(const QString& text, QWidget* parent) : Q
     setObjectName(QStringLiteral("frmResumoDia"));
     setWindowTitle(toQString(std::string(core::kDailySummaryTitle)));
 
-    auto* summary = new QLabel(text.trimmed(), this);
+    QString shown = text;
+    while (shown.endsWith(QLatin1Char('\n'))) {
+        shown.chop(1);
+    }
+    auto* summary = new QLabel(shown, this);
     summary->setObjectName(QStringLiteral("lblResumo"));
     summary->setTextFormat(Qt::PlainText);
     // The labels are padded with spaces to line the amounts up.

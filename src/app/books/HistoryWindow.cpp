@@ -26,7 +26,7 @@ HistoryWindow::HistoryWindow(core::HistoryForm form, QWidget* parent)
     auto* model = new BookTableModel(
         headings, rentals ? QSet<int>{0, 3, 4, 6, 7, 8} : QSet<int>{0, 2, 4, 5, 6}, this);
     model->setRows(m_form->rowCount(), [this](int row) { return m_form->cells(row); });
-    auto* grid = makeBookGrid(this, "FlexHist", model);
+    auto* grid = makeBookGrid(this, "FlexHist", model, rentals ? 5 : 3);
     fitBookGrid(grid);
 
     auto* print = namedButton(this, "cmdImprimir", QStringLiteral("&Imprimir"));

@@ -23,10 +23,12 @@ SalesBookWindow::SalesBookWindow(core::AppState& state, QWidget* parent)
     connect(m_periods, &PeriodControls::lengthChosen, this, [this](core::PeriodLength length) {
         m_form.setLength(length);
         m_periods->show(m_form.periods());
+        showLines();
     });
     connect(m_periods, &PeriodControls::list1Chosen, this, [this](int index) {
         m_form.chooseList1(index);
         m_periods->show(m_form.periods());
+        showLines();
     });
     connect(m_periods, &PeriodControls::list2Chosen, this, [this](int index) {
         m_form.chooseList2(index);
@@ -38,11 +40,15 @@ SalesBookWindow::SalesBookWindow(core::AppState& state, QWidget* parent)
         headings.append(toQString(h));
     }
     m_model = new BookTableModel(headings, {0, 4, 5, 6}, this);
-    m_grid = makeBookGrid(this, "FlexProds", m_model);
+    m_grid = makeBookGrid(this, "FlexProds", m_model, 3);
 
     m_print = namedButton(this, "cmdImprimir", QStringLiteral("&Imprimir"));
     auto* remove = namedButton(this, "cmdExcluir", QStringLiteral("E&xcluir Meses..."));
     auto* close = namedButton(this, "cmdFechar", QStringLiteral("&Fechar"));
+    // Enter in the lists chooses nothing more than the arrows did: no button answers it.
+    for (QPushButton* b : {m_print, remove, close}) {
+        b->setAutoDefault(false);
+    }
     connect(m_print, &QPushButton::clicked, this, [this] { m_form.print(); });
     connect(remove, &QPushButton::clicked, this, &SalesBookWindow::deleteMonths);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -42,10 +42,12 @@ TapeBookWindow::TapeBookWindow(core::AppState& state, QWidget* parent)
     connect(m_periods, &PeriodControls::lengthChosen, this, [this](core::PeriodLength length) {
         m_form.setLength(length);
         m_periods->show(m_form.periods());
+        showLines();
     });
     connect(m_periods, &PeriodControls::list1Chosen, this, [this](int index) {
         m_form.chooseList1(index);
         m_periods->show(m_form.periods());
+        showLines();
     });
     connect(m_periods, &PeriodControls::list2Chosen, this, [this](int index) {
         m_form.chooseList2(index);
@@ -76,11 +78,15 @@ TapeBookWindow::TapeBookWindow(core::AppState& state, QWidget* parent)
         headings.append(toQString(h));
     }
     m_model = new BookTableModel(headings, {0, 3, 4, 6, 7, 8, 10}, this);
-    m_grid = makeBookGrid(this, "FlexDados", m_model);
+    m_grid = makeBookGrid(this, "FlexDados", m_model, 5);
 
     m_print = namedButton(this, "cmdImprimir", QStringLiteral("&Imprimir"));
     auto* remove = namedButton(this, "cmdExcluir", QStringLiteral("E&xcluir Meses..."));
     auto* close = namedButton(this, "cmdFechar", QStringLiteral("&Fechar"));
+    // Enter in the lists chooses nothing more than the arrows did: no button answers it.
+    for (QPushButton* b : {m_print, remove, close}) {
+        b->setAutoDefault(false);
+    }
     connect(m_print, &QPushButton::clicked, this, [this] { m_form.print(); });
     connect(remove, &QPushButton::clicked, this, &TapeBookWindow::deleteMonths);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -29,11 +29,15 @@ BookPeriodForm::BookPeriodForm(AppState& state, Book positionBook)
 void BookPeriodForm::setLength(PeriodLength length)
 {
     m_periods.setLength(length);
+    m_period.reset();
+    clear();
 }
 
 void BookPeriodForm::chooseList1(int index)
 {
     m_periods.chooseList1(index);
+    m_period.reset();
+    clear();
 }
 
 void BookPeriodForm::chooseList2(int index)

@@ -22,6 +22,7 @@ public:
 
     const PeriodChooser& periods() const { return m_periods; }
     // optDia, optSemana, optMes, optTrimestre: new lists, the newest item of List1 chosen.
+    // Like a new choice in List1, it leaves no period chosen and nothing listed.
     void setLength(PeriodLength length);
     void chooseList1(int index);
     // Lists the period of a List2 item; an index out of range changes nothing.

@@ -233,9 +233,10 @@ bool printReport(AppState& state, const BookReport& report, std::string_view rem
     ReceiptBuilder builder(state);
     std::string text = builder.header(report.marker, true, 0, ReceiptBuilder::NoNumber);
     for (const std::string& line : report.lines) {
-        text += builder.line(line);
+        // A line with nothing on it still gets a space, or a printer may swallow it.
+        text += builder.line(line.empty() ? " " : line);
     }
-    text += builder.footer("", false);
+    text += builder.footer("", true);
     if (!ReceiptPrinter(state).printText(text)) {
         return false;
     }

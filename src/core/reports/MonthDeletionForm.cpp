@@ -1,6 +1,7 @@
 #include "core/reports/MonthDeletionForm.h"
 
 #include "core/books/MonthDeletion.h"
+#include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
 #include "core/reports/WriteFailure.h"
 #include "core/state/AppState.h"
@@ -45,6 +46,8 @@ bool MonthDeletionForm::excluir()
     if (m_selected < 1) {
         return false;
     }
+    // Cutting the books writes them: the day must be the calendar's first.
+    checkDateChange(m_state);
     const auto last = m_months[static_cast<std::size_t>(m_selected - 1)];
     std::filesystem::path failed;
     errno = 0;

@@ -29,8 +29,9 @@ public:
 
     void click(int index);
 
-    // cmdExcluir: cuts the selected months. False when nothing was selected or, after
-    // telling the operator which file could not be written, when a write failed.
+    // cmdExcluir: runs the date-change check, then cuts the selected months. False when
+    // nothing was selected or, after telling the operator which file could not be written,
+    // when a write failed.
     bool excluir();
 
 private:

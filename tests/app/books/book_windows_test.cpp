@@ -3,6 +3,7 @@
 #include "app/books/HistoryWindow.h"
 #include "app/books/SalesBookWindow.h"
 #include "app/books/TapeBookWindow.h"
+#include "app/counter/SituationWindow.h"
 #include "core/reports/HistoryForm.h"
 #include "core/reports/PersonHistoryView.h"
 
@@ -190,7 +191,8 @@ TEST_F(BookWindowsTest, HistoryWindowAndDailySummaryShowTheirModels)
         expectOwnAccessKeys(hist);
         click(hist, "cmdFechar");
     });
-    showPersonHistory(state, {1, true}, core::HistoryKind::Rentals, nullptr);
+    SituationWindow situation(state, {1, true}, {});
+    click(situation, "cmdHistFita");
     QString summary;
     state.CaixaDia.NumLocacoes = 1;
     onModal([&](QWidget& box) {
@@ -203,7 +205,7 @@ TEST_F(BookWindowsTest, HistoryWindowAndDailySummaryShowTheirModels)
     EXPECT_EQ(title, "Histórico de Locações de Cliente");
     EXPECT_EQ(history, (std::vector<std::string>{"2", "10/03/2026", "", "0", "2", "Matrix", "2,50",
                                                  "0", "0,00"}));
-    EXPECT_TRUE(summary.startsWith(QStringLiteral("N° de Locações : 1\n")));
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("  N° de Locações : 1\n")));
     EXPECT_EQ(dialogs.shownTexts(),
               std::vector<std::string>{"O histórico de vendas do cliente está vazio."});
 }

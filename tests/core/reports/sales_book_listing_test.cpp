@@ -53,11 +53,6 @@ TEST_F(SalesBookListingTest, PeriodsListTheirProductLines)
     const std::vector<Case> cases = {
         {dayOf(2026, 3, 10), dayOf(2026, 3, 12), {pipoca, soda, sodas}},
         {dayOf(2026, 3, 11), dayOf(2026, 3, 11), {}},
-        {dayOf(2026, 3, 12), dayOf(2026, 3, 31), {[&] {
-             auto r = sodas;
-             r[0] = "1";
-             return r;
-         }()}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(list(c.first, c.last), c.rows);

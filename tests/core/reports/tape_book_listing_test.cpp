@@ -205,7 +205,8 @@ TEST_F(TapeBookListingTest, AfterDeletingTheOldestMonthTheRemainingLinesReadTheS
     const auto rentalsBefore = april(TapeBookView::Rentals);
     const auto returnsBefore = april(TapeBookView::Returns);
 
-    ASSERT_TRUE(deleteOldestTapeMonths(folder.path(), std::chrono::year{2026} / std::chrono::March, state.DataDia));
+    ASSERT_TRUE(deleteOldestTapeMonths(folder.path(), std::chrono::year{2026} / std::chrono::March,
+                                       state.DataDia));
 
     ASSERT_EQ(rentalsBefore.size(), 1u);
     ASSERT_EQ(returnsBefore.size(), 2u);
