@@ -1,5 +1,6 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/books/BookMenu.h"
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
 #include "app/printing/PrintingActions.h"
@@ -294,6 +295,9 @@ void MainWindow::registerOwnHandlers()
     for (const core::ListInfo& list : core::listTable()) {
         m_handlers.insert(toQString(std::string(list.menuName)),
                           [this, kind = list.kind] { openList(m_state, kind, this); });
+    }
+    for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
     }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
