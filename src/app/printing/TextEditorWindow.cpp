@@ -12,10 +12,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -74,8 +74,6 @@ TextEditorWindow::TextEditorWindow(core::AppState& state, QWidget* parent)
             [this](bool changed) { m_model.setChanged(changed); });
     connect(m_text, &QTextEdit::currentCharFormatChanged, this, &TextEditorWindow::refreshButtons);
     connect(m_text, &QTextEdit::cursorPositionChanged, this, &TextEditorWindow::refreshButtons);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     setDocument(m_model.newDocument());
     resize(680, 500);
@@ -545,6 +543,16 @@ void TextEditorWindow::chooseBackground()
         palette.setColor(QPalette::Base, colour);
         m_text->setPalette(palette);
     }
+}
+
+void TextEditorWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc reaches here when the text box has no use for it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TextEditorWindow::closeEvent(QCloseEvent* event)
