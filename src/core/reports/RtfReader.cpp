@@ -150,6 +150,7 @@ private:
     {
         flush();
         m_skipFallback = 0;
+        m_highSurrogate = 0;
         if (m_groups.size() > kMaxDepth) {
             ++m_overflow;
             return;
@@ -163,6 +164,7 @@ private:
     {
         flush();
         m_skipFallback = 0;
+        m_highSurrogate = 0;
         if (m_overflow > 0) {
             --m_overflow;
             return;
@@ -260,6 +262,7 @@ private:
         flush();
         if (word != "u") {
             m_skipFallback = 0;
+            m_highSurrogate = 0;
         }
         GroupState& group = top();
         if (group.starred) {
@@ -432,9 +435,13 @@ private:
                          : kReplacementCharacter;
             }
             m_highSurrogate = 0;
-            std::string utf8;
-            appendUtf8(utf8, cp);
-            text(utf8);
+            if (cp >= 0x20 && cp != 0x7F) {
+                std::string utf8;
+                appendUtf8(utf8, cp);
+                text(utf8);
+            } else if (cp == '\t') {
+                text("\t");
+            }
         }
         m_skipFallback = top().unicodeSkip;
     }
@@ -445,6 +452,10 @@ private:
         if (m_skipFallback > 0) {
             --m_skipFallback;
             return;
+        }
+        m_highSurrogate = 0;
+        if ((b < 0x20 && b != '\t') || b == 0x7F) {
+            return; // control characters are no text
         }
         if (b < 0x80) {
             const char c = static_cast<char>(b);

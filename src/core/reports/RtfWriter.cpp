@@ -2,6 +2,7 @@
 
 #include "core/reports/Utf.h"
 #include "core/store/Cp1252.h"
+#include "core/store/TextHelpers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -23,9 +24,8 @@ public:
         m_out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl";
         for (std::size_t i = 0; i < m_fonts.size(); ++i) {
             m_out += "{\\f" + std::to_string(i);
-            m_out += m_fonts[i] == kSymbolFont && i == m_symbolFont ? "\\froman\\fcharset2 "
-                                                                    : "\\fnil\\fcharset0 ";
-            text(m_fonts[i]);
+            m_out += m_bullets && i == m_symbolFont ? "\\froman\\fcharset2 " : "\\fnil\\fcharset0 ";
+            fontName(m_fonts[i]);
             m_out += ";}";
         }
         m_out += "}\r\n{\\colortbl ;";
@@ -44,9 +44,8 @@ public:
 private:
     void collectTables()
     {
-        bool bullets = false;
         for (const Paragraph& paragraph : m_document.paragraphs) {
-            bullets = bullets || paragraph.bullet;
+            m_bullets = m_bullets || paragraph.bullet;
             for (const TextRun& run : paragraph.runs) {
                 addFormat(run.format);
             }
@@ -55,7 +54,7 @@ private:
         if (m_fonts.empty()) {
             m_fonts.emplace_back(kDefaultFont);
         }
-        if (bullets) {
+        if (m_bullets) {
             m_symbolFont = m_fonts.size();
             m_fonts.emplace_back(kSymbolFont);
         }
@@ -63,8 +62,7 @@ private:
 
     void addFormat(const TextFormat& format)
     {
-        if (!format.font.empty() &&
-            std::find(m_fonts.begin(), m_fonts.end(), format.font) == m_fonts.end()) {
+        if (std::find(m_fonts.begin(), m_fonts.end(), format.font) == m_fonts.end()) {
             m_fonts.push_back(format.font);
         }
         if (format.colour &&
@@ -138,6 +136,18 @@ private:
         m_out += "\\par\r\n";
     }
 
+    // A font name ends at ";" and is read back trimmed, so it is written that way.
+    void fontName(const std::string& name)
+    {
+        std::string cleaned;
+        for (const char c : name) {
+            if (c != ';') {
+                cleaned += c;
+            }
+        }
+        text(trim(cleaned));
+    }
+
     void text(std::string_view utf8)
     {
         std::size_t at = 0;
@@ -178,7 +188,8 @@ private:
 
     const RichDocument& m_document;
     std::vector<std::string> m_fonts;
-    std::size_t m_symbolFont = 0;
+    bool m_bullets = false;
+    std::size_t m_symbolFont = 0; // the Symbol font the bullets are drawn in
     std::vector<RgbColour> m_colours;
     std::string m_out;
 };

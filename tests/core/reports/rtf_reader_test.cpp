@@ -136,6 +136,7 @@ TEST(RtfReader, BrokenInputGivesWhatItHeldAndNeverFails)
         {"plain text", "just text\r\nand more", false, false, "just textand more"},
         {"nothing at all", "", false, false, ""},
         {"control characters", std::string("{\\rtf1 a\0\x01\x1f b}", 14), true, true, "a b"},
+        {"control characters by escape", "{\\rtf1 a\\'01\\u2?\\'7f\\u9?b}", true, true, "a\tb"},
         {"a huge \\u", "{\\rtf1 \\u99999999999 ?x}", true, true, "\xEF\xBF\xBFx"},
         {"a lone low surrogate", "{\\rtf1 \\u-8704?x}", true, true, "\xEF\xBF\xBDx"},
     };

@@ -66,6 +66,8 @@ TEST(RtfWriter, WhatItWritesReadsBackAsTheSameDocument)
          {{para({}, Alignment::Left, false, fmt("Arial", 40, "b")), para({{"x", fmt("Arial", 20)}}),
            para({}, Alignment::Centre, true, fmt("Courier New", 17, "u", kBlue))}}},
         {"one empty paragraph", {{para({})}}},
+        {"runs without a font name, and Symbol as a plain font",
+         {{para({{"abc\xC2\xB7", fmt("Symbol", 20)}, {"sem fonte", fmt("", 20)}})}}},
     };
 
     for (const Case& c : cases) {
