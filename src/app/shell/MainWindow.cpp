@@ -7,6 +7,7 @@
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/TapeWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
@@ -17,6 +18,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/Undelete.h"
+#include "core/reports/RecordLists.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
 #include "core/shell/MainMenu.h"
@@ -291,6 +293,10 @@ void MainWindow::registerOwnHandlers()
                       [this] { showReceiptSettings(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
     m_handlers.insert(QStringLiteral("mnuFerrEdTexto"), [this] { openTextEditor(m_state, this); });
+    for (const core::ListInfo& list : core::listTable()) {
+        m_handlers.insert(toQString(std::string(list.menuName)),
+                          [this, kind = list.kind] { openList(m_state, kind, this); });
+    }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
         {"mnuDadosDesfExcProd", core::FileKind::Products},

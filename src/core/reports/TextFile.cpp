@@ -1,6 +1,7 @@
 #include "core/reports/TextFile.h"
 
 #include "core/reports/Utf.h"
+#include "core/store/BinaryFile.h"
 #include "core/store/Cp1252.h"
 
 #include <cerrno>
@@ -94,20 +95,9 @@ std::string pathText(const std::filesystem::path& path)
 
 std::string describeFileError(const std::error_code& error)
 {
+    // The record files' words for the causes they share; a few more that only a chosen file
+    // name can run into.
     const std::error_condition condition = error.default_error_condition();
-    if (condition == std::errc::no_such_file_or_directory) {
-        return "o arquivo ou a pasta não existe";
-    }
-    if (condition == std::errc::permission_denied ||
-        condition == std::errc::operation_not_permitted) {
-        return "acesso negado";
-    }
-    if (condition == std::errc::no_space_on_device) {
-        return "o disco está cheio";
-    }
-    if (condition == std::errc::read_only_file_system) {
-        return "o disco está protegido contra gravação";
-    }
     if (condition == std::errc::is_a_directory) {
         return "o nome é de uma pasta";
     }
@@ -115,15 +105,10 @@ std::string describeFileError(const std::error_code& error)
         return "parte do caminho não é uma pasta";
     }
     if (condition == std::errc::filename_too_long) {
-        return "o nome do arquivo é longo demais";
+        return "nome de arquivo longo demais";
     }
-    if (condition == std::errc::file_too_large) {
-        return "o arquivo é grande demais";
-    }
-    if (condition == std::errc::device_or_resource_busy || condition == std::errc::text_file_busy) {
-        return "o arquivo está em uso";
-    }
-    return "erro de entrada e saída (código " + std::to_string(error.value()) + ")";
+    return binaryfile::causeText(condition.category() == std::generic_category() ? condition.value()
+                                                                                 : EIO);
 }
 
 std::string decodePlainText(std::string_view bytes)

@@ -149,9 +149,9 @@ TEST_F(TextEditorTest, AFailedSaveOrOpenNamesTheFileAndTheCause)
 
     EXPECT_EQ(dialogs.shownTexts(), (std::vector<std::string>{
                                         "Não foi possível gravar o arquivo " + missing.string() +
-                                            ": o arquivo ou a pasta não existe.",
+                                            ": arquivo ou pasta não encontrado.",
                                         "Não foi possível abrir o arquivo " + missing.string() +
-                                            ": o arquivo ou a pasta não existe.",
+                                            ": arquivo ou pasta não encontrado.",
                                         "Não foi possível abrir o arquivo " +
                                             folder.path().string() + ": o nome é de uma pasta.",
                                     }));
