@@ -4,6 +4,7 @@
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
 #include "app/printing/PrintingActions.h"
+#include "app/printing/TextEditorWindow.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/TapeWindow.h"
@@ -292,6 +293,7 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
                       [this] { showReceiptSettings(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    m_handlers.insert(QStringLiteral("mnuFerrEdTexto"), [this] { openTextEditor(m_state, this); });
     for (const core::ListInfo& list : core::listTable()) {
         m_handlers.insert(toQString(std::string(list.menuName)),
                           [this, kind = list.kind] { openList(m_state, kind, this); });
@@ -334,6 +336,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_exited) {
+        // Open texts are asked about before the program goes.
+        for (TextEditorWindow* editor : findChildren<TextEditorWindow*>()) {
+            if (editor->isVisible() && !editor->close()) {
+                event->ignore();
+                return;
+            }
+        }
         if (!core::queryExit(m_state, m_backup)) {
             event->ignore();
             return;
