@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
     MainWindow window(state, backup);
 
     for (const char* name :
-         {"mnuDadosProdutos", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar", "mnuRelDist"}) {
+         {"mnuDadosExportar", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar", "mnuRelDist"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuArqSair", "mnuFerrUsuarios", "mnuFerrOpções", "mnuDadosDesfExcCli",
