@@ -20,6 +20,10 @@ QLineEdit* FormGrid::box(const char* name, const QString& caption, int width, in
     if (width > 0) {
         edit->setMaxLength(width);
     }
+    // Short fields get short boxes, so the eye sees what fits.
+    if (width > 0 && width <= 13) {
+        edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * (width + 4) + 12);
+    }
     QObject::connect(edit, &QLineEdit::textEdited, m_owner, [edited = m_edited] { edited(); });
     auto* label = new QLabel(caption, m_owner);
     label->setBuddy(edit);

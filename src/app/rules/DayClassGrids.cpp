@@ -94,9 +94,10 @@ void DayClassGrids::fill(const std::function<QString(int, int)>& text,
                                                       : Qt::AlignLeft | Qt::AlignVCenter);
             const bool mixed = differs && differs(c, row + 1);
             item->setBackground(mixed ? palette().alternateBase() : QBrush());
+            // A message longer than its column is read whole in the tip.
             item->setToolTip(mixed ? QStringLiteral("Os selos selecionados têm valores diferentes "
                                                     "aqui; o primeiro é o mostrado.")
-                                   : QString());
+                                   : item->text());
         }
     }
     m_filling = false;

@@ -104,6 +104,8 @@ FreebiePage::FreebiePage(core::RulesEditor& editor, QWidget* parent) : RulesPage
     grantedLayout->addWidget(m_units, 0, 1);
     grantedLayout->addWidget(m_granted.kind, 0, 2);
     grantedLayout->addWidget(m_granted.qualifier, 1, 0, 1, 3);
+    // Rows level with the counted side's.
+    grantedLayout->setRowStretch(2, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(addButton);
     buttons->addWidget(removeButton);

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -159,6 +160,13 @@ TEST_F(SetupRegistersWindowTest, TheMenuOpensEachWindowOfTheStoreSetUp)
         EXPECT_EQ(opened, window) << item;
         EXPECT_TRUE(clashes.empty()) << window << ": " << clashes.begin()->first.toStdString();
     }
+    const QString byShortcut = whileModal(
+        [&] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"));
+            QApplication::sendEvent(&main, &press);
+        },
+        [](QWidget& w) { w.close(); });
+    EXPECT_EQ(byShortcut, "frmDadosProd");
 }
 
 } // namespace
