@@ -68,7 +68,8 @@ private:
                     static_cast<std::int16_t>(1 + (d * kRentalsPerDay + i) % 30000),
                     Money::fromCents(300)};
             }
-            appendRentals(m_state, tapes, static_cast<std::int16_t>(1 + d % kClients), -1);
+            std::int32_t history = 0;
+            appendRentals(m_state, tapes, static_cast<std::int16_t>(1 + d % kClients), -1, history);
         }
         startDay(m_state, false);
         m_state.options().GravHistFita = true;

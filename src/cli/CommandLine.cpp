@@ -2,6 +2,8 @@
 
 #include "cli/BookDump.h"
 #include "cli/Dump.h"
+#include "cli/ReportCommands.h"
+#include "core/reports/RecordLists.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
 
@@ -44,6 +46,50 @@ CommandLine fail(CommandLine line, std::string problem)
     return line;
 }
 
+// lista NAME [ARG], listagem NAME [ARG], ficha KIND N.
+CommandLine parseReportWords(CommandLine line, const std::vector<std::string>& words)
+{
+    const std::string& command = words.front();
+    if (words.size() < 2) {
+        return fail(line, command == "ficha" ? "ficha pede o tipo e o código."
+                                             : command + " pede o nome da lista.");
+    }
+    line.what = words[1];
+    if (line.command == Command::Sheet) {
+        if (!isSheetKindName(line.what)) {
+            return fail(line, "tipo de ficha desconhecido: " + line.what + ".");
+        }
+        if (words.size() < 3) {
+            return fail(line, "ficha " + line.what + " pede um código.");
+        }
+        line.number = parseNumber(words[2]);
+        if (!line.number || *line.number < 1 || *line.number > core::RecordStore::MaxRecords) {
+            return fail(line,
+                        "o código deve ser um número de 1 a 32767, não \"" + words[2] + "\".");
+        }
+        if (words.size() > 3) {
+            return fail(line, "argumento a mais: " + words[3] + ".");
+        }
+        return line;
+    }
+    const core::ListInfo* list = core::listByToolName(line.what);
+    if (!list) {
+        return fail(line, "lista desconhecida: " + line.what + ".");
+    }
+    const bool takesArgument = list->argument != core::ListArgument::None;
+    if (takesArgument && words.size() < 3) {
+        return fail(line, "a lista " + line.what + " pede um argumento.");
+    }
+    const std::size_t expected = takesArgument ? 3 : 2;
+    if (words.size() > expected) {
+        return fail(line, "argumento a mais: " + words[expected] + ".");
+    }
+    if (takesArgument) {
+        line.argument = words[2];
+    }
+    return line;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args)
@@ -57,6 +103,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         if (arg == "--ajuda" || arg == "-h") {
             line.command = Command::Help;
             return line;
+        }
+        if (arg == "--csv") {
+            line.csv = true;
+            continue;
         }
         const bool sizeOption = arg == "--clientes" || arg == "--fitas" || arg == "--produtos";
         const bool clockOption = arg == "--hoje" || arg == "--agora";
@@ -129,6 +179,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         line.command = Command::Sample;
     } else if (command == "situacao") {
         line.command = Command::Situation;
+    } else if (command == "lista") {
+        line.command = Command::List;
+    } else if (command == "listagem") {
+        line.command = Command::Listing;
+    } else if (command == "ficha") {
+        line.command = Command::Sheet;
     } else {
         return fail(line, "comando desconhecido: " + command + ".");
     }
@@ -141,8 +197,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     }
 
     const bool situation = line.command == Command::Situation;
-    if ((line.today || line.now || line.person != 0) && !situation) {
-        return fail(line, "--hoje, --agora, --cliente e --dependente são só do comando situacao.");
+    const bool listed = line.command == Command::List || line.command == Command::Listing;
+    if (line.today && !situation && !listed) {
+        return fail(line, "--hoje é só dos comandos situacao, lista e listagem.");
+    }
+    if ((line.now || line.person != 0) && !situation) {
+        return fail(line, "--agora, --cliente e --dependente são só do comando situacao.");
+    }
+    if (line.csv && line.command != Command::List) {
+        return fail(line, "--csv é só do comando lista.");
+    }
+    if (listed || line.command == Command::Sheet) {
+        return parseReportWords(line, words);
     }
     if (situation && line.person == 0) {
         return fail(line, "situacao pede --cliente N ou --dependente N.");

@@ -11,15 +11,18 @@
 
 namespace tavolim::cli {
 
-enum class Command { Help, Init, Dump, Sample, Situation };
+enum class Command { Help, Init, Dump, Sample, Situation, List, Listing, Sheet };
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
 // or a record exists is the command's business.
 struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
-    std::string what;                   // dump: a record kind name, "memo" or "sinopse"
-    std::optional<std::int64_t> number; // dump N; values beyond int64 saturate
+    std::string what;     // dump: a record kind name, "memo" or "sinopse"; lista, listagem: the
+                          // list's name; ficha: the sheet kind
+    std::string argument; // lista, listagem: the list's argument
+    bool csv = false;     // lista --csv
+    std::optional<std::int64_t> number; // dump N, ficha N; values beyond int64 saturate
     core::SampleSize size;              // exemplo, clamped to 0..32767
     std::optional<std::chrono::year_month_day> today; // --hoje, in place of the clock
     std::optional<std::chrono::minutes> now;          // --agora

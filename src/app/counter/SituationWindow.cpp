@@ -343,7 +343,7 @@ void SituationWindow::enableButtons()
     const bool person = !s.deleted;
     m_rental->setEnabled(person && bool(m_openers.rental));
     m_return->setEnabled(!s.tapes.empty() && bool(m_openers.giveBack));
-    m_payment->setEnabled(person && s.cmdPagamentoEnabled() && bool(m_openers.payment));
+    m_payment->setEnabled(person && s.owes() && bool(m_openers.payment));
     m_sale->setEnabled(false);
     m_credit->setEnabled(person);
     m_debit->setEnabled(person);

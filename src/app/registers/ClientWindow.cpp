@@ -4,6 +4,7 @@
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
 #include "core/registers/FamilyRules.h"
 #include "core/registers/RecordSearch.h"
@@ -36,9 +37,17 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     current->setObjectName(QStringLiteral("mnuImpCliAtual"));
     QAction* all = print->addAction(QStringLiteral("Todos"));
     all->setObjectName(QStringLiteral("mnuImpTodosRel"));
-    // The client sheets are not printed yet.
-    current->setEnabled(false);
-    all->setEnabled(false);
+    connect(current, &QAction::triggered, this, [this] {
+        collect();
+        if (m_model.isDirty() && !m_model.save()) {
+            showForm();
+            return;
+        }
+        showForm();
+        printSheet(m_state, core::ReportKind::Client, {{}, m_model.code(), 'R'});
+    });
+    connect(all, &QAction::triggered, this,
+            [this] { openSheetReport(m_state, core::ReportKind::Client, this); });
 
     auto* grid = new QGridLayout;
     m_controls = std::make_unique<PersonControls>(

@@ -2,6 +2,7 @@
 
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
+#include "app/reports/ReportActions.h"
 #include "core/state/AppState.h"
 
 #include <QGridLayout>
@@ -27,9 +28,17 @@ DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int
     current->setObjectName(QStringLiteral("mnuImpCliAtual"));
     QAction* all = print->addAction(QStringLiteral("Todos"));
     all->setObjectName(QStringLiteral("mnuImpTodosRel"));
-    // The client sheets are not printed yet.
-    current->setEnabled(false);
-    all->setEnabled(false);
+    connect(current, &QAction::triggered, this, [this, st = &state] {
+        collect();
+        if (m_model.isDirty() && !m_model.save()) {
+            showForm();
+            return;
+        }
+        showForm();
+        printSheet(*st, core::ReportKind::Client, {{}, m_model.code(), 'D'});
+    });
+    connect(all, &QAction::triggered, this,
+            [this, st = &state] { openSheetReport(*st, core::ReportKind::Client, this); });
     QAction* toHolder = menus->addAction(QStringLiteral("&Tornar Responsável"));
     toHolder->setObjectName(QStringLiteral("mnuTornarResp"));
     connect(toHolder, &QAction::triggered, this, &DependentWindow::makeHolder);

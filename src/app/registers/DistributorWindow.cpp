@@ -4,6 +4,7 @@
 #include "app/registers/PersonControls.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
 #include "core/state/AppState.h"
 
@@ -65,14 +66,22 @@ DistributorWindow::DistributorWindow(core::AppState& state, std::int32_t code, Q
     connect(find, &QPushButton::clicked, this, &DistributorWindow::search);
     connect(buttons.ok, &QPushButton::clicked, this, &DistributorWindow::accept);
 
-    // The sheet of the current distributor belongs to the reports; until they give it, the
-    // item is there and disabled.
     auto* menus = new QMenuBar(this);
     QMenu* print = menus->addMenu(QStringLiteral("&Imprimir"));
     print->setObjectName(QStringLiteral("mnuImprimir"));
     QAction* current = print->addAction(QStringLiteral("Atual"));
     current->setObjectName(QStringLiteral("mnuIpmDistAtual"));
-    current->setEnabled(false);
+    connect(current, &QAction::triggered, this, [this] {
+        collect();
+        if (m_model.isDirty() && !m_model.save()) {
+            showForm();
+            return;
+        }
+        showForm();
+        if (m_model.code() > 0 && !m_model.showsDeleted()) {
+            printSheet(m_state, core::ReportKind::Distributor, {{}, m_model.code(), 0});
+        }
+    });
 
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {buttons.add, buttons.save, buttons.cancel, buttons.remove, find}) {

@@ -6,6 +6,7 @@
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
 #include "core/registers/ProductRegister.h"
 #include "core/state/AppState.h"
@@ -20,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -111,7 +114,28 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     }
     actions->addStretch();
     actions->addWidget(buttons.ok);
+    // Alt+I is the director's box, so the print menu goes by its other word.
+    auto* menus = new QMenuBar(this);
+    QMenu* print = menus->addMenu(QStringLiteral("&Ficha"));
+    print->setObjectName(QStringLiteral("mnuImprimir"));
+    QAction* current = print->addAction(QStringLiteral("Da fita &atual"));
+    current->setObjectName(QStringLiteral("mnuImpFitaAtual"));
+    QAction* all = print->addAction(QStringLiteral("De &todas as fitas..."));
+    all->setObjectName(QStringLiteral("mnuImpTodasFitas"));
+    connect(current, &QAction::triggered, this, [this] {
+        collect();
+        if (m_model.isDirty() && !m_model.save()) {
+            showForm();
+            return;
+        }
+        showForm();
+        printSheet(m_state, core::ReportKind::Tape, {{}, m_model.code(), 0});
+    });
+    connect(all, &QAction::triggered, this,
+            [this] { openSheetReport(m_state, core::ReportKind::Tape, this); });
+
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
     layout->addLayout(body, 1);
     layout->addLayout(buttons.movesRow());
     layout->addLayout(actions);

@@ -9,6 +9,7 @@
 #include "app/registers/ProductWindow.h"
 #include "app/registers/StoreDataWindow.h"
 #include "app/registers/TapeWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/rules/RulesWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
@@ -21,6 +22,7 @@
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/StoreDataForm.h"
 #include "core/registers/Undelete.h"
+#include "core/reports/RecordLists.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
 #include "core/shell/MainMenu.h"
@@ -304,6 +306,10 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
                       [this] { showReceiptSettings(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    for (const core::ListInfo& list : core::listTable()) {
+        m_handlers.insert(toQString(std::string(list.menuName)),
+                          [this, kind = list.kind] { openList(m_state, kind, this); });
+    }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
         {"mnuDadosDesfExcProd", core::FileKind::Products},

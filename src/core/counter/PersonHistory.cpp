@@ -18,19 +18,15 @@ struct HistoryOwner {
     std::int32_t products = 0;
 };
 
-HistoryOwner ownerOf(AppState& state, PersonRef person)
+HistoryOwner ownerOf(const AppState& state, PersonRef person)
 {
-    auto& records = state.records();
+    const auto& records = state.records();
     const auto view = [](const auto& r) {
         return HistoryOwner{trim(r.PrimNome) + " " + trim(r.SobreNome), r.RegHistFita,
                             r.RegHistProd};
     };
-    if (person.titular) {
-        records.readRecord(FileKind::Clients, person.code, true);
-        return view(records.client());
-    }
-    records.readRecord(FileKind::Dependents, person.code, true);
-    return view(records.dependent());
+    return person.titular ? view(records.load<ClientRecord>(person.code))
+                          : view(records.load<DependentRecord>(person.code));
 }
 
 std::optional<HistoryListing> shown(AppState& state, HistoryListing listing, const char* emptyText)
@@ -48,13 +44,13 @@ std::optional<HistoryListing> tapeHistoryListing(AppState& state, PersonRef pers
 {
     const HistoryOwner owner = ownerOf(state, person);
     HistoryListing listing{"Cliente: " + owner.name, {}};
-    auto& records = state.records();
+    const auto& records = state.records();
     for (const std::int16_t code : Histories(state.dataFolder()).loadTapeHistory(owner.tapes)) {
         if (code <= 0) {
             continue; // a forgotten tape
         }
-        records.readRecord(FileKind::Tapes, code, true);
-        listing.lines.push_back(std::to_string(code) + " - " + trim(records.tape().Nome));
+        listing.lines.push_back(std::to_string(code) + " - " +
+                                trim(records.load<TapeRecord>(code).Nome));
     }
     return shown(state, std::move(listing), "O histórico de fitas locadas está vazio.");
 }
@@ -63,15 +59,14 @@ std::optional<HistoryListing> productHistoryListing(AppState& state, PersonRef p
 {
     const HistoryOwner owner = ownerOf(state, person);
     HistoryListing listing{"Cliente: " + owner.name, {}};
-    auto& records = state.records();
+    const auto& records = state.records();
     for (const auto& e : Histories(state.dataFolder()).productEntries(owner.products)) {
         if (e.Produto <= 0) {
             continue;
         }
-        records.readRecord(FileKind::Products, e.Produto, true);
         listing.lines.push_back(dateToText(e.Data) + " " + std::to_string(e.Produto) + " - " +
-                                trim(records.product().Descricao) + " " + std::to_string(e.Qtd) +
-                                " x " + formatMoneyPlain(e.Valor));
+                                trim(records.load<ProductRecord>(e.Produto).Descricao) + " " +
+                                std::to_string(e.Qtd) + " x " + formatMoneyPlain(e.Valor));
     }
     return shown(state, std::move(listing), "O histórico de vendas do cliente está vazio.");
 }

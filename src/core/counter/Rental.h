@@ -6,6 +6,7 @@
 #include "core/registers/RecordSearch.h"
 #include "core/rules/RentalPricing.h"
 #include "core/store/Money.h"
+#include "core/store/TapeRecord.h"
 
 #include <array>
 #include <cstdint>
@@ -115,12 +116,13 @@ private:
     std::optional<std::int16_t> tapeToAdd();
     // Steps from the tape record on; the tape is the current tape record.
     bool acceptTape(std::int16_t code);
-    bool passReservations(std::int16_t code);
+    bool passReservations(std::int16_t code, TapeRecord tape);
+    // Writes a reservation change made while adding a tape; false when it failed (told).
+    bool saveTape(std::int16_t code, const TapeRecord& tape);
     void addRow(std::int16_t code);
     void rowsChanged(int label);
     bool rowsValid() const;
     RentalReceipt receiptFor(Money paid) const;
-    bool writePerson(Account& account);
     void printReceipt(const RentalReceipt& receipt);
 
     AppState& m_state;

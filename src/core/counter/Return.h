@@ -89,7 +89,6 @@ private:
     };
     Money rowAmount(std::size_t row) const;
     std::vector<Returned> freeTapes(std::vector<std::int16_t>& fitas);
-    bool writePerson();
 
     AppState& m_state;
     Situation m_situation;

@@ -5,6 +5,7 @@
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/SameName.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/DistributorRecord.h"
 #include "core/store/StagedFiles.h"
@@ -99,13 +100,10 @@ bool DistributorRegister::writeForm()
     record.TelCelular = form.TelCelular;
     record.Email = form.Email;
     record.SitioInternet = form.SitioInternet;
+    // The note, the memo counters (in the general rules record) and the distributor together.
+    StoreTransaction write(m_state);
     m_state.memos().writeMemo(record.Observacoes, form.Observacoes);
-    if (!m_state.saveRules() || !records.save(code(), record)) {
-        dialogs.message("Não foi possível gravar o distribuidor no arquivo DadosFrn.tvl.",
-                        msg::Critical);
-        return false;
-    }
-    return true;
+    return m_state.saveRules() && records.save(code(), record) && write.commit();
 }
 
 bool DistributorRegister::addDistributor()
@@ -149,9 +147,10 @@ bool DistributorRegister::deleteDistributor()
     if (!clearFromTapes(code())) {
         return false;
     }
+    StoreTransaction write(m_state);
     // deleteRecord marks the current record of the kind.
     records.distributor() = stored;
-    if (!records.deleteRecord(FileKind::Distributors, code())) {
+    if (!records.deleteRecord(FileKind::Distributors, code()) || !write.commit()) {
         return false;
     }
     showAsDeleted();
@@ -194,7 +193,7 @@ bool DistributorRegister::clearFromTapes(std::int32_t code)
     }
     StagedFiles staged;
     if (!staged.stage(file, tapes) || !staged.commit()) {
-        dialogs.message(staged.failure()->message() + kept, msg::Critical);
+        dialogs.message(staged.failureMessage() + kept, msg::Critical);
         return false;
     }
     if (records.tape().Distribuidor == code) {

@@ -6,11 +6,11 @@
 #include "core/registers/SameName.h"
 #include "core/registers/TypedNumbers.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/DistributorRecord.h"
 #include "core/store/ProductRecord.h"
 #include "core/store/TextHelpers.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace tavolim::core {
@@ -143,14 +143,10 @@ bool ProductRegister::writeForm()
     record.Preco = *preco;
     record.ValorCompra = *compra;
     record.Distribuidor = static_cast<std::int16_t>(form.Distribuidor);
+    // The note, the memo counters (in the general rules record) and the product together.
+    StoreTransaction write(m_state);
     m_state.memos().writeMemo(record.Observacoes, form.Observacoes);
-    // The memo counters live in the general rules record.
-    if (!m_state.saveRules() || !records.save(code(), record)) {
-        dialogs.message("Não foi possível gravar o produto no arquivo DadosPrd.tvl.",
-                        msg::Critical);
-        return false;
-    }
-    return true;
+    return m_state.saveRules() && records.save(code(), record) && write.commit();
 }
 
 bool ProductRegister::addProduct()
@@ -192,6 +188,7 @@ bool ProductRegister::deleteProduct()
                                         msg::Question + msg::YesNo) != msg::Answer::Yes) {
         return false;
     }
+    StoreTransaction write(m_state);
     // deleteRecord marks the current record of the kind.
     records.product() = stored;
     const auto gone = records.deleteRecord(FileKind::Products, code());
@@ -199,6 +196,9 @@ bool ProductRegister::deleteProduct()
         return false;
     }
     cleanUpDeletedRecord(records, m_state.ports().progress, FileKind::Products, *gone);
+    if (!write.commit()) {
+        return false;
+    }
     showAsDeleted();
     return true;
 }

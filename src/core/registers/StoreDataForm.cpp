@@ -2,6 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/StoreRecord.h"
 #include "core/store/TextHelpers.h"
 
@@ -48,11 +49,9 @@ bool saveStoreData(AppState& state, const StoreDataForm& f)
     s.Email = f.Email;
     s.Site = f.Site;
     std::string notes = f.Observacoes;
+    StoreTransaction write(state);
     state.memos().writeMemo(s.Observacoes, notes);
-    if (!state.saveRules() || !records.save(1, s)) {
-        state.ports().dialogs.message("Não foi possível gravar os dados da locadora no arquivo "
-                                      "DadosLoc.tvl.",
-                                      msg::Critical);
+    if (!state.saveRules() || !records.save(1, s) || !write.commit()) {
         return false;
     }
     records.store() = s;

@@ -526,19 +526,6 @@ std::optional<RulesProblem> RulesEditor::validate()
     return found;
 }
 
-bool RulesEditor::save()
-{
-    m_problem = validate();
-    if (m_problem) {
-        return false;
-    }
-    if (!writePromotionTexts() || !writeFiles()) {
-        return false;
-    }
-    m_dirty = false;
-    return true;
-}
-
 bool RulesEditor::close()
 {
     m_problem.reset();

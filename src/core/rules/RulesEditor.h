@@ -17,6 +17,7 @@
 namespace tavolim::core {
 
 class AppState;
+class StagedFiles;
 
 // The six tabs of frmDadosGer, in their order.
 enum class RulesTab { Geral, Diarias, Prazos, Brindes, Mensagens, Atrasos };
@@ -178,7 +179,11 @@ private:
                                             const char* title, const char* prompt,
                                             const char* notFound, const char* isDeleted);
     bool writePromotionTexts();
-    bool writeFiles();
+    // Every rule file that changed, to its temporary; `rules` is the general rules record
+    // that goes with them. False after telling the operator.
+    bool stageFiles(StagedFiles& staged, GeneralRulesRecord& rules);
+    // The files are in place: the process-wide records and options take the new rules.
+    void takeEffect(const GeneralRulesRecord& rules);
     void refusal(const std::string& text);
 
     AppState& m_state;

@@ -1,21 +1,27 @@
-// OK of the rules editor: the promotion texts, then every rule file as one step.
+// OK of the rules editor: the promotion texts, then the rule files and the settings as one
+// step.
 #include "core/rules/RulesEditor.h"
 
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
 #include "core/rules/HolidayMonths.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/StagedFiles.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 
 #include <limits>
+#include <tuple>
 
 namespace tavolim::core {
 namespace {
 
 constexpr const char* kNothingChanged = "\nNenhuma alteração foi gravada.";
+// After the texts and the settings went in, a rule file that cannot be written leaves the rest.
+constexpr const char* kFilesKept =
+    "\nOs selos, as mídias, as seções e as fitas ficaram como estavam.";
 
 template <class R>
 std::vector<std::uint8_t> fileOf(std::vector<R>& records)
@@ -97,23 +103,62 @@ bool RulesEditor::writePromotionTexts()
     return ok;
 }
 
-bool RulesEditor::writeFiles()
+bool RulesEditor::save()
+{
+    m_problem = validate();
+    if (m_problem) {
+        return false;
+    }
+    // The texts go first: the tables take their memo numbers. Refused, the editor keeps what
+    // the operator typed.
+    const auto draft =
+        std::tuple{m_rules, m_labels, m_media, m_generalTexts, m_labelTexts, m_mediaTexts};
+    {
+        StoreTransaction texts(m_state);
+        if (!writePromotionTexts() || !texts.commit()) {
+            std::tie(m_rules, m_labels, m_media, m_generalTexts, m_labelTexts, m_mediaTexts) =
+                draft;
+            return false;
+        }
+    }
+    // Then every rule file to its temporary, the settings, and the temporaries into place: a
+    // failure before the renames leaves every rule file and setting as it was.
+    StagedFiles staged;
+    GeneralRulesRecord rules;
+    if (!stageFiles(staged, rules)) {
+        return false;
+    }
+    {
+        StoreTransaction settings(m_state);
+        if (!m_settings.write(m_state.config()) || !settings.commit()) {
+            return false;
+        }
+    }
+    if (!staged.commit()) {
+        m_state.ports().dialogs.message(
+            staged.failureMessage() +
+                "\nAs alterações podem ter ficado incompletas; confira os dados gerenciais.",
+            msg::Critical);
+        return false;
+    }
+    takeEffect(rules);
+    m_dirty = false;
+    return true;
+}
+
+bool RulesEditor::stageFiles(StagedFiles& staged, GeneralRulesRecord& rules)
 {
     auto& records = m_state.records();
-    auto& dialogs = m_state.ports().dialogs;
     const TapeRenumbering codes{m_sectionCodes, m_labelCodes, m_mediaCodes};
-    StagedFiles staged;
     const auto failed = [&](const std::string& text) {
-        dialogs.message(text, msg::Critical);
+        m_state.ports().dialogs.message(text + kNothingChanged, msg::Critical);
         return false;
     };
-
     if (!codes.empty()) {
         const auto tapesFile = records.filePath(FileKind::Tapes);
         auto tapes = readFile(tapesFile);
         if (!tapes) {
-            return failed("Não foi possível ler o arquivo " + tapesFile.filename().string() + "." +
-                          kNothingChanged);
+            return failed("Não foi possível ler o arquivo " + tapesFile.filename().string() + ".");
         }
         auto& progress = m_state.ports().progress;
         const int total = static_cast<int>(tapes->size() / TapeRecord::Size);
@@ -122,7 +167,7 @@ bool RulesEditor::writeFiles()
             renumberTapes(*tapes, codes, [&](int done, int) { progress.step(done); });
         progress.end();
         if (changed > 0 && !staged.stage(tapesFile, *tapes)) {
-            return failed(staged.failure()->message() + kNothingChanged);
+            return failed(staged.failureMessage());
         }
     }
     const auto stageIfChanged = [&](const std::filesystem::path& file,
@@ -131,9 +176,9 @@ bool RulesEditor::writeFiles()
     };
     if (!stageIfChanged(records.filePath(FileKind::Labels), fileOf(m_labels)) ||
         !stageIfChanged(records.filePath(FileKind::Media), fileOf(m_media))) {
-        return failed(staged.failure()->message() + kNothingChanged);
+        return failed(staged.failureMessage());
     }
-    GeneralRulesRecord rules = records.rules();
+    rules = records.rules();
     takeEditedFields(m_rules, rules);
     const auto rulesFile = records.filePath(FileKind::GeneralRules);
     auto ini = readFile(rulesFile).value_or(std::vector<std::uint8_t>());
@@ -143,38 +188,32 @@ bool RulesEditor::writeFiles()
     }
     rules.encode(std::span<std::uint8_t>(ini).first(GeneralRulesRecord::Size));
     if (ini != before && !staged.stage(rulesFile, ini)) {
-        return failed(staged.failure()->message() + kNothingChanged);
+        return failed(staged.failureMessage());
     }
-    if (!staged.commit()) {
-        return failed(staged.failure()->message() +
-                      "\nAs alterações podem ter ficado incompletas; confira os dados gerenciais.");
-    }
+    return true;
+}
 
+void RulesEditor::takeEffect(const GeneralRulesRecord& rules)
+{
     // What the counter reads from now on.
+    auto& records = m_state.records();
     records.rules() = rules;
     m_rules = rules;
     m_settings.applyTo(m_state.options());
     if (const int code = records.label().Codigo; code > 0) {
-        records.label() = records.load<LabelRecord>(codes.labels.map(code));
+        records.label() = records.load<LabelRecord>(m_labelCodes.map(code));
     }
     if (const int code = records.media().Codigo; code > 0) {
-        records.media() = records.load<MediaRecord>(codes.media.map(code));
+        records.media() = records.load<MediaRecord>(m_mediaCodes.map(code));
     }
     TapeRecord& tape = records.tape();
-    tape.Secao = static_cast<std::int16_t>(codes.sections.map(tape.Secao));
-    tape.Selo = static_cast<std::int16_t>(codes.labels.map(tape.Selo));
-    tape.Midia = static_cast<std::int16_t>(codes.media.map(tape.Midia));
+    tape.Secao = static_cast<std::int16_t>(m_sectionCodes.map(tape.Secao));
+    tape.Selo = static_cast<std::int16_t>(m_labelCodes.map(tape.Selo));
+    tape.Midia = static_cast<std::int16_t>(m_mediaCodes.map(tape.Midia));
     m_sectionCodes = {};
     m_labelCodes = {};
     m_mediaCodes = {};
     refreshMinimumTerm(m_state);
-
-    if (!m_settings.write(m_state.config())) {
-        return failed(FileFailure{m_state.config().path(),
-                                  "as opções de cobrança e de brindes não foram gravadas"}
-                          .message());
-    }
-    return true;
 }
 
 } // namespace tavolim::core

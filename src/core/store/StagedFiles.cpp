@@ -1,43 +1,6 @@
 #include "core/store/StagedFiles.h"
 
-#include "core/store/BinaryFile.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <system_error>
-
 namespace tavolim::core {
-
-std::string FileFailure::message() const
-{
-    return "Não foi possível gravar o arquivo " + file.filename().string() + " (" + cause + ").";
-}
-
-std::string writeFailureCause(int errorNumber)
-{
-    switch (errorNumber) {
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return "disco cheio";
-    case EACCES:
-    case EPERM:
-        return "acesso negado";
-    case EROFS:
-        return "disco protegido contra gravação";
-    case ENOENT:
-    case ENOTDIR:
-        return "pasta não encontrada";
-    case EIO:
-        return "erro de gravação no disco";
-    case EMFILE:
-    case ENFILE:
-        return "arquivos demais abertos";
-    default:
-        return "erro " + std::to_string(errorNumber);
-    }
-}
 
 std::filesystem::path StagedFiles::temporaryFor(const std::filesystem::path& file)
 {
@@ -46,25 +9,21 @@ std::filesystem::path StagedFiles::temporaryFor(const std::filesystem::path& fil
     return temp;
 }
 
+void StagedFiles::fail(const std::filesystem::path& file)
+{
+    // The operator knows the file by its own name, not by its temporary's.
+    m_failure = binaryfile::Failure{file, binaryfile::lastFailure().error};
+}
+
 bool StagedFiles::stage(const std::filesystem::path& file, std::span<const std::uint8_t> bytes)
 {
     if (m_failure) {
         return false;
     }
     const auto temp = temporaryFor(file);
-    errno = 0;
-    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
-    bool ok = f != nullptr;
-    if (ok) {
-        ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        ok = std::fflush(f) == 0 && ok;
-    }
-    const int error = errno;
-    if (f) {
-        ok = std::fclose(f) == 0 && ok;
-    }
-    if (!ok) {
-        m_failure = FileFailure{file, writeFailureCause(error != 0 ? error : errno)};
+    binaryfile::clearFailure();
+    if (!binaryfile::writeNew(temp, bytes) || !binaryfile::sync(temp)) {
+        fail(file);
         binaryfile::remove(temp);
         discard();
         return false;
@@ -78,22 +37,15 @@ bool StagedFiles::commit()
     if (m_failure) {
         return false;
     }
-    while (!m_staged.empty()) {
-        const auto file = m_staged.front();
-        std::error_code ec;
-        std::filesystem::rename(temporaryFor(file), file, ec);
-        if (ec) {
-            // Some platforms refuse to rename over an existing file.
-            std::filesystem::remove(file, ec);
-            std::filesystem::rename(temporaryFor(file), file, ec);
-        }
-        if (ec) {
-            m_failure = FileFailure{file, writeFailureCause(ec.value())};
+    for (std::size_t i = 0; i < m_staged.size(); ++i) {
+        binaryfile::clearFailure();
+        if (!binaryfile::replace(temporaryFor(m_staged[i]), m_staged[i])) {
+            fail(m_staged[i]);
             m_staged.clear();
             return false;
         }
-        m_staged.erase(m_staged.begin());
     }
+    m_staged.clear();
     return true;
 }
 
@@ -103,6 +55,11 @@ void StagedFiles::discard()
         binaryfile::remove(temporaryFor(file));
     }
     m_staged.clear();
+}
+
+std::string StagedFiles::failureMessage() const
+{
+    return m_failure ? binaryfile::failureMessage(*m_failure) : std::string();
 }
 
 } // namespace tavolim::core

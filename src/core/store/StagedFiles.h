@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/BinaryFile.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -9,23 +11,14 @@
 
 namespace tavolim::core {
 
-// A file operation that failed: the file and why, in the operator's words.
-struct FileFailure {
-    std::filesystem::path file;
-    std::string cause;
-
-    // "Não foi possível gravar o arquivo DadosFit.tvl (disco cheio)."
-    std::string message() const;
-};
-
-// The cause of a failed write as the operator reads it, from the C library's error number.
-std::string writeFailureCause(int errorNumber);
-
 // Several files replaced as one step. Each new content goes first to a temporary beside its
-// file, named with the extension ".tmp" ("DadosFit.tmp"); only when every temporary is
-// complete are they renamed over their files, in the order staged. A temporary that cannot be
-// written removes every temporary, so the files all stay as they were: never half a file, and
-// never one file of the set rewritten without the others.
+// file, named with the extension ".tmp" ("DadosFit.tmp"), and is made to reach the disk; only
+// when every temporary is complete are they renamed over their files, in the order staged. A
+// temporary that cannot be written removes every temporary, so the files all stay as they
+// were: never half a file, and never one file of the set rewritten without the others.
+//
+// Whole files are written, so this is for rewrites outside a FileTransaction, which refuses
+// renames.
 class StagedFiles {
 public:
     StagedFiles() = default;
@@ -39,17 +32,22 @@ public:
     // every temporary is then removed and commit() does nothing.
     bool stage(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
     // Renames every temporary over its file. False, with failure() set, when a rename failed:
-    // the files before it are in place, the rest keep their temporaries for a look.
+    // the files before it are in place, the rest keep their temporaries.
     bool commit();
     // Removes the temporaries not yet committed.
     void discard();
 
     bool empty() const { return m_staged.empty(); }
-    const std::optional<FileFailure>& failure() const { return m_failure; }
+    const std::optional<binaryfile::Failure>& failure() const { return m_failure; }
+    // "Não foi possível gravar o arquivo 'DadosFit.tvl' (disco cheio)."; empty when nothing
+    // failed.
+    std::string failureMessage() const;
 
 private:
+    void fail(const std::filesystem::path& file);
+
     std::vector<std::filesystem::path> m_staged;
-    std::optional<FileFailure> m_failure;
+    std::optional<binaryfile::Failure> m_failure;
 };
 
 } // namespace tavolim::core

@@ -6,6 +6,7 @@
 
 #include "app/WindowKeys.h"
 #include "app/shell/ShellWindowFixture.h"
+#include "core/reports/RecordSheets.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/DistributorRecord.h"
 #include "core/store/ProductRecord.h"
@@ -101,7 +102,7 @@ TEST_F(SetupRegistersWindowTest, TheTapesDistributorButtonOpensItsRegisterOnIt)
     EXPECT_EQ(name, "Alfa Filmes");
 }
 
-TEST_F(SetupRegistersWindowTest, DeletingADistributorInItsWindowClearsItsTapes)
+TEST_F(SetupRegistersWindowTest, TheDistributorWindowPrintsItsSheetAndDeletesFromItsTapes)
 {
     addDistributor(1, "Vídeo Sul");
     core::TapeRecord tape;
@@ -110,13 +111,18 @@ TEST_F(SetupRegistersWindowTest, DeletingADistributorInItsWindowClearsItsTapes)
     ASSERT_TRUE(state.records().save(1, tape));
     DistributorWindow window(state, 1);
     window.show();
+    std::vector<std::string> shown;
+    state.showText = [&](const std::string& text) { shown.push_back(text); };
+    window.findChild<QAction*>("mnuIpmDistAtual")->trigger();
+    const auto sheet = core::distributorSheet(state.records(), state.memos(), 1);
     dialogs.answers = {core::msg::Answer::Yes};
 
     click(window, "cmdExcluir");
 
     EXPECT_EQ(child<QLineEdit>(window, "txtNomeEmpresa")->text(), "Registro Excluído");
     EXPECT_EQ(state.records().load<core::TapeRecord>(1).Distribuidor, 0);
-    EXPECT_FALSE(child<QAction>(window, "mnuIpmDistAtual")->isEnabled());
+    ASSERT_TRUE(sheet.has_value());
+    EXPECT_EQ(shown, std::vector<std::string>{*sheet});
 }
 
 TEST_F(SetupRegistersWindowTest, TheStoreNameTypedIsTheMainWindowsCaptionAtOnce)

@@ -90,12 +90,12 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
 
     MainWindow window(state, backup);
 
-    for (const char* name :
-         {"mnuDadosExportar", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar", "mnuRelDist"}) {
+    for (const char* name : {"mnuDadosExportar", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar",
+                             "mnuRelEstatisticas"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuArqSair", "mnuFerrUsuarios", "mnuFerrOpções", "mnuDadosDesfExcCli",
-                             "mnuOpGerais", "mnuOpDevolucao"}) {
+                             "mnuOpGerais", "mnuOpDevolucao", "mnuRelDist"}) {
         EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
 }

@@ -58,16 +58,12 @@ protected:
 
     void rent(std::int16_t client, std::int16_t dependent, std::vector<std::int16_t> tapes)
     {
-        auto& records = state.records();
         std::int32_t& number = numbers[{client, dependent}];
-        records.client().RegHistFita = dependent == -1 ? number : 0;
-        records.dependent().RegHistFita = dependent == -1 ? 0 : number;
         std::vector<RentedTape> rented;
         for (const auto t : tapes) {
             rented.push_back({t, Money::fromCents(300)});
         }
-        appendRentals(state, rented, client, dependent);
-        number = dependent == -1 ? records.client().RegHistFita : records.dependent().RegHistFita;
+        appendRentals(state, rented, client, dependent, number);
     }
 
     void returnTapes(std::vector<std::int16_t> tapes, year_month_day rentedOn)

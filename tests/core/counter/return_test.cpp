@@ -156,7 +156,8 @@ TEST_F(ReturnTest, TheTapeBookRecordsOfTheReturnedTapesAreCompleted)
     lend(7, {1, true}, 4, 2, 3);
     lend(8, {1, true}, 4, 2, 2);
     const std::vector<RentedTape> rented = {{7, reais(3)}, {8, reais(2)}};
-    ASSERT_TRUE(appendRentals(state, rented, 1, -1));
+    std::int32_t history = 0;
+    ASSERT_TRUE(appendRentals(state, rented, 1, -1, history));
     goTo(0);
     ReturnModel model(state, situation());
     model.setDevolveuTodos(false);

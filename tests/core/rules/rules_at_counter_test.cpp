@@ -97,8 +97,7 @@ TEST_F(RulesAtCounterTest, AFineSetInHoursChargesByTheHour)
     tape(1).HoraRetirada = 1000;
     ASSERT_TRUE(records().writeRecord(FileKind::Tapes, 1));
 
-    records().readRecord(FileKind::Tapes, 1, true);
-    const auto charge = currentTapeCharge(state);
+    const auto charge = tapeChargeOf(state, records().load<TapeRecord>(1));
 
     ASSERT_TRUE(charge.has_value());
     // 24 + 4 hours late, 14 whole periods of 2 hours.

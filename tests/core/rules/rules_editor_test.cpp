@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <vector>
@@ -132,6 +133,62 @@ TEST_F(RulesEditorTest, DeletingRecordsRepointsEveryTapeAndRewritesTheRuleFiles)
         EXPECT_EQ(bytesOf(c.tapeOffset == 62 ? "FitaSelo.tvl" : "DadosMid.tvl"), expectedFile);
         EXPECT_EQ(bytesOf("tavolim.ini"), rulesBefore);
     }
+}
+
+TEST_F(RulesEditorTest, AFileThatCannotBeWrittenStopsOkAndLeavesEveryFileAsItWas)
+{
+    writeTapes({{1, 2, 1}, {2, 3, 2}});
+    const char* files[] = {"DadosFit.tvl", "FitaSelo.tvl", "DadosMid.tvl", "tavolim.ini",
+                           "Config.ini"};
+    std::vector<std::vector<std::uint8_t>> before;
+    for (const char* f : files) {
+        before.push_back(bytesOf(f));
+    }
+    const struct {
+        const char* failing;
+        const char* named;
+    } cases[] = {
+        {"DadosFit.tmp", "DadosFit.tvl"}, {"FitaSelo.tmp", "FitaSelo.tvl"},
+        {"DadosMid.tmp", "DadosMid.tvl"}, {"tavolim.tmp", "tavolim.ini"},
+        {"Config.ini", "Config.ini"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        RulesEditor editor(state);
+        dialogs.texts = {"1"};
+        ASSERT_TRUE(editor.deleteLabel(1));
+        editor.renameMedia(0, "DVD");
+        ASSERT_TRUE(editor.addSection());
+        editor.setTipoPrazo(3);
+        binaryfile::setFaultHook(
+            [&](const std::filesystem::path& p) { return p.filename() == c.failing ? ENOSPC : 0; });
+        dialogs.messages.clear();
+
+        const bool saved = editor.save();
+        binaryfile::setFaultHook({});
+
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(
+            dialogs.messages[0].text.rfind(std::string("Não foi possível gravar o arquivo '") +
+                                               c.named + "' (disco cheio).",
+                                           0),
+            0u)
+            << dialogs.messages[0].text;
+        for (std::size_t i = 0; i < std::size(files); ++i) {
+            EXPECT_EQ(bytesOf(files[i]), before[i]) << files[i];
+        }
+        EXPECT_TRUE(leftoverTemporaries().empty());
+        EXPECT_EQ(state.records().rules().NumSecoes, 8);
+        EXPECT_EQ(state.options().TipoPrazo, 1);
+        EXPECT_TRUE(editor.isDirty());
+    }
+    // The editor keeps what was typed: once the disk takes it, OK writes it.
+    RulesEditor editor(state);
+    dialogs.texts = {"1"};
+    ASSERT_TRUE(editor.deleteLabel(1));
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(test::readRecords<TapeRecord>(folder.file("DadosFit.tvl"))[1].Selo, 2);
 }
 
 TEST_F(RulesEditorTest, FreebiesThatGrantADeletedLabelFollowItsTapes)
