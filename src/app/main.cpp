@@ -1,4 +1,4 @@
-#include "app/printing/PrintingActions.h"
+#include "app/printing/TextEditorWindow.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/shell/ColourScheme.h"
 #include "app/shell/LoginWindow.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     app::applyColourScheme(state.options());
 
     app::MainWindow window(state, backup);
-    app::installTextWindow(state, &window);
+    app::installTextEditor(state, &window);
     app::installHolidayEditor(state, &window);
     window.show();
     if (splash) {

@@ -11,7 +11,20 @@
 
 namespace tavolim::cli {
 
-enum class Command { Help, Init, Dump, Sample, Situation, List, Listing, Sheet };
+enum class Command {
+    Help,
+    Init,
+    Dump,
+    Sample,
+    Situation,
+    List,
+    Listing,
+    Sheet,
+    TapeBook,
+    SalesBook,
+    DailySummary,
+    History
+};
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
 // or a record exists is the command's business.
@@ -26,8 +39,12 @@ struct CommandLine {
     core::SampleSize size;              // exemplo, clamped to 0..32767
     std::optional<std::chrono::year_month_day> today; // --hoje, in place of the clock
     std::optional<std::chrono::minutes> now;          // --agora
-    std::int16_t person = 0;                          // situacao: --cliente N or --dependente N
+    std::int16_t person = 0; // situacao, historico: --cliente N or --dependente N
     bool titular = true;
+    std::optional<std::chrono::year_month_day> from; // livro-fitas, livro-caixa: --de
+    std::optional<std::chrono::year_month_day> to;   // --ate
+    bool returns = false;                            // livro-fitas --devolucoes
+    bool products = false;                           // historico --produtos
     std::string problem; // why the usage is wrong; empty when it is right
 };
 

@@ -1,5 +1,6 @@
 #include "cli/Tool.h"
 
+#include "cli/BookCommands.h"
 #include "cli/BookDump.h"
 #include "cli/CommandLine.h"
 #include "cli/Dump.h"
@@ -118,6 +119,14 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return printListing(line, out, err);
     case Command::Sheet:
         return printSheet(line, out, err);
+    case Command::TapeBook:
+        return listTapeBookCommand(line, out, err);
+    case Command::SalesBook:
+        return listSalesBookCommand(line, out, err);
+    case Command::DailySummary:
+        return dailySummaryCommand(line, out, err);
+    case Command::History:
+        return historyCommand(line, out, err);
     }
     return 2;
 }

@@ -1,17 +1,17 @@
 #include "app/counter/SituationWindow.h"
 
+#include "app/books/HistoryWindow.h"
 #include "app/counter/CounterControls.h"
 #include "app/counter/ReservationsWindow.h"
-#include "app/printing/TextWindow.h"
 #include "app/registers/PersonRegister.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
 #include "core/counter/AccountMove.h"
-#include "core/counter/PersonHistory.h"
 #include "core/counter/SituationPrintout.h"
 #include "core/counter/TapeReservation.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
+#include "core/reports/PersonHistoryView.h"
 #include "core/state/AppState.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
@@ -400,19 +400,8 @@ void SituationWindow::openRegister()
 
 void SituationWindow::showHistory(bool tapes)
 {
-    const auto listing = tapes ? core::tapeHistoryListing(m_state, m_situation.person)
-                               : core::productHistoryListing(m_state, m_situation.person);
-    if (!listing) {
-        return;
-    }
-    QString text = toQString(listing->heading) + QStringLiteral("\n\n");
-    for (const auto& line : listing->lines) {
-        text += toQString(line) + QLatin1Char('\n');
-    }
-    TextWindow window(m_state, text, {}, this);
-    window.setWindowTitle(tapes ? QStringLiteral("Histórico de Fitas Locadas")
-                                : QStringLiteral("Histórico de Produtos Comprados"));
-    window.exec();
+    showPersonHistory(m_state, m_situation.person,
+                      tapes ? core::HistoryKind::Rentals : core::HistoryKind::Purchases, this);
 }
 
 void SituationWindow::reserve()

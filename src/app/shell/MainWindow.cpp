@@ -1,8 +1,10 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/books/BookMenu.h"
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
 #include "app/printing/PrintingActions.h"
+#include "app/printing/TextEditorWindow.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/DistributorWindow.h"
@@ -306,9 +308,13 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
                       [this] { showReceiptSettings(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    m_handlers.insert(QStringLiteral("mnuFerrEdTexto"), [this] { openTextEditor(m_state, this); });
     for (const core::ListInfo& list : core::listTable()) {
         m_handlers.insert(toQString(std::string(list.menuName)),
                           [this, kind = list.kind] { openList(m_state, kind, this); });
+    }
+    for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
     }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
@@ -345,6 +351,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_exited) {
+        // Open texts are asked about before the program goes.
+        for (TextEditorWindow* editor : findChildren<TextEditorWindow*>()) {
+            if (editor->isVisible() && !editor->close()) {
+                event->ignore();
+                return;
+            }
+        }
         if (!core::queryExit(m_state, m_backup)) {
             event->ignore();
             return;
