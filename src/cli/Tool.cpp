@@ -8,6 +8,8 @@
 #include "cli/SituationCommand.h"
 #include "cli/Usage.h"
 #include "core/shell/NewInstallation.h"
+#include "core/store/FileTransaction.h"
+#include "core/store/FolderLock.h"
 #include "core/store/MemoStore.h"
 #include "core/store/RecordStore.h"
 #include "core/store/SynopsisStore.h"
@@ -15,6 +17,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <memory>
 
 namespace tavolim::cli {
 namespace {
@@ -100,6 +103,20 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!line.problem.empty()) {
         err << "tavolim-tool: " << line.problem << "\n\n" << usageText();
         return 2;
+    }
+    // The commands that write take the folder for themselves, as the program does; the others
+    // only read and may run beside it.
+    std::unique_ptr<core::FolderLock> lock;
+    if (line.command == Command::Init || line.command == Command::Sample ||
+        line.command == Command::Situation) {
+        lock = std::make_unique<core::FolderLock>(line.folder);
+        if (lock->state() == core::FolderLock::State::Busy) {
+            err << core::folderBusyMessage(line.folder) << "\n";
+            return 1;
+        }
+        if (lock->held()) {
+            core::recoverJournal(line.folder);
+        }
     }
     switch (line.command) {
     case Command::Help:

@@ -7,6 +7,7 @@
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/RecordSearch.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 
 namespace tavolim::core {
 namespace {
@@ -177,6 +178,7 @@ bool ClientRegister::deleteHolder()
         return false;
     }
     auto& progress = m_state.ports().progress;
+    StoreTransaction write(m_state);
     // Each deletion moves the last dependent into the freed slot, so the first slot is
     // always the next one.
     for (;;) {
@@ -194,6 +196,9 @@ bool ClientRegister::deleteHolder()
     records.readRecord(FileKind::Clients, code(), true);
     if (const auto gone = records.deleteRecord(FileKind::Clients, code())) {
         cleanUpDeletedRecord(records, progress, FileKind::Clients, *gone);
+    }
+    if (!write.commit()) {
+        return false;
     }
     showAsDeleted();
     return true;

@@ -2,6 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/DeletedNameTails.h"
 
 namespace tavolim::core {
@@ -71,6 +72,7 @@ bool RegisterModel::save()
         m_dirty = false;
         return true;
     }
+    StoreTransaction write(m_state);
     if (!writeForm()) {
         return false;
     }
@@ -78,6 +80,9 @@ bool RegisterModel::save()
         m_state.records().removeDeleted(m_kind, m_code);
         // The byte a full-width name lost to the mark belongs to the old name.
         DeletedNameTails(m_state.dataFolder()).take(m_kind, m_code);
+    }
+    if (!write.commit()) {
+        return false;
     }
     m_deletedShown = false;
     m_new = false;

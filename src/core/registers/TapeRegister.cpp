@@ -8,6 +8,7 @@
 #include "core/registers/TapeCast.h"
 #include "core/registers/TapeCirculation.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
 
@@ -179,11 +180,15 @@ bool TapeRegister::deleteTape()
                         msg::Question + msg::YesNo) != msg::Answer::Yes) {
         return false;
     }
+    StoreTransaction write(m_state);
     const auto gone = records.deleteRecord(FileKind::Tapes, code());
     if (!gone) {
         return false;
     }
     cleanUpDeletedRecord(records, m_state.ports().progress, FileKind::Tapes, *gone);
+    if (!write.commit()) {
+        return false;
+    }
     showAsDeleted();
     return true;
 }
@@ -257,10 +262,13 @@ bool TapeRegister::cancelReservation(std::size_t index)
         return false;
     }
     // By its place, not by person: one person may hold two dates.
-    TapeRecord& tape = records.tape();
-    tape = stored;
-    if (!removeReservation(tape, static_cast<int>(index) + 1) ||
-        !records.writeRecord(FileKind::Tapes, code())) {
+    TapeRecord tape = stored;
+    if (!removeReservation(tape, static_cast<int>(index) + 1)) {
+        return false;
+    }
+    StoreTransaction write(m_state);
+    records.save(code(), tape);
+    if (!write.commit()) {
         return false;
     }
     // The typed edits stay; only the circulation part is shown afresh.

@@ -211,6 +211,31 @@ bool physicalSync(const std::filesystem::path& path)
     return ok || fail(path, error);
 }
 
+bool physicalSyncAll(const std::filesystem::path& folder,
+                     const std::vector<std::filesystem::path>& files)
+{
+#ifdef __linux__
+    if (!allowed(folder)) {
+        return false;
+    }
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        const bool ok = ::syncfs(fd) == 0;
+        const int error = ok ? 0 : errnoOr(EIO);
+        ::close(fd);
+        return ok || fail(folder, error);
+    }
+#else
+    (void)folder;
+#endif
+    for (const auto& file : files) {
+        if (!physicalSync(file)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool physicalRemove(const std::filesystem::path& path)
 {
     if (!allowed(path)) {

@@ -43,6 +43,10 @@ bool physicalWrite(const std::filesystem::path& path, std::uint64_t offset,
                    std::span<const std::uint8_t> bytes);
 bool physicalTruncate(const std::filesystem::path& path, std::uint64_t size);
 bool physicalSync(const std::filesystem::path& path);
+// Makes every file written in the folder reach the disk: one call where the system has one
+// for a whole file system, else a sync of each of `files`.
+bool physicalSyncAll(const std::filesystem::path& folder,
+                     const std::vector<std::filesystem::path>& files);
 bool physicalRemove(const std::filesystem::path& path);
 bool physicalExists(const std::filesystem::path& path);
 std::uint64_t physicalSize(const std::filesystem::path& path);

@@ -194,7 +194,17 @@ bool redo(const std::filesystem::path& folder, const JournalFile& f)
             return false;
         }
     }
-    return d::physicalSync(path);
+    return true;
+}
+
+std::vector<std::filesystem::path> pathsOf(const std::filesystem::path& folder,
+                                           const std::vector<JournalFile>& files)
+{
+    std::vector<std::filesystem::path> paths;
+    for (const auto& f : files) {
+        paths.push_back(folder / f.name);
+    }
+    return paths;
 }
 
 // Best effort: every step is tried even after one fails.
@@ -209,25 +219,32 @@ bool undo(const std::filesystem::path& folder, const JournalFile& f)
     for (const auto& w : f.undo) {
         ok = d::physicalWrite(path, w.offset, w.bytes) && ok;
     }
-    ok = d::physicalTruncate(path, f.baseSize) && ok;
-    return d::physicalSync(path) && ok;
+    return d::physicalTruncate(path, f.baseSize) && ok;
 }
 
 // Changes the files as the journal says; on a failure puts every file back. True when the
 // files now hold the operation.
 bool applyJournal(const std::filesystem::path& folder, const std::vector<JournalFile>& files)
 {
+    const auto paths = pathsOf(folder, files);
+    bool ok = true;
     for (const auto& f : files) {
         if (!redo(folder, f)) {
-            const binaryfile::Failure failure = binaryfile::lastFailure();
-            for (const auto& g : files) {
-                undo(folder, g);
-            }
-            binaryfile::setFailure(failure.path, failure.error);
-            return false;
+            ok = false;
+            break;
         }
     }
-    return true;
+    // The journal may go only once the files are on the disk.
+    if (ok && binaryfile::detail::physicalSyncAll(folder, paths)) {
+        return true;
+    }
+    const binaryfile::Failure failure = binaryfile::lastFailure();
+    for (const auto& g : files) {
+        undo(folder, g);
+    }
+    binaryfile::detail::physicalSyncAll(folder, paths);
+    binaryfile::setFailure(failure.path, failure.error);
+    return false;
 }
 
 std::filesystem::path normalFolder(const std::filesystem::path& folder)
