@@ -82,7 +82,7 @@ TEST_F(SalesKeyboardTest, AWalkInSaleFromTheMainWindowEndsInAPrintedReceipt)
     EXPECT_EQ(caixaOnDisk().VendaPago, reais(8.5));
 }
 
-TEST_F(SalesKeyboardTest, AClientSaleFromTheSituationLeftOnTheAccountRefillsIt)
+TEST_F(SalesKeyboardTest, AClientSaleWithAFreebieLeftOnTheAccountRefillsTheSituation)
 {
     writeClient(1, "Ana", 0, 0);
     MainWindow window(state, backup);
@@ -95,7 +95,9 @@ TEST_F(SalesKeyboardTest, AClientSaleFromTheSituationLeftOnTheAccountRefillsIt)
         {"frmSitua_o", [](QWidget&) { key(Qt::Key_V, Qt::AltModifier); }},
         {"frmVendasCli",
          [](QWidget&) {
+             typeAndEnter("1");
              typeAndEnter("2");
+             key(Qt::Key_B, Qt::AltModifier); // the Refrigerante is a freebie
              key(Qt::Key_N, Qt::AltModifier); // Não Pagou
              key(Qt::Key_Return);
          }},
@@ -110,9 +112,10 @@ TEST_F(SalesKeyboardTest, AClientSaleFromTheSituationLeftOnTheAccountRefillsIt)
     key(Qt::Key_Return, Qt::NoModifier, {}, &window);
 
     EXPECT_TRUE(road.finished()) << road.stuckAt().toStdString();
-    EXPECT_EQ(client(1).ValorDevido, reais(3));
-    EXPECT_EQ(balanceShown, "Valor Devido: 3,00");
-    EXPECT_EQ(caixaOnDisk().VendaHaver, reais(3));
+    EXPECT_EQ(client(1).ValorDevido, reais(2.5));
+    EXPECT_EQ(balanceShown, "Valor Devido: 2,50");
+    EXPECT_EQ(caixaOnDisk().VendaHaver, reais(2.5));
+    EXPECT_EQ(salesBook().at(1).PrecoUnit, core::Money());
 }
 
 } // namespace

@@ -122,28 +122,6 @@ TEST_F(SalesWindowsTest, AWalkInSaleTooShortStaysOpenAtTheAmountAndTakesAQuantit
     EXPECT_EQ(product(1).Estoque, 7.0f);
 }
 
-TEST_F(SalesWindowsTest, AFreebieAndAPartPaymentInTheClientSale)
-{
-    writeClient(1, "Ana", 0, 0);
-    ClientSaleWindow window(state, core::showSituation(state, {1, true}));
-    show(window);
-    enter("1", child<QLineEdit>(window, "txtCodProd"));
-    enter("2", child<QLineEdit>(window, "txtCodProd"));
-    child<QTableWidget>(window, "FlexGrid1")->setCurrentCell(1, 0);
-    child<QPushButton>(window, "cmdBrinde")->click();
-    EXPECT_EQ(cell(window, 1, 5), "Brinde");
-    EXPECT_EQ(child<QRadioButton>(window, "optPagouTudo")->text().toStdString(),
-              "Pagou &Tudo(R$2,50)");
-
-    child<QRadioButton>(window, "optPagouParte")->click();
-    child<QLineEdit>(window, "txtValorPago")->setText("1");
-    child<QPushButton>(window, "cmdOK")->click();
-
-    EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(client(1).ValorDevido, reais(1.5));
-    EXPECT_EQ(std::tuple(product(1).Estoque, product(2).Estoque), std::tuple(9.0f, 4.0f));
-}
-
 TEST_F(SalesWindowsTest, StockIsEnteredCountedAndTakenBackByKeyboard)
 {
     StockEntryWindow window(state);
