@@ -4,8 +4,13 @@
 #include "core/books/PositionFile.h"
 #include "core/counter/Situation.h"
 #include "core/sales/SalesFixture.h"
+#include "core/store/BinaryFile.h"
+#include "core/store/FileTransaction.h"
+#include "support/CrashRunner.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace tavolim::core {
 namespace {
@@ -200,6 +205,58 @@ TEST_F(ClientSaleTest, ADependentOnTheHoldersAccountPaysFromTheHoldersRecord)
                                       " Retirou: Bia Silva\r\n"),
               std::string::npos)
         << printer.printed[0];
+}
+
+TEST_F(ClientSaleTest, AFailureAtAnyWritePointLeavesEverythingAsBeforeOrAfter)
+{
+    state.options().GravHistProd = true;
+    writeClient(1, "Ana", 2, 0);
+    const auto before = test::snapshotOf(folder.path());
+    const DailyTotalsRecord caixa = state.CaixaDia;
+    const CurrentRecords current = records().current();
+    const auto sell = [&] {
+        ClientSaleModel sale(state, showSituation(state, kAna));
+        add(sale, "1");
+        add(sale, "3");
+        sale.payment.option = PaymentChoice::Option::PagouParte;
+        sale.payment.txtValorPago = "1";
+        return sale.confirm() == ClientSaleModel::Outcome::Saved;
+    };
+    const auto putBack = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            if (!before.contains(entry.path().filename().string())) {
+                binaryfile::remove(entry.path());
+            }
+        }
+        for (const auto& [name, text] : before) {
+            ASSERT_TRUE(binaryfile::writeNew(folder.path() / name,
+                                             std::vector<std::uint8_t>(text.begin(), text.end())));
+        }
+        state.CaixaDia = caixa;
+        records().current() = current;
+    };
+    const int points = test::countFaultPoints([&] { ASSERT_TRUE(sell()); });
+    auto after = test::snapshotOf(folder.path());
+    putBack();
+    ASSERT_GT(points, 6);
+
+    for (int k = 1; k <= points; ++k) {
+        SCOPED_TRACE("write point " + std::to_string(k));
+        dialogs.messages.clear();
+        test::failAt(k, ENOSPC);
+
+        const bool saved = sell();
+
+        binaryfile::setFaultHook({});
+        recoverJournal(folder.path());
+        EXPECT_EQ(test::snapshotOf(folder.path()), saved ? after : before);
+        if (!saved) {
+            EXPECT_EQ(state.CaixaDia, caixa);
+            ASSERT_EQ(dialogs.messages.size(), 1u);
+            EXPECT_NE(dialogs.messages[0].text.find("(disco cheio)"), std::string::npos);
+        }
+        putBack();
+    }
 }
 
 TEST_F(ClientSaleTest, RefusalsAndAnswersThatStopWriteNothing)
