@@ -143,8 +143,8 @@ void BM_SellFifteenScannedProducts(benchmark::State& bench)
         }
         sale.txtValorPago = "99999";
         sale.chkImprimir = true;
-        const bool sold = sale.grid().rowCount() == kLines &&
-                          sale.confirm() == WalkInSaleModel::Outcome::Saved;
+        const bool sold =
+            sale.grid().rowCount() == kLines && sale.confirm() == WalkInSaleModel::Outcome::Saved;
         total += duration<double>(steady_clock::now() - start).count();
         if (!sold) {
             bench.SkipWithError("the sale was not made");
