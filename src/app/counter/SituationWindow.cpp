@@ -187,7 +187,6 @@ void SituationWindow::buildLayout()
     m_previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     m_next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     m_last->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
-    m_sale->setToolTip(QStringLiteral("As vendas ainda não fazem parte do programa."));
     for (QPushButton* nav : {m_first, m_previous, m_next, m_last}) {
         nav->setMaximumWidth(40);
         nav->setAutoDefault(false);
@@ -196,6 +195,11 @@ void SituationWindow::buildLayout()
     connect(m_rental, &QPushButton::clicked, this, [this] { rent(0); });
     connect(m_return, &QPushButton::clicked, this, &SituationWindow::giveBack);
     connect(m_payment, &QPushButton::clicked, this, &SituationWindow::pay);
+    connect(m_sale, &QPushButton::clicked, this, [this] {
+        if (m_openers.sale) {
+            afterOperation(m_openers.sale(m_state, m_situation, this));
+        }
+    });
     connect(m_register, &QPushButton::clicked, this, &SituationWindow::openRegister);
     connect(m_credit, &QPushButton::clicked, this, [this] {
         afterOperation(
@@ -335,7 +339,7 @@ void SituationWindow::enableButtons()
     m_rental->setEnabled(person && bool(m_openers.rental));
     m_return->setEnabled(!s.tapes.empty() && bool(m_openers.giveBack));
     m_payment->setEnabled(person && s.owes() && bool(m_openers.payment));
-    m_sale->setEnabled(false);
+    m_sale->setEnabled(person && bool(m_openers.sale));
     m_credit->setEnabled(person);
     m_debit->setEnabled(person);
     m_reserve->setEnabled(person);

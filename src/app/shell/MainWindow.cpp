@@ -14,6 +14,7 @@
 #include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/rules/RulesWindow.h"
+#include "app/sales/SalesMenu.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
 #include "app/shell/OperatorsWindow.h"
@@ -314,6 +315,9 @@ void MainWindow::registerOwnHandlers()
                           [this, kind = list.kind] { openList(m_state, kind, this); });
     }
     for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
+    for (auto& [name, handler] : salesMenuHandlers(m_state, this)) {
         m_handlers.insert(name, std::move(handler));
     }
     const std::pair<const char*, core::FileKind> undeletes[] = {

@@ -90,12 +90,13 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
 
     MainWindow window(state, backup);
 
-    for (const char* name : {"mnuDadosExportar", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar",
-                             "mnuRelEstatisticas"}) {
+    for (const char* name :
+         {"mnuDadosExportar", "mnuArqBackUp", "mnuDadosImportar", "mnuRelEstatisticas"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
-    for (const char* name : {"mnuArqSair", "mnuFerrUsuarios", "mnuFerrOpções", "mnuDadosDesfExcCli",
-                             "mnuOpGerais", "mnuOpDevolucao", "mnuRelDist"}) {
+    for (const char* name :
+         {"mnuArqSair", "mnuFerrUsuarios", "mnuFerrOpções", "mnuDadosDesfExcCli", "mnuOpGerais",
+          "mnuOpDevolucao", "mnuRelDist", "mnuOpVendas", "mnuOpEntradaEstq"}) {
         EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
 }
