@@ -5,6 +5,7 @@
 #include "core/store/DependentRecord.h"
 #include "core/store/DistributorRecord.h"
 #include "core/store/ProductRecord.h"
+#include "core/store/RecordCodec.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 #include "core/tools/FieldEdit.h"
@@ -12,15 +13,22 @@
 namespace tavolim::core {
 namespace {
 
+// Only the name fields are decoded: a find may list thousands of rows.
 template <class R>
 ListRow rowOf(const WalkStep& step)
 {
     R record;
-    record.decode(step.bytes);
+    RecordDecoder decoder(step.bytes);
     if constexpr (std::is_same_v<R, ClientRecord> || std::is_same_v<R, DependentRecord>) {
+        static const FieldSlot first = *fieldSlot(kindOf<R>(), "PrimNome");
+        static const FieldSlot last = *fieldSlot(kindOf<R>(), "SobreNome");
+        decoder.text({}, first.offset, first.width, record.PrimNome);
+        decoder.text({}, last.offset, last.width, record.SobreNome);
         return {joinFullName(record.PrimNome, record.SobreNome), step.number,
                 std::is_same_v<R, ClientRecord> ? 'R' : 'D'};
     } else {
+        const auto& info = fileKindInfo(kindOf<R>());
+        decoder.text({}, info.nameOffset, info.nameWidth, record.name());
         return {trim(record.name()), step.number, 0};
     }
 }
@@ -111,15 +119,15 @@ FoundRecords findRecords(AppState& state, DataKind kind, RecordRange range, cons
     found.list.kind = reportKindOf(kind);
     found.list.title = "Registros Localizados - " + std::string(dataKindInfo(kind).name);
     BulkRun run(state, "Localizando...", range.size(), false);
-    walkRecords(
-        state.records(), kind, range,
-        [&](const WalkStep& step) {
-            if (test.matches(step.file, step.bytes)) {
-                found.list.rows.push_back(rowOf(step));
-            }
-            return true;
-        },
-        [&](std::int32_t done) { return run.stepDone(done); });
+    RecordWalk(state.records(), kind, range)
+        .run(
+            [&](const WalkStep& step) {
+                if (test.matches(step.file, step.bytes)) {
+                    found.list.rows.push_back(rowOf(step));
+                }
+                return true;
+            },
+            [&](std::int32_t done) { return run.stepDone(done); });
     found.cancelled = run.finish().end == RunEnd::Cancelled;
     return found;
 }
@@ -138,24 +146,24 @@ RunResult editRecords(AppState& state, DataKind kind, RecordRange range, const F
     BulkRun run(state, caption, range.size(),
                 type == FieldType::Memo || type == FieldType::Synopsis);
     auto& records = state.records();
-    walkRecords(
-        records, kind, range,
-        [&](const WalkStep& step) {
-            if (test && !test->matches(step.file, step.bytes)) {
-                return true;
-            }
-            switch (edit(records, step, editor, context)) {
-            case Edited::Unchanged:
-                return true;
-            case Edited::Changed:
-                return run.written();
-            case Edited::Failed:
-                run.writeFailed(records.filePath(step.file));
+    RecordWalk(records, kind, range)
+        .run(
+            [&](const WalkStep& step) {
+                if (test && !test->matches(step.file, step.bytes)) {
+                    return true;
+                }
+                switch (edit(records, step, editor, context)) {
+                case Edited::Unchanged:
+                    return true;
+                case Edited::Changed:
+                    return run.written();
+                case Edited::Failed:
+                    run.writeFailed(records.filePath(step.file));
+                    return false;
+                }
                 return false;
-            }
-            return false;
-        },
-        [&](std::int32_t done) { return run.stepDone(done); });
+            },
+            [&](std::int32_t done) { return run.stepDone(done); });
     return run.finish();
 }
 

@@ -28,7 +28,7 @@ struct RunResult {
 // and synopsis counters) is put back.
 class BulkRun {
 public:
-    static constexpr std::int32_t BatchSize = 256;
+    static constexpr std::int32_t BatchSize = 512;
 
     // `steps`: the records of the range, for the progress window. With `savesRules` the
     // general rules record, holding the memo and synopsis counters, is written with each batch.

@@ -7,13 +7,12 @@
 #include "core/tools/FieldValues.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace tavolim::core {
 namespace {
 
 // Records read at a time: a few hundred kilobytes.
-constexpr std::int32_t kBlockRecords = 1024;
+constexpr std::size_t kBlockRecords = 1024;
 
 std::optional<std::int32_t> typedBound(std::string_view text)
 {
@@ -22,12 +21,6 @@ std::optional<std::int32_t> typedBound(std::string_view text)
         return std::nullopt;
     }
     return typedWholeNumber(trimmed);
-}
-
-bool listed(const FileKindInfo& info, std::span<const std::uint8_t> bytes)
-{
-    const auto code = static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8));
-    return code != 0 && bytes[info.nameOffset] != '#';
 }
 
 std::int16_t intAt(std::span<const std::uint8_t> bytes, std::size_t offset)
@@ -52,69 +45,58 @@ std::optional<RecordRange> rangeFromForm(bool all, std::string_view from, std::s
     return RecordRange{*first, *last};
 }
 
-void walkRecords(const RecordStore& records, DataKind kind, RecordRange range,
-                 const std::function<bool(const WalkStep&)>& visit,
-                 const std::function<bool(std::int32_t done)>& reached)
+RecordWalk::RecordWalk(const RecordStore& records, DataKind kind, RecordRange range)
+    : m_records(records), m_file(dataKindInfo(kind).file), m_range(range)
 {
-    const FileKind file = dataKindInfo(kind).file;
-    const FileKindInfo& info = fileKindInfo(file);
-    const std::size_t size = info.recordLength;
-    const std::int32_t last = std::min(range.last, records.recordCount(file));
-    if (range.first < 1 || last < range.first) {
+    const FileKindInfo& info = fileKindInfo(m_file);
+    m_size = info.recordLength;
+    m_nameOffset = info.nameOffset;
+    m_range.last = std::min(m_range.last, records.recordCount(m_file));
+    m_people = kind == DataKind::Clients;
+    if (m_people) {
+        const auto count = static_cast<std::size_t>(records.recordCount(FileKind::Dependents));
+        m_seen.assign(count + 1, 0);
+        m_dependentBlocks.resize((count + kBlockRecords - 1) / kBlockRecords);
+        m_numDep = fieldSlot(FileKind::Clients, "NumDep")->offset;
+        m_dep = fieldSlot(FileKind::Clients, "Dep")->offset;
+    }
+}
+
+int RecordWalk::dependentCount(std::span<const std::uint8_t> holder) const
+{
+    return m_people ? clampCount(intAt(holder, m_numDep), 10) : 0;
+}
+
+WalkStep RecordWalk::takeDependent(std::span<const std::uint8_t> holder, int slot) const
+{
+    const std::int32_t code = intAt(holder, m_dep + 2 * static_cast<std::size_t>(slot));
+    if (code < 1 || static_cast<std::size_t>(code) >= m_seen.size() ||
+        m_seen[static_cast<std::size_t>(code)]) {
+        return {FileKind::Dependents, 0, {}};
+    }
+    m_seen[static_cast<std::size_t>(code)] = 1;
+    const FileKindInfo& info = fileKindInfo(FileKind::Dependents);
+    const auto index = static_cast<std::size_t>(code - 1);
+    auto& block = m_dependentBlocks[index / kBlockRecords];
+    if (block.empty()) {
+        block = binaryfile::readAt(m_records.filePath(FileKind::Dependents),
+                                   static_cast<std::uint64_t>(index - index % kBlockRecords) *
+                                       info.recordLength,
+                                   kBlockRecords * info.recordLength);
+    }
+    const auto bytes = std::span<const std::uint8_t>(block).subspan(
+        index % kBlockRecords * info.recordLength, info.recordLength);
+    return {FileKind::Dependents, listed(bytes, info.nameOffset) ? code : 0, bytes};
+}
+
+void RecordWalk::readBlocks(const std::function<void(std::span<const std::uint8_t>)>& f) const
+{
+    if (m_range.first < 1 || m_range.last < m_range.first) {
         return;
     }
-
-    const bool people = kind == DataKind::Clients;
-    const FileKindInfo& depInfo = fileKindInfo(FileKind::Dependents);
-    std::vector<std::uint8_t> dependents;
-    std::vector<bool> seen;
-    FieldSlot numDep;
-    FieldSlot dep;
-    if (people) {
-        dependents = binaryfile::readAll(records.filePath(FileKind::Dependents));
-        seen.assign(dependents.size() / depInfo.recordLength + 1, false);
-        numDep = *fieldSlot(FileKind::Clients, "NumDep");
-        dep = *fieldSlot(FileKind::Clients, "Dep");
-    }
-    const auto depCount = static_cast<std::int32_t>(seen.empty() ? 0 : seen.size() - 1);
-
-    const auto path = records.filePath(file);
-    for (std::int32_t blockStart = range.first; blockStart <= last; blockStart += kBlockRecords) {
-        const std::int32_t count = std::min(kBlockRecords, last - blockStart + 1);
-        const auto block =
-            binaryfile::readAt(path, static_cast<std::uint64_t>(blockStart - 1) * size,
-                               static_cast<std::size_t>(count) * size);
-        for (std::int32_t i = 0; i < count; ++i) {
-            const std::int32_t number = blockStart + i;
-            const auto bytes = std::span<const std::uint8_t>(block).subspan(
-                static_cast<std::size_t>(i) * size, size);
-            if (listed(info, bytes)) {
-                if (!visit({file, number, bytes})) {
-                    return;
-                }
-                const int depTotal = people ? clampCount(intAt(bytes, numDep.offset), 10) : 0;
-                for (int d = 0; d < depTotal; ++d) {
-                    const std::int32_t code =
-                        intAt(bytes, dep.offset + 2 * static_cast<std::size_t>(d));
-                    if (code < 1 || code > depCount || seen[static_cast<std::size_t>(code)]) {
-                        continue;
-                    }
-                    seen[static_cast<std::size_t>(code)] = true;
-                    const auto depBytes =
-                        std::span<const std::uint8_t>(dependents)
-                            .subspan(static_cast<std::size_t>(code - 1) * depInfo.recordLength,
-                                     depInfo.recordLength);
-                    if (listed(depInfo, depBytes) &&
-                        !visit({FileKind::Dependents, code, depBytes})) {
-                        return;
-                    }
-                }
-            }
-            if (!reached(number - range.first + 1)) {
-                return;
-            }
-        }
-    }
+    binaryfile::readBlocks(
+        m_records.filePath(m_file), static_cast<std::uint64_t>(m_range.first - 1) * m_size,
+        static_cast<std::uint64_t>(m_range.size()) * m_size, kBlockRecords * m_size, f);
 }
 
 } // namespace tavolim::core

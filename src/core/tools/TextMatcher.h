@@ -23,7 +23,7 @@ public:
     // 1-based position in the trimmed `field` of the first accepted occurrence starting at
     // or after `start`; 0 when there is none.
     std::size_t find(std::string_view field, std::size_t start = 1) const;
-    bool matches(std::string_view field) const { return find(field) != 0; }
+    bool matches(std::string_view field) const;
 
     // The trimmed field with every accepted occurrence replaced by `replacement`, searching
     // on after each replacement; `count` receives how many were replaced.
@@ -35,12 +35,16 @@ public:
 
 private:
     std::size_t findTrimmed(std::string_view field, std::size_t start) const;
+    // The first byte in [from, end) that may start a match, or null.
+    const char* nextFirst(const char* from, const char* end) const;
 
     std::string m_text;
     std::string m_folded; // m_text as compared
+    std::string m_firsts; // every byte that matches the first character
     bool m_freeBefore = false;
     bool m_freeAfter = false;
     bool m_matchCase = false;
+    bool m_untrimmedOk = false; // the text has no padding at its ends
 };
 
 // The pattern the windows match with: the typed text trimmed, wrapped in stars unless only

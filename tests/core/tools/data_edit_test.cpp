@@ -244,10 +244,10 @@ TEST_F(DataEditTest, ClearGivesEachFieldItsBlankValue)
     EXPECT_EQ(tapeAt(3).Selo, 1);
 }
 
-// Six hundred tapes, so that a run spans three batches.
+// More tapes than one batch holds.
 class BulkEditTest : public DataToolTest {
 protected:
-    static constexpr std::int32_t kTapes = 600;
+    static constexpr std::int32_t kTapes = BulkRun::BatchSize + 100;
 
     void SetUp() override
     {
@@ -294,7 +294,7 @@ TEST_F(BulkEditTest, AFailedBatchLeavesItsRecordsAndTheRestUntouched)
         const bool journal = path.filename() == "Diario.jnl";
         return tapesWritten && journal && ++journalSteps > 1 ? ENOSPC : 0;
     });
-    records().readRecord(FileKind::Tapes, 400, true);
+    records().readRecord(FileKind::Tapes, BulkRun::BatchSize + 50, true);
 
     EXPECT_FALSE(tool.fill());
 
@@ -302,8 +302,9 @@ TEST_F(BulkEditTest, AFailedBatchLeavesItsRecordsAndTheRestUntouched)
     EXPECT_TRUE(firstFilled(BulkRun::BatchSize));
     EXPECT_EQ(records().tape().Duracao, 0); // the current record follows the files
     EXPECT_EQ(lastMessage(), "Não foi possível gravar o arquivo 'Diario.jnl' (disco cheio).\n"
-                             "A operação foi interrompida: 256 registro(s) alterado(s); os "
-                             "demais ficaram como estavam.");
+                             "A operação foi interrompida: " +
+                                 std::to_string(BulkRun::BatchSize) +
+                                 " registro(s) alterado(s); os demais ficaram como estavam.");
     EXPECT_FALSE(binaryfile::exists(folder.file("Diario.jnl")));
 }
 
