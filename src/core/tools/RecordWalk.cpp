@@ -4,7 +4,6 @@
 #include "core/store/RecordCodec.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
-#include "core/tools/FieldValues.h"
 
 #include <algorithm>
 
@@ -14,13 +13,26 @@ namespace {
 // Records read at a time: a few hundred kilobytes.
 constexpr std::size_t kBlockRecords = 1024;
 
-std::optional<std::int32_t> typedBound(std::string_view text)
+// A bound as typed: a whole number, sign allowed; too large a number stays too large.
+std::optional<std::int64_t> typedBound(std::string_view text)
 {
     const std::string trimmed = trim(text);
-    if (trimmed.empty()) {
+    std::size_t i = 0;
+    const bool negative = !trimmed.empty() && trimmed[0] == '-';
+    if (negative || (!trimmed.empty() && trimmed[0] == '+')) {
+        ++i;
+    }
+    if (i == trimmed.size()) {
         return std::nullopt;
     }
-    return typedWholeNumber(trimmed);
+    std::int64_t value = 0;
+    for (; i < trimmed.size(); ++i) {
+        if (trimmed[i] < '0' || trimmed[i] > '9') {
+            return std::nullopt;
+        }
+        value = std::min<std::int64_t>(value * 10 + (trimmed[i] - '0'), 1000000000);
+    }
+    return negative ? -value : value;
 }
 
 std::int16_t intAt(std::span<const std::uint8_t> bytes, std::size_t offset)
@@ -42,7 +54,7 @@ std::optional<RecordRange> rangeFromForm(bool all, std::string_view from, std::s
         *first > *last) {
         return std::nullopt;
     }
-    return RecordRange{*first, *last};
+    return RecordRange{static_cast<std::int32_t>(*first), static_cast<std::int32_t>(*last)};
 }
 
 RecordWalk::RecordWalk(const RecordStore& records, DataKind kind, RecordRange range)

@@ -115,7 +115,7 @@ TEST(RecordRange, TakesEveryRecordOrABoundedRangeWithinTheFile)
         {false, "10", "10", std::pair{10, 10}}, {false, "0", "5", std::nullopt},
         {false, "1", "11", std::nullopt},       {false, "-1", "3", std::nullopt},
         {false, "4", "3", std::nullopt},        {false, "", "3", std::nullopt},
-        {false, "abc", "3", std::nullopt},
+        {false, "abc", "3", std::nullopt},      {false, "2a", "3", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + ".." + c.to);
@@ -128,6 +128,8 @@ TEST(RecordRange, TakesEveryRecordOrABoundedRangeWithinTheFile)
             EXPECT_EQ(range->last, c.expected->second);
         }
     }
+    // A number past the Int range is no record, even of a full file.
+    EXPECT_FALSE(rangeFromForm(false, "1", "70000", 32767).has_value());
 }
 
 // Holders Ana, Caio, the deleted Eva and Gil; Ana's dependent Bia, Davi listed by both Caio and
