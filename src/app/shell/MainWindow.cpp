@@ -16,6 +16,7 @@
 #include "app/shell/OptionsWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
+#include "app/tools/ToolsMenu.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/Undelete.h"
@@ -299,6 +300,9 @@ void MainWindow::registerOwnHandlers()
                           [this, kind = list.kind] { openList(m_state, kind, this); });
     }
     for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
+    for (auto& [name, handler] : toolsMenuHandlers(m_state, this)) {
         m_handlers.insert(name, std::move(handler));
     }
     const std::pair<const char*, core::FileKind> undeletes[] = {
