@@ -23,7 +23,8 @@ enum class Command {
     TapeBook,
     SalesBook,
     DailySummary,
-    History
+    History,
+    Find
 };
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
@@ -32,8 +33,8 @@ struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
     std::string what;     // dump: a record kind name, "memo" or "sinopse"; lista, listagem: the
-                          // list's name; ficha: the sheet kind
-    std::string argument; // lista, listagem: the list's argument
+                          // list's name; ficha: the sheet kind; localizar: the record kind
+    std::string argument; // lista, listagem: the list's argument; localizar: the value
     bool csv = false;     // lista --csv
     std::optional<std::int64_t> number; // dump N, ficha N; values beyond int64 saturate
     core::SampleSize size;              // exemplo, clamped to 0..32767
@@ -45,6 +46,11 @@ struct CommandLine {
     std::optional<std::chrono::year_month_day> to;   // --ate
     bool returns = false;                            // livro-fitas --devolucoes
     bool products = false;                           // historico --produtos
+    std::string field;                               // localizar: the field's name
+    std::optional<std::int64_t> firstRecord;         // localizar --de N
+    std::optional<std::int64_t> lastRecord;          // localizar --ate M
+    bool wholeWords = false;                         // localizar --palavra-inteira
+    bool matchCase = false;                          // localizar --maiusculas
     std::string problem; // why the usage is wrong; empty when it is right
 };
 

@@ -4,6 +4,7 @@
 #include "cli/BookDump.h"
 #include "cli/CommandLine.h"
 #include "cli/Dump.h"
+#include "cli/FindCommand.h"
 #include "cli/ReportCommands.h"
 #include "cli/SituationCommand.h"
 #include "cli/Usage.h"
@@ -144,6 +145,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return dailySummaryCommand(line, out, err);
     case Command::History:
         return historyCommand(line, out, err);
+    case Command::Find:
+        return findCommand(line, out, err);
     }
     return 2;
 }

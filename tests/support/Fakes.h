@@ -99,12 +99,26 @@ public:
     void showWait(const std::string& caption) override { waits.push_back(caption); }
     void hideWait() override {}
     void begin(const std::string& caption, int, int) override { captions.push_back(caption); }
-    void step(int value) override { lastValue = value; }
+    void step(int value) override
+    {
+        lastValue = value;
+        ++steps;
+    }
     void end() override {}
+    void beginCancellable(const std::string& caption, int minimum, int maximum) override
+    {
+        cancellable = true;
+        steps = 0;
+        begin(caption, minimum, maximum);
+    }
+    bool cancelRequested() override { return cancelAfterSteps >= 0 && steps >= cancelAfterSteps; }
 
     std::vector<std::string> waits;
     std::vector<std::string> captions;
     int lastValue = 0;
+    int steps = 0;             // since the last cancellable begin
+    bool cancellable = false;  // a cancellable window was shown
+    int cancelAfterSteps = -1; // the operator presses Cancelar once this many steps were shown
 };
 
 class RecordingLauncher final : public core::Launcher {

@@ -21,6 +21,7 @@
 #include "app/shell/OptionsWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
+#include "app/tools/ToolsMenu.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/StoreDataForm.h"
@@ -318,6 +319,9 @@ void MainWindow::registerOwnHandlers()
         m_handlers.insert(name, std::move(handler));
     }
     for (auto& [name, handler] : salesMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
+    for (auto& [name, handler] : toolsMenuHandlers(m_state, this)) {
         m_handlers.insert(name, std::move(handler));
     }
     const std::pair<const char*, core::FileKind> undeletes[] = {

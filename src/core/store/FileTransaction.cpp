@@ -189,12 +189,7 @@ bool redo(const std::filesystem::path& folder, const JournalFile& f)
     if (f.replaced && !d::physicalTruncate(path, 0)) {
         return false;
     }
-    for (const auto& w : f.redo) {
-        if (!d::physicalWrite(path, w.offset, w.bytes)) {
-            return false;
-        }
-    }
-    return true;
+    return d::physicalWrites(path, f.redo);
 }
 
 std::vector<std::filesystem::path> pathsOf(const std::filesystem::path& folder,
@@ -299,14 +294,7 @@ bool FileTransaction::commit()
                 {0, binaryfile::detail::physicalRead(
                         path, 0, static_cast<std::size_t>(pending.baseSize), nullptr)});
         } else {
-            for (const auto& w : pending.writes) {
-                if (w.offset < pending.baseSize) {
-                    const auto length = static_cast<std::size_t>(
-                        std::min<std::uint64_t>(w.bytes.size(), pending.baseSize - w.offset));
-                    f.undo.push_back({w.offset, binaryfile::detail::physicalRead(path, w.offset,
-                                                                                 length, nullptr)});
-                }
-            }
+            f.undo = binaryfile::detail::physicalReadsUnder(path, pending.writes, pending.baseSize);
         }
         f.redo = std::move(pending.writes);
         files.push_back(std::move(f));
