@@ -82,9 +82,9 @@ void RentalWindow::buildLayout()
     m_nome = new QLineEdit(this);
     m_nome->setObjectName(QStringLiteral("txtNome"));
     m_nome->setMinimumWidth(240);
-    auto* codLabel = new QLabel(QStringLiteral("&Código:"), this);
+    auto* codLabel = new QLabel(QStringLiteral("Códig&o:"), this);
     codLabel->setBuddy(m_codFita);
-    auto* nomeLabel = new QLabel(QStringLiteral("N&ome:"), this);
+    auto* nomeLabel = new QLabel(QStringLiteral("Nom&e:"), this);
     nomeLabel->setBuddy(m_nome);
     m_adicionar = namedButton(this, "cmdAdicionar", QStringLiteral("&Adicionar"));
     m_remover = namedButton(this, "cmdRemover", QStringLiteral("&Remover"));
@@ -122,7 +122,7 @@ void RentalWindow::buildLayout()
 
     m_brinde = namedButton(this, "cmdBrinde", QStringLiteral("&Brinde"));
     m_desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
-    m_acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acré&scimo"));
+    m_acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acrésci&mo"));
     for (QPushButton* b : {m_brinde, m_desconto, m_acrescimo}) {
         b->setAutoDefault(false);
     }

@@ -70,7 +70,7 @@ void ReturnWindow::buildLayout()
     m_cod = new QLineEdit(this);
     m_cod->setObjectName(QStringLiteral("txtCod"));
     m_cod->setMaximumWidth(90);
-    auto* codLabel = new QLabel(QStringLiteral("&Código:"), this);
+    auto* codLabel = new QLabel(QStringLiteral("Códig&o:"), this);
     codLabel->setBuddy(m_cod);
     auto* codRow = new QHBoxLayout;
     codRow->addWidget(codLabel);
@@ -97,7 +97,7 @@ void ReturnWindow::buildLayout()
     amounts->addRow(QStringLiteral("Desconto:"), m_discount);
     amounts->addRow(m_saldoCaption, m_saldo);
 
-    auto* acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("&Acréscimo"));
+    auto* acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acrésci&mo"));
     auto* desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
     connect(acrescimo, &QPushButton::clicked, this, [this] {
         m_model.askSurcharge();

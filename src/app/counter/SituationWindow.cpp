@@ -12,7 +12,9 @@
 #include "core/counter/TapeReservation.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
+#include "core/registers/FamilyRules.h"
 #include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
@@ -115,7 +117,9 @@ void SituationWindow::buildLayout()
     auto* person = new QGridLayout;
     person->addWidget(new QLabel(QStringLiteral("Nome:"), this), 0, 0);
     person->addWidget(m_nome, 0, 1, 1, 3);
-    person->addWidget(new QLabel(QStringLiteral("Nº Inscrição:"), this), 0, 4);
+    m_numInscCaption = new QLabel(QStringLiteral("Nº Inscrição:"), this);
+    m_numInscCaption->setObjectName(QStringLiteral("lblNumInsc"));
+    person->addWidget(m_numInscCaption, 0, 4);
     person->addWidget(m_numInsc, 0, 5);
     person->addWidget(new QLabel(QStringLiteral("Total de Locações:"), this), 1, 0);
     person->addWidget(m_totalLocacoes, 1, 1);
@@ -160,7 +164,7 @@ void SituationWindow::buildLayout()
     m_grid->setMinimumHeight(220);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     connect(m_grid, &QTableWidget::cellClicked, this, &SituationWindow::cellClicked);
-    auto* gridTitle = new QLabel(QStringLiteral("Fi&tas em casa:"), this);
+    auto* gridTitle = new QLabel(QStringLiteral("Fitas em ca&sa:"), this);
     gridTitle->setBuddy(m_grid);
 
     m_balanceCaption = new QLabel(this);
@@ -175,7 +179,7 @@ void SituationWindow::buildLayout()
     m_payment = namedButton(this, "cmdPagamento", QStringLiteral("&Pagamento"));
     m_sale = namedButton(this, "cmdVenda", QStringLiteral("&Venda"));
     m_register = namedButton(this, "cmdDadosGerais", QStringLiteral("Dados &Gerais"));
-    m_credit = namedButton(this, "cmdCredito", QStringLiteral("&Crédito"));
+    m_credit = namedButton(this, "cmdCredito", QStringLiteral("Crédi&to"));
     m_debit = namedButton(this, "cmdDebito", QStringLiteral("Dé&bito"));
     m_tapeHistory = namedButton(this, "cmdHistFita", QStringLiteral("Hist. &Fitas"));
     m_productHistory = namedButton(this, "cmdHistProd", QStringLiteral("&Hist. Produtos"));
@@ -186,8 +190,8 @@ void SituationWindow::buildLayout()
     m_previous = namedButton(this, "cmdClienteAnterior", QStringLiteral("<"));
     m_next = namedButton(this, "cmdProxCliente", QStringLiteral(">"));
     m_last = namedButton(this, "cmdUltimoCliente", QStringLiteral(">|"));
-    m_ok = namedButton(this, "cmdOK", QStringLiteral("&OK"));
-    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Ca&ncelar"));
+    m_ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
+    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("&Cancelar"));
     m_first->setToolTip(QStringLiteral("Primeiro cliente (Ctrl+Home)"));
     m_previous->setToolTip(QStringLiteral("Cliente anterior (Ctrl+PgUp)"));
     m_next->setToolTip(QStringLiteral("Próximo cliente (Ctrl+PgDown)"));
@@ -277,7 +281,11 @@ void SituationWindow::fill()
 {
     const core::Situation& s = m_situation;
     m_nome->setText(toQString(s.txtNome));
-    m_numInsc->setText(toQString(s.txtNumInsc));
+    // Dependents go by their family's number, the one typed to find them.
+    m_numInscCaption->setText(QString::fromUtf8(core::inscriptionCaption(s.person.titular)));
+    m_numInsc->setText(s.person.titular ? toQString(s.txtNumInsc)
+                                        : QString::number(core::inscriptionNumber(
+                                              m_state.records(), s.person.code, false)));
     m_totalLocacoes->setText(toQString(s.txtTotalLoca_es));
     m_ultimaLocacao->setText(toQString(s.txtUltimaLoca_o));
     m_ultPgto->setText(toQString(s.txtUltPgto));
@@ -348,6 +356,13 @@ void SituationWindow::enableButtons()
     m_credit->setEnabled(person);
     m_debit->setEnabled(person);
     m_reserve->setEnabled(person);
+    // The person's register is the "Cadastro de Clientes" access row's.
+    const bool mayRegister =
+        core::mayUse(m_state.records().rules(), m_state.OperadorAtual, core::kRowClientes);
+    m_register->setEnabled(mayRegister);
+    m_register->setToolTip(mayRegister ? QString()
+                                       : QStringLiteral("O seu nível de acesso não abre o "
+                                                        "cadastro de clientes."));
 }
 
 void SituationWindow::afterOperation(bool wrote)

@@ -33,14 +33,14 @@ SearchWindow::SearchWindow(core::AppState& state, core::SearchMode mode, QWidget
 
     auto* form = new QFormLayout;
     if (m_model.codeFirst()) {
-        form->addRow(QStringLiteral("&Código:"), m_code);
+        form->addRow(QStringLiteral("Códig&o:"), m_code);
         form->addRow(QStringLiteral("&Nome:"), m_name);
     } else {
         form->addRow(QStringLiteral("&Nome:"), m_name);
-        form->addRow(QStringLiteral("&Código:"), m_code);
+        form->addRow(QStringLiteral("Códig&o:"), m_code);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
@@ -50,8 +50,13 @@ SearchWindow::SearchWindow(core::AppState& state, core::SearchMode mode, QWidget
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    auto* hint = new QLabel(toQString(m_model.hint()), this);
+    hint->setObjectName(QStringLiteral("lblDica"));
+    hint->setStyleSheet(QStringLiteral("color: #404040;"));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(hint);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
 

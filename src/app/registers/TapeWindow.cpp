@@ -7,6 +7,7 @@
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
 #include "core/state/AppState.h"
+#include "core/state/Operators.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -63,7 +64,7 @@ void fillList(QListWidget* list, const std::vector<std::string>& lines)
 } // namespace
 
 TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_model(state)
+    : RegisterWindow(m_model, parent), m_state(state), m_model(state)
 {
     setObjectName(QStringLiteral("frmDadosFitas"));
     setWindowTitle(QStringLiteral("Dados das Fitas"));
@@ -81,7 +82,7 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     delete buttons.situation;
     buttons.first->setToolTip(QStringLiteral("Primeira fita"));
     buttons.last->setToolTip(QStringLiteral("Última fita"));
-    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));
+    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
     connect(buttons.add, &QPushButton::clicked, this, [this] {
         bool started = false;
         step([this, &started] { started = m_model.addTape(); });
@@ -100,9 +101,16 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(purchase);
     right->addWidget(circulation, 1);
-    auto* body = new QHBoxLayout;
+    auto* fields = new QWidget(this);
+    auto* body = new QHBoxLayout(fields);
+    body->setContentsMargins(0, 0, 0, 0);
     body->addLayout(left, 3);
     body->addLayout(right, 2);
+    auto* empty = new QLabel(
+        QStringLiteral("Nenhuma fita cadastrada ainda. Use Adicionar para cadastrar a primeira."),
+        this);
+    empty->setObjectName(QStringLiteral("lblVazio"));
+    empty->setStyleSheet(QStringLiteral("color: #0000c0; font-weight: bold;"));
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {buttons.add, buttons.save, buttons.cancel, buttons.remove, find}) {
         actions->addWidget(b);
@@ -110,7 +118,8 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     actions->addStretch();
     actions->addWidget(buttons.ok);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body, 1);
+    layout->addWidget(empty);
+    layout->addWidget(fields, 1);
     layout->addLayout(buttons.movesRow());
     layout->addLayout(actions);
 
@@ -123,7 +132,11 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
 
     m_model.open();
     showForm();
-    m_nome->setFocus();
+    setNeedsRecord(fields,
+                   {buttons.first, buttons.previous, buttons.next, buttons.last, buttons.save,
+                    buttons.cancel, buttons.remove, find},
+                   empty);
+    (m_model.hasRecord() ? static_cast<QWidget*>(m_nome) : buttons.add)->setFocus();
 }
 
 QWidget* TapeWindow::buildPlainFields()
@@ -206,7 +219,7 @@ QWidget* TapeWindow::buildPlainFields()
     auto* distRow = new QHBoxLayout;
     distRow->addWidget(m_dist, 1);
     distRow->addWidget(distributor);
-    grid->addWidget(label(frame, QStringLiteral("Distrib&uidora:"), m_dist), 7, 0);
+    grid->addWidget(label(frame, QStringLiteral("Dist&ribuidora:"), m_dist), 7, 0);
     grid->addLayout(distRow, 7, 1, 1, 3);
     auto* directorRow = new QHBoxLayout;
     directorRow->addWidget(m_diretor, 1);
@@ -366,7 +379,15 @@ QWidget* TapeWindow::buildCirculation()
         e->setMaximumWidth(110);
     }
     auto* person = registerButton(frame, "cmdClienteComFita", QStringLiteral("..."));
-    person->setToolTip(QStringLiteral("Dados do cliente que está com a fita"));
+    m_clienteComFita = person;
+    // The client's register is the "Cadastro de Clientes" access row's.
+    if (core::mayUse(m_state.records().rules(), m_state.OperadorAtual, core::kRowClientes)) {
+        person->setToolTip(QStringLiteral("Dados do cliente que está com a fita"));
+    } else {
+        person->setEnabled(false);
+        person->setToolTip(
+            QStringLiteral("O seu nível de acesso não abre o cadastro de clientes."));
+    }
     person->setFixedWidth(32);
     connect(person, &QPushButton::clicked, this, &TapeWindow::openPerson);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -401,7 +422,7 @@ QWidget* TapeWindow::buildCirculation()
     grid->addWidget(m_diaRetorna, row++, 1);
     grid->addWidget(label(frame, QStringLiteral("Últimos clientes:"), m_ultCli), row++, 0, 1, 2);
     grid->addWidget(m_ultCli, row++, 0, 1, 2);
-    grid->addWidget(label(frame, QStringLiteral("Reser&vas:"), m_reservas), row++, 0, 1, 2);
+    grid->addWidget(label(frame, QStringLiteral("Reservas:"), m_reservas), row++, 0, 1, 2);
     grid->addWidget(m_reservas, row++, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
@@ -420,7 +441,7 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return RegisterWindow::eventFilter(watched, event);
 }
 
 void TapeWindow::edited()
@@ -498,14 +519,6 @@ void TapeWindow::collect()
     f.ValorVenda = toStdString(m_valorVenda->text());
 }
 
-template <class Step>
-void TapeWindow::step(Step&& stepToRun)
-{
-    collect();
-    stepToRun();
-    showForm();
-}
-
 void TapeWindow::barcodeLeft()
 {
     if (m_filling || !m_state.options().VerifNomeECod || m_model.code() <= 0) {
@@ -520,9 +533,7 @@ void TapeWindow::barcodeLeft()
 
 void TapeWindow::search()
 {
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
+    if (!saveFirst()) {
         return;
     }
     if (const auto hit = searchRecord(m_state, this, core::SearchMode::Tapes)) {
@@ -536,32 +547,6 @@ void TapeWindow::openPerson()
     if (const auto person = m_model.personWithTape()) {
         openPersonRegister(m_state, *person, this);
     }
-}
-
-void TapeWindow::accept()
-{
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
-        return;
-    }
-    QDialog::accept();
-}
-
-void TapeWindow::reject()
-{
-    collect();
-    if (m_model.close()) {
-        QDialog::reject();
-    } else {
-        showForm();
-    }
-}
-
-void openTapeRegister(core::AppState& state, QWidget* parent)
-{
-    TapeWindow window(state, parent);
-    window.exec();
 }
 
 } // namespace tavolim::app
