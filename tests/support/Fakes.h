@@ -91,6 +91,7 @@ public:
     // The set-up "chooses a working printer" when setUpWorks.
     bool setUp() override;
     bool saveAsPdf(const std::string& text, const std::string& fontName, int fontSize) override;
+    std::string savedFile() const override { return "recibo.pdf"; }
 
     std::vector<std::string> printed;
     std::vector<std::string> pdfs;

@@ -353,6 +353,7 @@ void SituationWindow::enableButtons()
     m_return->setEnabled(!s.tapes.empty() && bool(m_openers.giveBack));
     m_payment->setEnabled(person && s.cmdPagamentoEnabled() && bool(m_openers.payment));
     m_sale->setEnabled(false);
+    m_sale->setToolTip(QStringLiteral("Vendas: ainda não disponível"));
     m_credit->setEnabled(person);
     m_debit->setEnabled(person);
     m_reserve->setEnabled(person);

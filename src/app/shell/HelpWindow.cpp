@@ -47,7 +47,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
             m_topics->addItem(line.mid(3).trimmed());
         }
     }
-    m_topics->setMaximumWidth(240);
+    m_topics->setWordWrap(true);
+    m_topics->setMaximumWidth(300);
     connect(m_topics, &QListWidget::currentRowChanged, this, &HelpWindow::showTopic);
     auto* topicsTitle = new QLabel(QStringLiteral("&Assuntos:"), this);
     topicsTitle->setBuddy(m_topics);
@@ -74,11 +75,18 @@ void HelpWindow::showTopic(int row)
     if (!item) {
         return;
     }
-    const QTextCursor found = m_text->document()->find(item->text());
+    // The first topic opens the manual at its title.
+    if (row == 0) {
+        m_text->moveCursor(QTextCursor::Start);
+        m_text->verticalScrollBar()->setValue(0);
+        return;
+    }
+    QTextCursor found = m_text->document()->find(item->text());
     if (found.isNull()) {
         return;
     }
     // The heading at the top of the view, not just somewhere on screen.
+    found.clearSelection();
     m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
     m_text->setTextCursor(found);
     m_text->ensureCursorVisible();

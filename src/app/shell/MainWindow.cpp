@@ -397,6 +397,8 @@ void MainWindow::showModeless(const QString& item, const std::function<QWidget*(
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_open.insert(item, window);
     window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -25,8 +25,52 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 
 namespace tavolim::app {
+
+namespace {
+
+// When a window closes and nothing is active (no window manager to pick one), the keys go to
+// the modal window still open, else to the window the closed one was opened over, else to the
+// main window: the counter is worked by keyboard.
+class KeyboardKeeper final : public QObject {
+public:
+    explicit KeyboardKeeper(QWidget& main) : m_main(&main) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Hide || !watched->isWidgetType() ||
+            !static_cast<QWidget*>(watched)->isWindow()) {
+            return false;
+        }
+        const QWidget* closed = static_cast<QWidget*>(watched);
+        QPointer<QWidget> opener =
+            closed->parentWidget() ? closed->parentWidget()->window() : nullptr;
+        QTimer::singleShot(0, this, [this, opener] {
+            if (QApplication::activeWindow() || QApplication::activePopupWidget()) {
+                return;
+            }
+            QWidget* next = QApplication::activeModalWidget();
+            if (!next && opener && opener->isVisible()) {
+                next = opener;
+            }
+            if (!next) {
+                next = m_main;
+            }
+            if (next && next->isVisible()) {
+                next->activateWindow();
+            }
+        });
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_main;
+};
+
+} // namespace
 
 int runProgram(QApplication& application)
 {
@@ -65,6 +109,8 @@ int runProgram(QApplication& application)
     installTextWindow(state, &window);
     installHolidayEditor(state, &window);
     window.show();
+    KeyboardKeeper keeper(window);
+    application.installEventFilter(&keeper);
     if (splash) {
         splash->raise();
         QEventLoop waiting;
@@ -81,6 +127,9 @@ int runProgram(QApplication& application)
     }
     state.dayHooks.refreshMenus = [&window] { window.refreshMenus(); };
     core::startDay(state, false);
+    // The day's first windows (holidays, messages) are gone: the keys go to the main window.
+    window.raise();
+    window.activateWindow();
     return QApplication::exec();
 }
 

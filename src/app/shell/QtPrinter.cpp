@@ -163,7 +163,11 @@ bool QtPrinter::setUp()
 bool QtPrinter::saveAsPdf(const std::string& text, const std::string& fontName, int fontSize)
 {
     m_lastError.clear();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    m_savedFile.clear();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    }
     const QString suggested = QDir(folder).filePath(
         QStringLiteral("recibo-") +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
@@ -183,6 +187,7 @@ bool QtPrinter::saveAsPdf(const std::string& text, const std::string& fontName, 
         m_lastError = "não foi possível gravar o arquivo " + toStdString(path);
         return false;
     }
+    m_savedFile = toStdString(QDir::toNativeSeparators(path));
     return true;
 }
 

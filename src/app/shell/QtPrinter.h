@@ -32,10 +32,12 @@ public:
     bool setUp() override;
     // Asks for the file name, then paints the text into a PDF there.
     bool saveAsPdf(const std::string& text, const std::string& fontName, int fontSize) override;
+    std::string savedFile() const override { return m_savedFile; }
 
 private:
     std::unique_ptr<QPrinter> m_printer;
     std::string m_lastError;
+    std::string m_savedFile;
 };
 
 } // namespace tavolim::app

@@ -17,7 +17,8 @@ namespace {
 using std::chrono::days;
 using std::chrono::sys_days;
 
-// "amanhã (06/12/2026)", "04/12/2026, em atraso": the due day next to the working day.
+// When the person with the tape brings it back, next to the working day: "que deve devolvê-la
+// amanhã (06/12/2026)", "que deveria tê-la devolvido em 02/12/2026".
 std::string dueText(const TapeRecord& tape, sys_days today)
 {
     const auto base = toYmd(tape.DataBase);
@@ -27,20 +28,12 @@ std::string dueText(const TapeRecord& tape, sys_days today)
     const sys_days due = sys_days(*base) + days(tape.DiasBase);
     const std::int32_t code = fromYmd(due);
     const std::string date = dateToText(code);
-    if (due < today - days(1)) {
-        return date + ", em atraso";
-    }
     const std::string near = circulationDay(code, today);
-    if (near == "Hoje") {
-        return "hoje (" + date + ")";
-    }
-    if (near == "Amanhã") {
-        return "amanhã (" + date + ")";
-    }
-    if (near == "Ontem") {
-        return "ontem (" + date + "), em atraso";
-    }
-    return date;
+    const std::string when = near == "Hoje"     ? "hoje (" + date + ")"
+                             : near == "Amanhã" ? "amanhã (" + date + ")"
+                             : near == "Ontem"  ? "ontem (" + date + ")"
+                                                : "em " + date;
+    return due < today ? "que deveria tê-la devolvido " + when : "que deve devolvê-la " + when;
 }
 
 } // namespace
@@ -87,7 +80,7 @@ bool offerReservation(AppState& state, std::int16_t tapeCode, PersonRef person)
                 (who.empty() ? "o cliente de código " + std::to_string(tape.ClienteFita) : who);
         const std::string due = dueText(tape, workingDay(state));
         if (!due.empty()) {
-            text += ",\ncom devolução prevista para " + due;
+            text += ",\n" + due;
         }
     }
     text += ".\n\nDeseja reservá-la para este cliente ?";

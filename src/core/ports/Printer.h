@@ -27,6 +27,8 @@ public:
     {
         return false;
     }
+    // The file the last saveAsPdf wrote.
+    virtual std::string savedFile() const { return {}; }
 };
 
 } // namespace tavolim::core

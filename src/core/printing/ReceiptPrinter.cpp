@@ -88,6 +88,8 @@ ReceiptPrinter::Delivery ReceiptPrinter::deliver(const std::string& text)
         }
         if (pdf) {
             if (printer.saveAsPdf(shown, options.FonteImp, fontSize)) {
+                dialogs.message("O recibo foi salvo no arquivo " + printer.savedFile() + ".",
+                                msg::Information);
                 return Delivery::SavedAsPdf;
             }
             if (!printer.lastError().empty()) {
@@ -105,11 +107,12 @@ bool ReceiptPrinter::printFramed(std::string_view body, std::string_view title)
     ReceiptBuilder builder(m_state);
     const std::string text = builder.header(title, true, 0, ReceiptBuilder::NoNumber) +
                              std::string(body) + builder.footer("", false);
-    const bool printed = printText(text);
-    if (printed) {
+    const Delivery delivery = deliver(text);
+    // A file needs no reminder to take the paper.
+    if (delivery == Delivery::Printed) {
         m_state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
     }
-    return printed;
+    return delivery != Delivery::Failed;
 }
 
 int ReceiptPrinter::printCopies(std::string_view title, bool clientIsHolder, int clientCode,
@@ -138,11 +141,11 @@ int ReceiptPrinter::printCopies(std::string_view title, bool clientIsHolder, int
 bool ReceiptPrinter::printTestReceipt()
 {
     ReceiptBuilder builder(m_state);
-    const bool printed = printText(builder.testReceipt());
-    if (printed) {
+    const Delivery delivery = deliver(builder.testReceipt());
+    if (delivery == Delivery::Printed) {
         m_state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
     }
-    return printed;
+    return delivery != Delivery::Failed;
 }
 
 } // namespace tavolim::core

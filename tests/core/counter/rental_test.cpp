@@ -191,11 +191,11 @@ TEST_F(RentalTest, RentedTapeSaysWhoHasItUntilWhenAndConfirmsTheReservation)
         const char* due;
     };
     const Case cases[] = {
-        {1, 2, "amanhã (06/12/2026)"},
-        {2, 2, "hoje (05/12/2026)"},
-        {3, 2, "ontem (04/12/2026), em atraso"},
-        {5, 2, "02/12/2026, em atraso"},
-        {0, 10, "15/12/2026"},
+        {1, 2, "que deve devolvê-la amanhã (06/12/2026)"},
+        {2, 2, "que deve devolvê-la hoje (05/12/2026)"},
+        {3, 2, "que deveria tê-la devolvido ontem (04/12/2026)"},
+        {5, 2, "que deveria tê-la devolvido em 02/12/2026"},
+        {0, 10, "que deve devolvê-la em 15/12/2026"},
     };
     for (const Case& c : cases) {
         lend(3, {2, true}, c.ago, c.dias, 2.0);
@@ -208,9 +208,8 @@ TEST_F(RentalTest, RentedTapeSaysWhoHasItUntilWhenAndConfirmsTheReservation)
         EXPECT_EQ(outcome, RentalModel::AddOutcome::NotAdded);
         EXPECT_EQ(dialogs.shownTexts(),
                   (std::vector<std::string>{
-                      std::string("A fita 'Fita 3' está locada com Beto Silva,\ncom devolução "
-                                  "prevista para ") +
-                          c.due + ".\n\nDeseja reservá-la para este cliente ?",
+                      std::string("A fita 'Fita 3' está locada com Beto Silva,\n") + c.due +
+                          ".\n\nDeseja reservá-la para este cliente ?",
                       "Reservar a fita 'Fita 3' para:",
                       "A fita 'Fita 3' foi reservada para Ana Silva no dia 06/12/2026."}))
             << c.due;
