@@ -130,14 +130,13 @@ void openCharges(benchmark::State& bench, Renew renew)
         client.resetTapes();
         bench.ResumeTiming();
 
-        records.readRecord(FileKind::Clients, 1, true);
-        const auto& person = records.client();
+        const auto person = records.load<ClientRecord>(1);
         last = renew(state,
                      std::span(person.Fitas.data(), static_cast<std::size_t>(person.tapeCount())));
         Money total;
         for (int i = 0; i < person.tapeCount(); ++i) {
-            records.readRecord(FileKind::Tapes, person.Fitas[static_cast<std::size_t>(i)], true);
-            total += currentTapeCharge(state)->amount;
+            const auto tape = records.load<TapeRecord>(person.Fitas[static_cast<std::size_t>(i)]);
+            total += tapeChargeOf(state, tape)->amount;
         }
         benchmark::DoNotOptimize(total);
     }

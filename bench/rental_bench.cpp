@@ -68,7 +68,8 @@ private:
                     static_cast<std::int16_t>(1 + (d * kRentalsPerDay + i) % 30000),
                     Money::fromCents(300)};
             }
-            appendRentals(m_state, tapes, static_cast<std::int16_t>(1 + d % kClients), -1);
+            std::int32_t history = 0;
+            appendRentals(m_state, tapes, static_cast<std::int16_t>(1 + d % kClients), -1, history);
         }
         startDay(m_state, false);
         m_state.options().GravHistFita = true;
@@ -107,8 +108,8 @@ void BM_RentFifteenTapes(benchmark::State& bench)
             rental.txtCodFita = std::to_string(30001 + (next * kTapes + i) % 2700);
             rental.add();
         }
-        rental.payment = RentalModel::Payment::Part;
-        rental.txtValorPago = "10";
+        rental.payment.option = PaymentChoice::Option::PagouParte;
+        rental.payment.txtValorPago = "10";
         rental.chkImprimir = true;
         if (rental.rowCount() != kTapes || rental.confirm() != RentalModel::Outcome::Saved) {
             bench.SkipWithError("the rental was not made");

@@ -2,6 +2,8 @@
 
 #include "cli/BookDump.h"
 #include "cli/Dump.h"
+#include "cli/ReportCommands.h"
+#include "core/reports/RecordLists.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
 
@@ -44,6 +46,62 @@ CommandLine fail(CommandLine line, std::string problem)
     return line;
 }
 
+// lista NAME [ARG], listagem NAME [ARG], ficha KIND N.
+CommandLine parseReportWords(CommandLine line, const std::vector<std::string>& words)
+{
+    const std::string& command = words.front();
+    if (words.size() < 2) {
+        return fail(line, command == "ficha" ? "ficha pede o tipo e o código."
+                                             : command + " pede o nome da lista.");
+    }
+    line.what = words[1];
+    if (line.command == Command::Sheet) {
+        if (!isSheetKindName(line.what)) {
+            return fail(line, "tipo de ficha desconhecido: " + line.what + ".");
+        }
+        if (words.size() < 3) {
+            return fail(line, "ficha " + line.what + " pede um código.");
+        }
+        line.number = parseNumber(words[2]);
+        if (!line.number || *line.number < 1 || *line.number > core::RecordStore::MaxRecords) {
+            return fail(line,
+                        "o código deve ser um número de 1 a 32767, não \"" + words[2] + "\".");
+        }
+        if (words.size() > 3) {
+            return fail(line, "argumento a mais: " + words[3] + ".");
+        }
+        return line;
+    }
+    const core::ListInfo* list = core::listByToolName(line.what);
+    if (!list) {
+        return fail(line, "lista desconhecida: " + line.what + ".");
+    }
+    const bool takesArgument = list->argument != core::ListArgument::None;
+    if (takesArgument && words.size() < 3) {
+        return fail(line, "a lista " + line.what + " pede um argumento.");
+    }
+    const std::size_t expected = takesArgument ? 3 : 2;
+    if (words.size() > expected) {
+        return fail(line, "argumento a mais: " + words[expected] + ".");
+    }
+    if (takesArgument) {
+        line.argument = words[2];
+    }
+    return line;
+}
+
+// `historico --produtos` is a switch, while `exemplo --produtos N` takes a count: which one
+// is meant depends on the command, wherever it stands among the options.
+bool asksForHistory(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "historico" && (i == 0 || args[i - 1] != "--dados")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args)
@@ -52,11 +110,32 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     std::optional<std::filesystem::path> folder;
     std::vector<std::string> words;
     bool sizeGiven = false;
+    const bool history = asksForHistory(args);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--ajuda" || arg == "-h") {
             line.command = Command::Help;
             return line;
+        }
+        if (arg == "--csv") {
+            line.csv = true;
+            continue;
+        }
+        if (arg == "--devolucoes" || (arg == "--produtos" && history)) {
+            (arg == "--devolucoes" ? line.returns : line.products) = true;
+            continue;
+        }
+        if (arg == "--de" || arg == "--ate") {
+            if (i + 1 >= args.size()) {
+                return fail(line, "falta o valor de " + arg + ".");
+            }
+            const std::string& value = args[++i];
+            const auto day = core::toYmd(core::textToDate(value));
+            if (!day) {
+                return fail(line, arg + " pede uma data dd/mm/aaaa, não \"" + value + "\".");
+            }
+            (arg == "--de" ? line.from : line.to) = day;
+            continue;
         }
         const bool sizeOption = arg == "--clientes" || arg == "--fitas" || arg == "--produtos";
         const bool clockOption = arg == "--hoje" || arg == "--agora";
@@ -129,6 +208,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         line.command = Command::Sample;
     } else if (command == "situacao") {
         line.command = Command::Situation;
+    } else if (command == "lista") {
+        line.command = Command::List;
+    } else if (command == "listagem") {
+        line.command = Command::Listing;
+    } else if (command == "ficha") {
+        line.command = Command::Sheet;
+    } else if (command == "livro-fitas") {
+        line.command = Command::TapeBook;
+    } else if (command == "livro-caixa") {
+        line.command = Command::SalesBook;
+    } else if (command == "resumo-dia") {
+        line.command = Command::DailySummary;
+    } else if (command == "historico") {
+        line.command = Command::History;
     } else {
         return fail(line, "comando desconhecido: " + command + ".");
     }
@@ -141,11 +234,39 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     }
 
     const bool situation = line.command == Command::Situation;
-    if ((line.today || line.now || line.person != 0) && !situation) {
-        return fail(line, "--hoje, --agora, --cliente e --dependente são só do comando situacao.");
+    const bool listed = line.command == Command::List || line.command == Command::Listing;
+    const bool byPerson = situation || line.command == Command::History;
+    const bool bookListing =
+        line.command == Command::TapeBook || line.command == Command::SalesBook;
+    if (line.today && !situation && !listed && line.command != Command::DailySummary) {
+        return fail(line, "--hoje é só dos comandos situacao, lista, listagem e resumo-dia.");
     }
-    if (situation && line.person == 0) {
-        return fail(line, "situacao pede --cliente N ou --dependente N.");
+    if (line.now && !situation) {
+        return fail(line, "--agora é só do comando situacao.");
+    }
+    if (line.person != 0 && !byPerson) {
+        return fail(line, "--cliente e --dependente são só dos comandos situacao e historico.");
+    }
+    if (byPerson && line.person == 0) {
+        return fail(line, command + " pede --cliente N ou --dependente N.");
+    }
+    if ((line.from || line.to) && !bookListing) {
+        return fail(line, "--de e --ate são só dos comandos livro-fitas e livro-caixa.");
+    }
+    if (bookListing && (!line.from || !line.to)) {
+        return fail(line, command + " pede --de dd/mm/aaaa e --ate dd/mm/aaaa.");
+    }
+    if (bookListing && std::chrono::sys_days(*line.from) > std::chrono::sys_days(*line.to)) {
+        return fail(line, "a data de --de vem depois da de --ate.");
+    }
+    if (line.returns && line.command != Command::TapeBook) {
+        return fail(line, "--devolucoes é só do comando livro-fitas.");
+    }
+    if (line.csv && line.command != Command::List) {
+        return fail(line, "--csv é só do comando lista.");
+    }
+    if (listed || line.command == Command::Sheet) {
+        return parseReportWords(line, words);
     }
     if (line.command != Command::Dump) {
         if (words.size() > 1) {

@@ -11,20 +11,40 @@
 
 namespace tavolim::cli {
 
-enum class Command { Help, Init, Dump, Sample, Situation };
+enum class Command {
+    Help,
+    Init,
+    Dump,
+    Sample,
+    Situation,
+    List,
+    Listing,
+    Sheet,
+    TapeBook,
+    SalesBook,
+    DailySummary,
+    History
+};
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
 // or a record exists is the command's business.
 struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
-    std::string what;                   // dump: a record kind name, "memo" or "sinopse"
-    std::optional<std::int64_t> number; // dump N; values beyond int64 saturate
+    std::string what;     // dump: a record kind name, "memo" or "sinopse"; lista, listagem: the
+                          // list's name; ficha: the sheet kind
+    std::string argument; // lista, listagem: the list's argument
+    bool csv = false;     // lista --csv
+    std::optional<std::int64_t> number; // dump N, ficha N; values beyond int64 saturate
     core::SampleSize size;              // exemplo, clamped to 0..32767
     std::optional<std::chrono::year_month_day> today; // --hoje, in place of the clock
     std::optional<std::chrono::minutes> now;          // --agora
-    std::int16_t person = 0;                          // situacao: --cliente N or --dependente N
+    std::int16_t person = 0; // situacao, historico: --cliente N or --dependente N
     bool titular = true;
+    std::optional<std::chrono::year_month_day> from; // livro-fitas, livro-caixa: --de
+    std::optional<std::chrono::year_month_day> to;   // --ate
+    bool returns = false;                            // livro-fitas --devolucoes
+    bool products = false;                           // historico --produtos
     std::string problem; // why the usage is wrong; empty when it is right
 };
 

@@ -1,8 +1,10 @@
 #include "cli/Tool.h"
 
+#include "cli/BookCommands.h"
 #include "cli/BookDump.h"
 #include "cli/CommandLine.h"
 #include "cli/Dump.h"
+#include "cli/ReportCommands.h"
 #include "cli/SituationCommand.h"
 #include "cli/Usage.h"
 #include "core/shell/NewInstallation.h"
@@ -111,6 +113,20 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return sample(line, out, err);
     case Command::Situation:
         return printSituation(line, out, err);
+    case Command::List:
+        return printList(line, out, err);
+    case Command::Listing:
+        return printListing(line, out, err);
+    case Command::Sheet:
+        return printSheet(line, out, err);
+    case Command::TapeBook:
+        return listTapeBookCommand(line, out, err);
+    case Command::SalesBook:
+        return listSalesBookCommand(line, out, err);
+    case Command::DailySummary:
+        return dailySummaryCommand(line, out, err);
+    case Command::History:
+        return historyCommand(line, out, err);
     }
     return 2;
 }

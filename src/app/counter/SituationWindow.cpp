@@ -1,21 +1,22 @@
 #include "app/counter/SituationWindow.h"
 
+#include "app/books/HistoryWindow.h"
 #include "app/counter/CounterControls.h"
 #include "app/counter/ReservationsWindow.h"
-#include "app/printing/TextWindow.h"
 #include "app/registers/PersonRegister.h"
 #include "app/registers/SearchWindow.h"
 #include "app/shell/QtConversions.h"
 #include "core/counter/AccountMove.h"
-#include "core/counter/PersonHistory.h"
 #include "core/counter/SituationPrintout.h"
 #include "core/counter/TapeReservation.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/FamilyRules.h"
+#include "core/reports/PersonHistoryView.h"
 #include "core/state/AppState.h"
 #include "core/state/Operators.h"
 #include "core/store/DependentRecord.h"
+#include "core/store/PersonLookup.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 
@@ -37,16 +38,6 @@ namespace tavolim::app {
 namespace {
 
 using core::FileKind;
-
-// The holder of the person shown: the client itself, or the dependent's Titular.
-std::int16_t holderOf(core::AppState& state, core::PersonRef person)
-{
-    if (person.titular) {
-        return person.code;
-    }
-    state.records().readRecord(FileKind::Dependents, person.code, true);
-    return state.records().dependent().Titular;
-}
 
 std::chrono::milliseconds steadyNow()
 {
@@ -164,7 +155,7 @@ void SituationWindow::buildLayout()
     m_grid->setMinimumHeight(220);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     connect(m_grid, &QTableWidget::cellClicked, this, &SituationWindow::cellClicked);
-    auto* gridTitle = new QLabel(QStringLiteral("Fitas em ca&sa:"), this);
+    auto* gridTitle = new QLabel(QStringLiteral("Fi&tas em casa:"), this);
     gridTitle->setBuddy(m_grid);
 
     m_balanceCaption = new QLabel(this);
@@ -179,7 +170,7 @@ void SituationWindow::buildLayout()
     m_payment = namedButton(this, "cmdPagamento", QStringLiteral("&Pagamento"));
     m_sale = namedButton(this, "cmdVenda", QStringLiteral("&Venda"));
     m_register = namedButton(this, "cmdDadosGerais", QStringLiteral("Dados &Gerais"));
-    m_credit = namedButton(this, "cmdCredito", QStringLiteral("Crédi&to"));
+    m_credit = namedButton(this, "cmdCredito", QStringLiteral("&Crédito"));
     m_debit = namedButton(this, "cmdDebito", QStringLiteral("Dé&bito"));
     m_tapeHistory = namedButton(this, "cmdHistFita", QStringLiteral("Hist. &Fitas"));
     m_productHistory = namedButton(this, "cmdHistProd", QStringLiteral("&Hist. Produtos"));
@@ -191,7 +182,7 @@ void SituationWindow::buildLayout()
     m_next = namedButton(this, "cmdProxCliente", QStringLiteral(">"));
     m_last = namedButton(this, "cmdUltimoCliente", QStringLiteral(">|"));
     m_ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
-    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("&Cancelar"));
+    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Cancelar"));
     m_first->setToolTip(QStringLiteral("Primeiro cliente (Ctrl+Home)"));
     m_previous->setToolTip(QStringLiteral("Cliente anterior (Ctrl+PgUp)"));
     m_next->setToolTip(QStringLiteral("Próximo cliente (Ctrl+PgDown)"));
@@ -351,7 +342,7 @@ void SituationWindow::enableButtons()
     const bool person = !s.deleted;
     m_rental->setEnabled(person && bool(m_openers.rental));
     m_return->setEnabled(!s.tapes.empty() && bool(m_openers.giveBack));
-    m_payment->setEnabled(person && s.cmdPagamentoEnabled() && bool(m_openers.payment));
+    m_payment->setEnabled(person && s.owes() && bool(m_openers.payment));
     m_sale->setEnabled(false);
     m_sale->setToolTip(QStringLiteral("Vendas: ainda não disponível"));
     m_credit->setEnabled(person);
@@ -416,19 +407,8 @@ void SituationWindow::openRegister()
 
 void SituationWindow::showHistory(bool tapes)
 {
-    const auto listing = tapes ? core::tapeHistoryListing(m_state, m_situation.person)
-                               : core::productHistoryListing(m_state, m_situation.person);
-    if (!listing) {
-        return;
-    }
-    QString text = toQString(listing->heading) + QStringLiteral("\n\n");
-    for (const auto& line : listing->lines) {
-        text += toQString(line) + QLatin1Char('\n');
-    }
-    TextWindow window(m_state, text, {}, this);
-    window.setWindowTitle(tapes ? QStringLiteral("Histórico de Fitas Locadas")
-                                : QStringLiteral("Histórico de Produtos Comprados"));
-    window.exec();
+    showPersonHistory(m_state, m_situation.person,
+                      tapes ? core::HistoryKind::Rentals : core::HistoryKind::Purchases, this);
 }
 
 void SituationWindow::reserve()
@@ -458,7 +438,7 @@ void SituationWindow::search()
 
 void SituationWindow::move(core::ClientMove move)
 {
-    const std::int16_t from = holderOf(m_state, m_situation.person);
+    const std::int16_t from = core::holderOf(m_state.records(), m_situation.person);
     if (const auto code = core::moveClient(m_state.records(), move, from)) {
         showPerson({*code, true});
     }
@@ -516,9 +496,8 @@ void returnTapeFromMenu(core::AppState& state, QWidget* parent, const CounterOpe
     if (!hit) {
         return;
     }
-    // The search left the tape, which is out, as the current tape record.
-    const auto& tape = state.records().tape();
     const auto code = static_cast<std::int16_t>(hit->number);
+    const auto tape = state.records().load<core::TapeRecord>(code);
     SituationWindow window(state, {tape.ClienteFita, tape.ClienteTitular}, openers, parent);
     window.show();
     window.giveBackTape(code);

@@ -29,7 +29,7 @@ NoteDialog::NoteDialog(QWidget* parent) : QDialog(parent)
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"));
     cancel->setObjectName(QStringLiteral("cmdCancelar"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

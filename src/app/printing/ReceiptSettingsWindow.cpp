@@ -76,7 +76,7 @@ ReceiptSettingsWindow::ReceiptSettingsWindow(core::AppState& state, QWidget* par
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"));
     cancel->setObjectName(QStringLiteral("cmdCancelar"));
     connect(ok, &QPushButton::clicked, this, &ReceiptSettingsWindow::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

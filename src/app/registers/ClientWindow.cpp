@@ -4,6 +4,7 @@
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
 #include "core/registers/FamilyRules.h"
 #include "core/registers/RecordSearch.h"
@@ -29,7 +30,11 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("frmDadosCli"));
     setWindowTitle(QStringLiteral("Dados dos Clientes"));
 
-    QMenuBar* menus = addPrintMenu();
+    QMenuBar* menus = addPrintMenu(
+        [this] {
+            printSheet(m_state, core::ReportKind::Client, {{}, m_model.code(), 'R'});
+        },
+        [this] { openSheetReport(m_state, core::ReportKind::Client, this); });
 
     auto* fields = new QWidget(this);
     auto* grid = new QGridLayout(fields);

@@ -2,6 +2,7 @@
 
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
+#include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
 #include "core/registers/FamilyRules.h"
 #include "core/state/AppState.h"
@@ -21,7 +22,11 @@ DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int
     setObjectName(QStringLiteral("frmDadosDep"));
     setWindowTitle(QStringLiteral("Dados dos Dependentes"));
 
-    QMenuBar* menus = addPrintMenu();
+    QMenuBar* menus = addPrintMenu(
+        [this, st = &state] {
+            printSheet(*st, core::ReportKind::Client, {{}, m_model.code(), 'D'});
+        },
+        [this, st = &state] { openSheetReport(*st, core::ReportKind::Client, this); });
     QAction* toHolder = menus->addAction(QStringLiteral("Tornar &Responsável"));
     toHolder->setObjectName(QStringLiteral("mnuTornarResp"));
     connect(toHolder, &QAction::triggered, this, &DependentWindow::makeHolder);

@@ -1,7 +1,6 @@
 #include "app/registers/RegisterWindow.h"
 
 #include "core/registers/RegisterModel.h"
-#include "core/shell/MainMenu.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,21 +61,24 @@ void RegisterWindow::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-QMenuBar* RegisterWindow::addPrintMenu()
+QMenuBar* RegisterWindow::addPrintMenu(const std::function<void()>& printCurrent,
+                                       const std::function<void()>& printAll)
 {
     auto* menus = new QMenuBar(this);
     QMenu* print = menus->addMenu(QStringLiteral("&Imprimir"));
     print->setObjectName(QStringLiteral("mnuImprimir"));
-    const QString waiting =
-        QStringLiteral(" (") +
-        QString::fromUtf8(core::kNotYetAvailable.data(), qsizetype(core::kNotYetAvailable.size())) +
-        QLatin1Char(')');
-    QAction* current = print->addAction(QStringLiteral("Atual") + waiting);
+    QAction* current = print->addAction(QStringLiteral("Atual"));
     current->setObjectName(QStringLiteral("mnuImpCliAtual"));
-    QAction* all = print->addAction(QStringLiteral("Todos") + waiting);
+    QAction* all = print->addAction(QStringLiteral("Todos"));
     all->setObjectName(QStringLiteral("mnuImpTodosRel"));
-    current->setEnabled(false);
-    all->setEnabled(false);
+    // The sheet shows what is on file, so the record is saved first.
+    connect(current, &QAction::triggered, this, [this, printCurrent] {
+        if (saveFirst()) {
+            showForm();
+            printCurrent();
+        }
+    });
+    connect(all, &QAction::triggered, this, printAll);
     return menus;
 }
 

@@ -41,9 +41,10 @@ protected:
     void accept() override;
     void keyPressEvent(QKeyEvent* event) override;
 
-    // The print menu of the person registers: mnuImprimir with "Atual" (mnuImpCliAtual) and
-    // "Todos" (mnuImpTodosRel), waiting for the client sheets.
-    QMenuBar* addPrintMenu();
+    // The print menu of the person registers: mnuImprimir with "Atual" (mnuImpCliAtual: the
+    // record saved first, then printed) and "Todos" (mnuImpTodosRel).
+    QMenuBar* addPrintMenu(const std::function<void()>& printCurrent,
+                           const std::function<void()>& printAll);
     // What needs a record to act: the fields' container and the buttons other than
     // Adicionar and OK. `hint` is shown only while the register is empty.
     void setNeedsRecord(QWidget* fields, std::vector<QPushButton*> buttons, QLabel* hint);

@@ -33,17 +33,17 @@ SearchWindow::SearchWindow(core::AppState& state, core::SearchMode mode, QWidget
 
     auto* form = new QFormLayout;
     if (m_model.codeFirst()) {
-        form->addRow(QStringLiteral("Códig&o:"), m_code);
+        form->addRow(QStringLiteral("&Código:"), m_code);
         form->addRow(QStringLiteral("&Nome:"), m_name);
     } else {
         form->addRow(QStringLiteral("&Nome:"), m_name);
-        form->addRow(QStringLiteral("Códig&o:"), m_code);
+        form->addRow(QStringLiteral("&Código:"), m_code);
     }
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), this);
     cancel->setObjectName("cmdCancelar");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

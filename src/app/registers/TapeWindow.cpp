@@ -1,11 +1,14 @@
 #include "app/registers/TapeWindow.h"
 
 #include "app/registers/ChooserWindow.h"
+#include "app/registers/DistributorWindow.h"
 #include "app/registers/PersonControls.h"
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
+#include "core/registers/ProductRegister.h"
 #include "core/state/AppState.h"
 #include "core/state/Operators.h"
 
@@ -19,6 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,7 +122,25 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     }
     actions->addStretch();
     actions->addWidget(buttons.ok);
+    // Alt+I is the director's box, so the print menu goes by its other word.
+    auto* menus = new QMenuBar(this);
+    QMenu* print = menus->addMenu(QStringLiteral("&Ficha"));
+    print->setObjectName(QStringLiteral("mnuImprimir"));
+    QAction* current = print->addAction(QStringLiteral("Da fita &atual"));
+    current->setObjectName(QStringLiteral("mnuImpFitaAtual"));
+    QAction* all = print->addAction(QStringLiteral("De &todas as fitas..."));
+    all->setObjectName(QStringLiteral("mnuImpTodasFitas"));
+    connect(current, &QAction::triggered, this, [this] {
+        if (!saveFirst()) {
+            return;
+        }
+        printSheet(m_state, core::ReportKind::Tape, {{}, m_model.code(), 0});
+    });
+    connect(all, &QAction::triggered, this,
+            [this] { openSheetReport(m_state, core::ReportKind::Tape, this); });
+
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
     layout->addWidget(empty);
     layout->addWidget(fields, 1);
     layout->addLayout(buttons.movesRow());
@@ -192,8 +215,7 @@ QWidget* TapeWindow::buildPlainFields()
     auto* distributor = registerButton(frame, "cmdDistribuidora", QStringLiteral("..."));
     distributor->setToolTip(QStringLiteral("Dados da distribuidora"));
     distributor->setFixedWidth(32);
-    // The distributor register is not part of the program yet.
-    distributor->setEnabled(false);
+    connect(distributor, &QPushButton::clicked, this, &TapeWindow::openDistributor);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(label(frame, QStringLiteral("Código:"), m_numFita), 0, 0);
@@ -547,6 +569,21 @@ void TapeWindow::openPerson()
     if (const auto person = m_model.personWithTape()) {
         openPersonRegister(m_state, *person, this);
     }
+}
+
+void TapeWindow::openDistributor()
+{
+    collect();
+    openDistributorRegister(m_state, this, m_dist->currentIndex() + 1);
+    // Names may have changed there; positions stay the record numbers.
+    m_filling = true;
+    const int current = m_dist->currentIndex();
+    m_dist->clear();
+    for (const std::string& name : core::distributorList(m_state.records())) {
+        m_dist->addItem(toQString(name));
+    }
+    m_dist->setCurrentIndex(current < m_dist->count() ? current : -1);
+    m_filling = false;
 }
 
 } // namespace tavolim::app

@@ -44,6 +44,8 @@ private:
     void barcodeLeft();
     void search();
     void openPerson();
+    // cmdDistribuidora: the distributor register on the tape's distributor.
+    void openDistributor();
     // Typing in a box marks the tape edited, except while the box is being filled.
     void edited();
 

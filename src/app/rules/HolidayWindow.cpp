@@ -68,7 +68,7 @@ HolidayWindow::HolidayWindow(core::AppState& state, QWidget* parent)
     auto* desmarcar = button(this, "cmdDesMarcar", QStringLiteral("&Desmarcar"));
     auto* ok = button(this, "cmdOK", QStringLiteral("OK"));
     ok->setDefault(true);
-    auto* cancel = button(this, "cmdCancelar", QStringLiteral("&Cancelar"));
+    auto* cancel = button(this, "cmdCancelar", QStringLiteral("Cancelar"));
     connect(marcar, &QPushButton::clicked, this, [this] { mark(true); });
     connect(desmarcar, &QPushButton::clicked, this, [this] { mark(false); });
     connect(ok, &QPushButton::clicked, this, &HolidayWindow::accept);

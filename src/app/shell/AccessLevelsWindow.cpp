@@ -48,7 +48,7 @@ AccessLevelsWindow::AccessLevelsWindow(core::AppState& state, QWidget* parent)
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), this);
     cancel->setObjectName(QStringLiteral("cmdCancelar"));
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);

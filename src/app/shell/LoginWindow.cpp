@@ -46,7 +46,7 @@ LoginWindow::LoginWindow(core::AppState& state, Mode mode, QWidget* parent)
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), this);
     cancel->setObjectName(QStringLiteral("cmdCancelar"));
     connect(ok, &QPushButton::clicked, this, &LoginWindow::accept);
     connect(cancel, &QPushButton::clicked, this, &LoginWindow::reject);

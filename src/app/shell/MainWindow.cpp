@@ -1,13 +1,20 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/books/BookMenu.h"
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
 #include "app/printing/PrintingActions.h"
 #include "app/printing/ReceiptSettingsWindow.h"
+#include "app/printing/TextEditorWindow.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
+#include "app/registers/DistributorWindow.h"
+#include "app/registers/ProductWindow.h"
+#include "app/registers/StoreDataWindow.h"
 #include "app/registers/TapeWindow.h"
+#include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
+#include "app/rules/RulesWindow.h"
 #include "app/shell/AboutWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/HelpWindow.h"
@@ -18,7 +25,9 @@
 #include "app/shell/QtConversions.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
+#include "core/registers/StoreDataForm.h"
 #include "core/registers/Undelete.h"
+#include "core/reports/RecordLists.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
 #include "core/shell/HelpTexts.h"
@@ -362,6 +371,25 @@ void MainWindow::registerOwnHandlers()
                                         "Suporte Técnico");
     });
     m_handlers.insert(QStringLiteral("mnuAjudaInet"), [this] { core::openWebPage(m_state); });
+    m_handlers.insert(QStringLiteral("mnuDadosGerenc"), [this] { openRulesEditor(m_state, this); });
+    // The rules editor stays modal: its OK rewrites the tape file through temporary files.
+    m_handlers.insert(QStringLiteral("mnuDadosProdutos"), [this] {
+        showModeless(QStringLiteral("mnuDadosProdutos"),
+                     [this] { return new ProductWindow(m_state, this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuDadosDist"), [this] {
+        showModeless(QStringLiteral("mnuDadosDist"),
+                     [this] { return new DistributorWindow(m_state, 0, this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuDadosLocad"), [this] {
+        showModeless(QStringLiteral("mnuDadosLocad"), [this] {
+            auto* window = new StoreDataWindow(m_state, this);
+            connect(window, &QDialog::accepted, this, [this] {
+                setWindowTitle(toQString(core::mainWindowCaption(m_state.records().store())));
+            });
+            return window;
+        });
+    });
     m_handlers.insert(QStringLiteral("mnuArqConfigImp"),
                       [this] { showPrinterSetup(m_state, this); });
     m_handlers.insert(QStringLiteral("mnuArqConfigRec"), [this] {
@@ -369,6 +397,14 @@ void MainWindow::registerOwnHandlers()
                      [this] { return new ReceiptSettingsWindow(m_state, this); });
     });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
+    m_handlers.insert(QStringLiteral("mnuFerrEdTexto"), [this] { openTextEditor(m_state, this); });
+    for (const core::ListInfo& list : core::listTable()) {
+        m_handlers.insert(toQString(std::string(list.menuName)),
+                          [this, kind = list.kind] { openList(m_state, kind, this); });
+    }
+    for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
         {"mnuDadosDesfExcProd", core::FileKind::Products},
@@ -412,6 +448,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     if (!m_exited) {
+        // Open texts are asked about before the program goes.
+        for (TextEditorWindow* editor : findChildren<TextEditorWindow*>()) {
+            if (editor->isVisible() && !editor->close()) {
+                event->ignore();
+                return;
+            }
+        }
         if (!core::queryExit(m_state, m_backup)) {
             event->ignore();
             return;

@@ -1,6 +1,6 @@
 #include "app/shell/ProgramRun.h"
 
-#include "app/printing/PrintingActions.h"
+#include "app/printing/TextEditorWindow.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/shell/ColourScheme.h"
 #include "app/shell/LoginWindow.h"
@@ -106,7 +106,7 @@ int runProgram(QApplication& application)
     applyColourScheme(state.options());
 
     MainWindow window(state, backup);
-    installTextWindow(state, &window);
+    installTextEditor(state, &window);
     installHolidayEditor(state, &window);
     window.show();
     KeyboardKeeper keeper(window);

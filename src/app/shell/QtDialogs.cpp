@@ -20,7 +20,7 @@ namespace {
 using core::msg::Answer;
 
 const QString kOk = QStringLiteral("OK");
-const QString kCancel = QStringLiteral("&Cancelar");
+const QString kCancel = QStringLiteral("Cancelar");
 const QString kYes = QStringLiteral("&Sim");
 const QString kNo = QStringLiteral("&Não");
 

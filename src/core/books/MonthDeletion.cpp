@@ -130,22 +130,36 @@ void shiftTapeHistories(Bytes& histories, std::int32_t k)
     }
 }
 
+// Keeps the name of the file whose write failed for the caller's message; always false.
+bool failed(const std::filesystem::path& file, std::filesystem::path* failedFile)
+{
+    if (failedFile) {
+        *failedFile = file;
+    }
+    return false;
+}
+
 // A whole file written under its temporary name, then renamed over the original.
 bool writeThrough(const std::filesystem::path& temp, const std::filesystem::path& target,
-                  const Bytes& bytes)
+                  const Bytes& bytes, std::filesystem::path* failedFile)
 {
     std::error_code ec;
     std::filesystem::remove(temp, ec);
-    return binaryfile::writeAt(temp, 0, bytes) && binaryfile::replace(temp, target);
+    if (!binaryfile::writeAt(temp, 0, bytes)) {
+        return failed(temp, failedFile);
+    }
+    return binaryfile::replace(temp, target) || failed(target, failedFile);
 }
 
-bool writeCut(const std::filesystem::path& folder, const PositionFile& file, const Cut& cut)
+bool writeCut(const std::filesystem::path& folder, const PositionFile& file, const Cut& cut,
+              std::filesystem::path* failedFile)
 {
     const auto& info = bookFileInfo(file.book());
-    bool ok = writeThrough(folder / std::string(info.bookTemp), file.bookPath(), cut.book);
+    bool ok =
+        writeThrough(folder / std::string(info.bookTemp), file.bookPath(), cut.book, failedFile);
     if (ok && !cut.position.empty()) {
         ok = writeThrough(folder / std::string(info.positionTemp), file.positionPath(),
-                          cut.position);
+                          cut.position, failedFile);
     }
     return ok;
 }
@@ -174,7 +188,7 @@ std::vector<std::chrono::year_month> salesBookMonths(const std::filesystem::path
 }
 
 bool deleteOldestTapeMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
-                            std::chrono::year_month_day today)
+                            std::chrono::year_month_day today, std::filesystem::path* failedFile)
 {
     const auto lastDay = lastDayToDelete(lastMonth, today);
     if (!lastDay) {
@@ -196,15 +210,16 @@ bool deleteOldestTapeMonths(const std::filesystem::path& folder, std::chrono::ye
         histories = binaryfile::readAll(historyPath);
         shiftTapeHistories(histories, k);
     }
-    bool ok = writeCut(folder, rentals, *rentalCut) && writeCut(folder, returns, *returnCut);
+    bool ok = writeCut(folder, rentals, *rentalCut, failedFile) &&
+              writeCut(folder, returns, *returnCut, failedFile);
     if (ok && k > 0) {
-        ok = binaryfile::writeAllAtomic(historyPath, histories);
+        ok = binaryfile::writeAllAtomic(historyPath, histories) || failed(historyPath, failedFile);
     }
     return ok;
 }
 
 bool deleteOldestSalesMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
-                             std::chrono::year_month_day today)
+                             std::chrono::year_month_day today, std::filesystem::path* failedFile)
 {
     const auto lastDay = lastDayToDelete(lastMonth, today);
     if (!lastDay) {
@@ -215,7 +230,7 @@ bool deleteOldestSalesMonths(const std::filesystem::path& folder, std::chrono::y
     if (!cut || cut->position.empty()) {
         return false;
     }
-    return writeCut(folder, sales, *cut);
+    return writeCut(folder, sales, *cut, failedFile);
 }
 
 } // namespace tavolim::core

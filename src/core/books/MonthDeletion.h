@@ -11,7 +11,8 @@ namespace tavolim::core {
 // day records are renumbered and the header gets the first kept day (SetBookBase). The
 // current month is never deleted: the current day must keep its record. Both return false
 // when nothing was deleted (a month before the book's first day, the current month or
-// later, a file that could not be written).
+// later, a file that could not be written); `failedFile`, when given, then receives the file
+// whose write failed, or stays as it was.
 //
 // The tape book is referred to by position from FitasDev.tvl and from RegLivro of the
 // tape histories. Cutting K records moves every later record down by K, so those
@@ -26,10 +27,12 @@ std::vector<std::chrono::year_month> salesBookMonths(const std::filesystem::path
 
 // The tape book, the returned-tape log, their position files and the tape histories.
 bool deleteOldestTapeMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
-                            std::chrono::year_month_day today);
+                            std::chrono::year_month_day today,
+                            std::filesystem::path* failedFile = nullptr);
 
 // The sales book and its position file.
 bool deleteOldestSalesMonths(const std::filesystem::path& folder, std::chrono::year_month lastMonth,
-                             std::chrono::year_month_day today);
+                             std::chrono::year_month_day today,
+                             std::filesystem::path* failedFile = nullptr);
 
 } // namespace tavolim::core

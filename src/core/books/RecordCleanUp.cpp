@@ -12,7 +12,7 @@ namespace {
 
 bool takePersonOffTape(TapeRecord& tape, std::int16_t person, bool titular)
 {
-    bool changed = removeReservationsOf(tape, person, titular) > 0;
+    bool changed = removeReservationsOf(tape, {person, titular}) > 0;
     for (std::size_t i = 0; i < tape.UltCliente.size(); ++i) {
         if (tape.UltCliente[i] == person && tape.UltTitular[i] == titular) {
             tape.UltCliente[i] = 0;
@@ -61,7 +61,7 @@ void cleanUpDeletedRecord(RecordStore& records, Progress& progress, FileKind kin
         break;
     case FileKind::Dependents:
         takePersonOffTapes(records, progress, code, false);
-        forgetPerson(folder, records.dependent().Titular, code, &progress);
+        forgetPerson(folder, records.load<DependentRecord>(code).Titular, code, &progress);
         break;
     case FileKind::Tapes:
         forgetTape(folder, code, &progress);

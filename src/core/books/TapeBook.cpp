@@ -16,14 +16,11 @@ namespace {
 constexpr std::size_t kBookLen = TapeBookRecord::Size;
 constexpr std::size_t kLogLen = ReturnedTapeRecord::Size;
 
-void addToHistory(AppState& state, std::span<const RentedTape> tapes, std::int16_t dependent,
+void addToHistory(AppState& state, std::span<const RentedTape> tapes, std::int32_t& number,
                   std::int32_t firstBookRecord)
 {
-    auto& records = state.records();
-    std::int32_t& number =
-        dependent == -1 ? records.client().RegHistFita : records.dependent().RegHistFita;
     if (number < 1) {
-        number = allocateHistory(records, FileKind::TapeHistory);
+        number = allocateHistory(state.records(), FileKind::TapeHistory);
         if (number < 1) {
             return;
         }
@@ -38,7 +35,8 @@ void addToHistory(AppState& state, std::span<const RentedTape> tapes, std::int16
 } // namespace
 
 std::optional<std::int32_t> appendRentals(AppState& state, std::span<const RentedTape> tapes,
-                                          std::int16_t client, std::int16_t dependent)
+                                          std::int16_t client, std::int16_t dependent,
+                                          std::int32_t& regHistFita)
 {
     if (tapes.empty()) {
         return std::nullopt;
@@ -69,7 +67,7 @@ std::optional<std::int32_t> appendRentals(AppState& state, std::span<const Rente
     }
 
     if (state.options().GravHistFita) {
-        addToHistory(state, tapes, dependent, first);
+        addToHistory(state, tapes, regHistFita, first);
     }
     return first;
 }

@@ -21,12 +21,13 @@ struct RentedTape {
 // Appends one tape-book record per tape, rented by the client (dependent -1) or by the
 // client's dependent, and counts them in today's PosLivFt.tvl record. With "GravHistFita"
 // on, the tapes also go to the renter's tape history, each entry naming its tape-book
-// record; a renter without one gets a new history number in RegHistFita of the current
-// client or dependent record, which the caller writes afterwards. Returns the number of
-// the first tape-book record written, or nullopt when today's position record could not
-// be had (nothing is written then).
+// record; a renter without one gets a new history number in `regHistFita` (the renter's
+// RegHistFita, which the caller writes afterwards). Returns the number of the first tape-book
+// record written, or nullopt when today's position record could not be had (nothing is
+// written then).
 std::optional<std::int32_t> appendRentals(AppState& state, std::span<const RentedTape> tapes,
-                                          std::int16_t client, std::int16_t dependent);
+                                          std::int16_t client, std::int16_t dependent,
+                                          std::int32_t& regHistFita);
 
 struct ReturnedTape {
     std::int16_t tape = 0;

@@ -1,11 +1,14 @@
 #include "core/counter/AccountMove.h"
+#include "core/counter/PersonAccount.h"
 
 #include "core/books/DayRoll.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {
@@ -14,9 +17,9 @@ namespace {
 void apply(Balance& balance, AccountMoveKind kind, Money amount)
 {
     if (kind == AccountMoveKind::Credit) {
-        AddCredit(balance, amount);
+        addCredit(balance, amount);
     } else {
-        AddDebit(balance, amount);
+        addDebit(balance, amount);
     }
 }
 
@@ -48,10 +51,11 @@ bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
         return false;
     }
     const Money amount = parseMoney(*typed);
-    const Balance before = Account(state, person).balance();
+    StoreTransaction write(state);
+    PersonAccount account(state, person);
+    const Balance before = account.balance();
     Balance after = before;
     apply(after, kind, amount);
-
     if (kind == AccountMoveKind::Credit) {
         state.CaixaDia.Creditos += amount;
         state.CaixaDia.Entrada += amount;
@@ -59,11 +63,15 @@ bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
         state.CaixaDia.Debitos += amount;
     }
     saveCaixaDia(state);
-
+    account.setBalance(after);
+    account.save(state.records());
+    if (!write.commit()) {
+        return false;
+    }
     if (print) {
-        loadReceiptPerson(state, person);
+        const ReceiptPerson receiptPerson = receiptPersonOf(state.records(), person);
         const int copies = ReceiptPrinter(state).printCopies(
-            kind == AccountMoveKind::Credit ? "#Crédito#" : "#Débito#", person.titular, person.code,
+            kind == AccountMoveKind::Credit ? "#Crédito#" : "#Débito#", &receiptPerson,
             [&](const ReceiptBuilder& b) {
                 return accountMoveReceipt(b, kind, before, amount, after);
             },
@@ -72,11 +80,7 @@ bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
             state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
         }
     }
-
-    // Read again: the receipt header made other records current.
-    Account account(state, person);
-    account.setBalance(after);
-    return account.save();
+    return true;
 }
 
 bool askAccountMove(AppState& state, PersonRef person, AccountMoveKind kind)

@@ -1,12 +1,15 @@
 #include "core/counter/Payment.h"
+#include "core/counter/PersonAccount.h"
 
 #include "core/books/DayRoll.h"
 #include "core/counter/ConfirmOperation.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/TextHelpers.h"
 
 namespace tavolim::core {
@@ -29,24 +32,15 @@ void applyPayment(Balance& balance, Money amountDue, Money paid)
 
 PaymentModel::PaymentModel(AppState& state, PersonRef person, Money amountDue)
     : m_state(state), m_person(person), m_amountDue(amountDue.isNegative() ? Money() : amountDue),
-      m_debt(Account(state, person).balance().ValorDevido)
+      m_debt(PersonAccount(state, person).balance().ValorDevido)
 {
     chkImprimir = state.options().ImpNotaPag != 0;
 }
 
-std::string PaymentModel::pagouTudoCaption() const
-{
-    return "Pagou &Tudo(R$" + formatMoneyPlain(m_amountDue) + ")";
-}
-
-Money PaymentModel::paidAmount() const
-{
-    return optPagouTudo ? m_amountDue : parseMoney(txtValorPago);
-}
-
 PaymentModel::Outcome PaymentModel::confirm()
 {
-    if (!optPagouTudo && refuseNegativePayment(m_state, txtValorPago)) {
+    // A typed amount that is not a number (or nothing) counts as 0.
+    if (payment.check(m_state) == PaymentChoice::Check::Refused) {
         return Outcome::Stay;
     }
     switch (confirmOperation(m_state)) {
@@ -58,44 +52,31 @@ PaymentModel::Outcome PaymentModel::confirm()
         return Outcome::Stay;
     }
     const Money paid = paidAmount();
-    optPagouTudo = optPagouTudo || paid == m_amountDue;
+    payment.settle(m_amountDue, false);
+
+    StoreTransaction write(m_state);
+    m_state.CaixaDia.Pagamentos += paid;
+    m_state.CaixaDia.Entrada += paid;
+    saveCaixaDia(m_state);
+    PersonAccount account(m_state, m_person);
+    Balance balance = account.balance();
+    applyPayment(balance, m_amountDue, paid);
+    account.setBalance(balance);
+    // On the holder's account the last payment still belongs to the person who paid.
+    account.withPerson([&](auto& p) { p.ValorUltPgto = paid; });
+    account.save(m_state.records());
+    if (!write.commit()) {
+        return Outcome::Stay;
+    }
 
     if (chkImprimir) {
-        // The header reads the person's records, so the receipt goes before the account.
-        ReceiptPrinter printer(m_state);
-        loadReceiptPerson(m_state, m_person);
-        const int copies = printer.printCopies(
-            "#Pagamento#", m_person.titular, m_person.code,
+        const ReceiptPerson person = receiptPersonOf(m_state.records(), m_person);
+        const int copies = ReceiptPrinter(m_state).printCopies(
+            "#Pagamento#", &person,
             [this, paid](const ReceiptBuilder& b) { return receiptFor(b, paid); }, "ObsPag");
         if (copies > 0) {
             m_state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
         }
-    }
-
-    m_state.CaixaDia.Pagamentos += paid;
-    m_state.CaixaDia.Entrada += paid;
-    saveCaixaDia(m_state);
-
-    Account account(m_state, m_person);
-    Balance balance = account.balance();
-    applyPayment(balance, m_amountDue, paid);
-    account.setBalance(balance);
-    const bool ownAccount = account.ref().isClient() == m_person.titular;
-    if (ownAccount) {
-        (m_person.titular ? m_state.records().client().ValorUltPgto
-                          : m_state.records().dependent().ValorUltPgto) = paid;
-    }
-    // The day's totals hold the payment already: a failed account write (the operator is
-    // told) closes the window all the same, so OK cannot count the money twice.
-    if (!account.save()) {
-        return Outcome::Saved;
-    }
-    // On the holder's account the last payment still belongs to the dependent who paid.
-    if (!ownAccount) {
-        auto& records = m_state.records();
-        records.readRecord(FileKind::Dependents, m_person.code, true);
-        records.dependent().ValorUltPgto = paid;
-        records.writeRecord(FileKind::Dependents, m_person.code);
     }
     return Outcome::Saved;
 }

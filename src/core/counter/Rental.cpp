@@ -1,4 +1,5 @@
 #include "core/counter/Rental.h"
+#include "core/counter/PersonAccount.h"
 
 #include "core/books/DayRoll.h"
 #include "core/books/Histories.h"
@@ -10,13 +11,16 @@
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
 #include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/rules/RuleMessages.h"
 #include "core/rules/StoreCalendar.h"
 #include "core/state/AppState.h"
 #include "core/state/Operators.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
+#include "core/store/PersonLookup.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
@@ -67,21 +71,14 @@ RentalModel::RentalModel(AppState& state, PersonRef person, Money tapesAtHome)
     : m_state(state), m_person(person), m_tapesAtHome(tapesAtHome),
       m_pricing(state.records().rules(), RentalPricing::settingsOf(state), state.ports().dialogs)
 {
-    auto& records = state.records();
-    if (person.titular) {
-        records.readRecord(FileKind::Clients, person.code, true);
-        m_holder = person.code;
-        m_atHome = records.client().tapeCount();
-        m_regHistFita = records.client().RegHistFita;
-        m_personName = joinFullName(records.client().PrimNome, records.client().SobreNome);
-    } else {
-        records.readRecord(FileKind::Dependents, person.code, true);
-        m_holder = records.dependent().Titular;
-        m_atHome = records.dependent().tapeCount();
-        m_regHistFita = records.dependent().RegHistFita;
-        m_personName = joinFullName(records.dependent().PrimNome, records.dependent().SobreNome);
-    }
-    m_balance = Account(state, person).balance();
+    const PersonAccount account(state, person);
+    account.withPerson([&](const auto& p) {
+        m_atHome = p.tapeCount();
+        m_regHistFita = p.RegHistFita;
+        m_personName = joinFullName(p.PrimNome, p.SobreNome);
+    });
+    m_holder = holderOf(state.records(), person);
+    m_balance = account.balance();
     chkImprimir = state.options().ImpNotaLoc != 0;
 }
 
@@ -124,10 +121,8 @@ RentalModel::AddOutcome RentalModel::add()
 
 bool RentalModel::acceptTape(std::int16_t code)
 {
-    auto& records = m_state.records();
     auto& dialogs = m_state.ports().dialogs;
-    records.readRecord(FileKind::Tapes, code, true);
-    const TapeRecord tape = records.tape();
+    const auto tape = m_state.records().load<TapeRecord>(code);
     if (isDeletedName(tape.Nome)) {
         dialogs.message(kDeleted, msg::Information);
         return false;
@@ -150,34 +145,32 @@ bool RentalModel::acceptTape(std::int16_t code)
             return false;
         }
     }
-    return passReservations(code);
+    return passReservations(code, tape);
 }
 
-bool RentalModel::passReservations(std::int16_t code)
+bool RentalModel::passReservations(std::int16_t code, TapeRecord tape)
 {
     auto& records = m_state.records();
-    TapeRecord& tape = records.tape();
     if (tape.reservationCount() == 0) {
         return true;
     }
     if (PersonRef{tape.ReservaCliente[0], tape.ReservaTitular[0]} == m_person) {
         removeReservation(tape, 1);
-        records.writeRecord(FileKind::Tapes, code);
-        return true;
+        return saveTape(code, tape);
     }
     ReservationList list(m_state, code);
     const auto choice =
         chooseReservation ? chooseReservation(list) : ReservationList::Choice::Cancelar;
     // The dialog may have cancelled entries, already written.
-    records.readRecord(FileKind::Tapes, code, true);
+    tape = records.load<TapeRecord>(code);
     switch (choice) {
     case ReservationList::Choice::Locar:
-        if (removeFirstReservationOf(records.tape(), m_person.code, m_person.titular)) {
-            records.writeRecord(FileKind::Tapes, code);
+        if (removeFirstReservationOf(tape, m_person)) {
+            return saveTape(code, tape);
         }
         return true;
     case ReservationList::Choice::Reservar:
-        if (!holdsReservation(records.tape(), m_person)) {
+        if (!holdsReservation(tape, m_person)) {
             askReservation(m_state, code, m_person, "Reservar a fita para:", "Reservar Fita");
         }
         return false;
@@ -187,15 +180,19 @@ bool RentalModel::passReservations(std::int16_t code)
     return false;
 }
 
+bool RentalModel::saveTape(std::int16_t code, const TapeRecord& tape)
+{
+    StoreTransaction write(m_state);
+    m_state.records().save(code, tape);
+    return write.commit();
+}
+
 void RentalModel::addRow(std::int16_t code)
 {
-    auto& records = m_state.records();
-    records.readRecord(FileKind::Tapes, code, true);
-    const TapeRecord tape = records.tape();
-    records.readRecord(FileKind::Labels, tape.Selo, true);
-    const LabelRecord label = records.label();
-    records.readRecord(FileKind::Media, tape.Midia, true);
-    const MediaRecord media = records.media();
+    const auto& records = m_state.records();
+    const auto tape = records.load<TapeRecord>(code);
+    const auto label = records.load<LabelRecord>(tape.Selo);
+    const auto media = records.load<MediaRecord>(tape.Midia);
 
     m_names.push_back(tape.Nome);
     m_cells.emplace_back();
@@ -321,24 +318,6 @@ std::string RentalModel::caption() const
     return rowCount() == 0 ? std::string() : m_pricing.caption();
 }
 
-std::string RentalModel::pagouTudoCaption() const
-{
-    return "Pagou &Tudo(R$" + formatMoneyPlain(amount()) + ")";
-}
-
-Money RentalModel::paidAmount() const
-{
-    switch (payment) {
-    case Payment::All:
-        return amount();
-    case Payment::Part:
-        return parseMoney(txtValorPago);
-    case Payment::Nothing:
-        break;
-    }
-    return Money();
-}
-
 bool RentalModel::rowsValid() const
 {
     const bool blank = std::any_of(m_cells.begin(), m_cells.end(),
@@ -355,8 +334,7 @@ RentalModel::Outcome RentalModel::confirm()
     if (rowCount() == 0 || !rowsValid()) {
         return Outcome::Stay;
     }
-    if (payment == Payment::Part &&
-        (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
+    if (payment.check(m_state) != PaymentChoice::Check::Go) {
         return Outcome::FocusValorPago;
     }
     switch (confirmOperation(m_state)) {
@@ -369,39 +347,24 @@ RentalModel::Outcome RentalModel::confirm()
     }
     const Money due = amount();
     const Money paid = paidAmount();
-    if (paid.isZero()) {
-        payment = Payment::Nothing;
-    } else if (paid == due) {
-        payment = Payment::All;
-    }
+    payment.settle(due);
 
+    StoreTransaction write(m_state);
+    auto& records = m_state.records();
     auto& caixa = m_state.CaixaDia;
     const auto& rows = m_pricing.rows();
     const int count = static_cast<int>(rows.size());
     caixa.NumLocacoes = static_cast<std::int16_t>(caixa.NumLocacoes + 1);
     caixa.FitasLocadas = static_cast<std::int16_t>(caixa.FitasLocadas + count);
 
-    // Reads the account's record and the person's afresh; both are changed in memory only
-    // until written at the end.
-    Account account(m_state, m_person);
-    auto& records = m_state.records();
-    if (m_person.titular) {
-        records.readRecord(FileKind::Clients, m_person.code, false);
-    } else {
-        records.readRecord(FileKind::Dependents, m_person.code, false);
-    }
+    PersonAccount account(m_state, m_person);
     const std::int32_t today = fromYmd(m_state.DataDia);
-    if (m_person.titular) {
-        addRental(records.client(), rows, today);
-    } else {
-        addRental(records.dependent(), rows, today);
-    }
+    account.withPerson([&](auto& p) { addRental(p, rows, today); });
 
     const auto now = m_state.ports().clock.timeOfDay().count();
     const auto hhmm = static_cast<std::int16_t>(now / 60 * 100 + now % 60);
     for (const auto& row : rows) {
-        records.readRecord(FileKind::Tapes, row.tape, true);
-        TapeRecord& t = records.tape();
+        auto t = records.load<TapeRecord>(row.tape);
         t.TotalLocacoes = static_cast<std::int16_t>(t.TotalLocacoes + 1);
         t.QtdLocadas = static_cast<std::int16_t>(m_pricing.counters().totalTapes());
         t.DataRetirada = today;
@@ -416,22 +379,21 @@ RentalModel::Outcome RentalModel::confirm()
         t.ValorLocacao = row.freebie ? Money() : row.price;
         t.ClienteFita = m_person.code;
         t.ClienteTitular = m_person.titular;
-        records.writeRecord(FileKind::Tapes, row.tape);
+        records.save(row.tape, t);
     }
 
     if (m_pricing.surcharge().isPositive()) {
-        account.AddDebit(m_pricing.surcharge());
+        account.addDebit(m_pricing.surcharge());
     }
     if (m_pricing.discount().isPositive()) {
-        account.AddCredit(m_pricing.discount());
+        account.addCredit(m_pricing.discount());
     }
     if (paid.isPositive()) {
         caixa.LocPago += paid;
         caixa.Entrada += paid;
-        account.AddCredit(paid);
+        account.addCredit(paid);
         // The person's own record, which the situation shows, even on the holder's account.
-        (m_person.titular ? records.client().ValorUltPgto : records.dependent().ValorUltPgto) =
-            paid;
+        account.withPerson([&](auto& p) { p.ValorUltPgto = paid; });
     }
     const Money unpaid = due - paid;
     if (unpaid.isPositive()) {
@@ -443,13 +405,15 @@ RentalModel::Outcome RentalModel::confirm()
     for (const auto& row : rows) {
         rented.push_back({row.tape, row.freebie ? Money() : row.price});
     }
-    appendRentals(m_state, rented, m_holder, m_person.titular ? std::int16_t{-1} : m_person.code);
-
-    // The tapes and the book are written already: when the person cannot be (the operator
-    // is told), the window still closes, so a second OK cannot rent the tapes twice.
-    if (!writePerson(account)) {
-        return Outcome::Saved;
+    account.withPerson([&](auto& p) {
+        appendRentals(m_state, rented, m_holder,
+                      m_person.titular ? std::int16_t{-1} : m_person.code, p.RegHistFita);
+    });
+    account.save(records);
+    if (!write.commit()) {
+        return Outcome::Stay;
     }
+
     m_state.options().ImpNotaLoc = chkImprimir ? 1 : 0;
     if (chkImprimir) {
         printReceipt(receiptFor(paid));
@@ -457,32 +421,14 @@ RentalModel::Outcome RentalModel::confirm()
     return Outcome::Saved;
 }
 
-bool RentalModel::writePerson(Account& account)
-{
-    const AccountRef own{m_person.titular ? FileKind::Clients : FileKind::Dependents,
-                         m_person.code};
-    if (account.ref().kind == own.kind && account.ref().number == own.number) {
-        return account.save();
-    }
-    // A dependent on the holder's account ("UnicaConta"): the tape list is the dependent's.
-    auto& records = m_state.records();
-    if (records.dependent().Codigo != m_person.code) {
-        m_state.ports().dialogs.message("O Código do Cliente foi modificado. Operação "
-                                        "cancelada.\r\nPor favor, contate-nos deste erro.",
-                                        msg::Critical);
-        return false;
-    }
-    return records.writeRecord(FileKind::Dependents, m_person.code) && account.save();
-}
-
 void RentalModel::printReceipt(const RentalReceipt& receipt)
 {
     int copies = 0;
     {
         ScopedWait wait(&m_state.ports().progress, "Imprimindo Nota...");
-        loadReceiptPerson(m_state, m_person);
+        const ReceiptPerson person = receiptPersonOf(m_state.records(), m_person);
         copies = ReceiptPrinter(m_state).printCopies(
-            kRentalReceiptTitle, m_person.titular, m_person.code,
+            kRentalReceiptTitle, &person,
             [&](const ReceiptBuilder& b) { return rentalReceiptBody(b, receipt); }, "ObsLoc");
     }
     if (copies > 0) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/counter/Account.h"
+#include "core/counter/PaymentChoice.h"
 #include "core/counter/RentalReceipt.h"
 #include "core/counter/ReservationList.h"
 #include "core/registers/RecordSearch.h"
 #include "core/rules/RentalPricing.h"
 #include "core/store/Money.h"
+#include "core/store/TapeRecord.h"
 
 #include <array>
 #include <cstdint>
@@ -47,9 +49,7 @@ public:
     // Control values, copied in and out by the window.
     std::string txtCodFita;
     std::string txtNome;
-    enum class Payment { All, Part, Nothing }; // optPagouTudo, optPagouParte, optN_oPagou
-    Payment payment = Payment::All;
-    std::string txtValorPago;
+    PaymentChoice payment;
     bool chkImprimir = false;
 
     enum class AddOutcome {
@@ -89,10 +89,8 @@ public:
     const RentalPricing& pricing() const { return m_pricing; }
     // The totals caption; empty without rows.
     std::string caption() const;
-    std::string pagouTudoCaption() const;
     Money amount() const { return m_pricing.amount(); }
-    // The amount, the typed amount (not a number counts as 0), or 0.
-    Money paidAmount() const;
+    Money paidAmount() const { return payment.paid(amount()); }
 
     enum class Outcome {
         Saved,          // written (and printed), or partly with a failure told; closes
@@ -115,12 +113,13 @@ private:
     std::optional<std::int16_t> tapeToAdd();
     // Steps from the tape record on; the tape is the current tape record.
     bool acceptTape(std::int16_t code);
-    bool passReservations(std::int16_t code);
+    bool passReservations(std::int16_t code, TapeRecord tape);
+    // Writes a reservation change made while adding a tape; false when it failed (told).
+    bool saveTape(std::int16_t code, const TapeRecord& tape);
     void addRow(std::int16_t code);
     void rowsChanged(int label);
     bool rowsValid() const;
     RentalReceipt receiptFor(Money paid) const;
-    bool writePerson(Account& account);
     void printReceipt(const RentalReceipt& receipt);
 
     AppState& m_state;

@@ -2,8 +2,10 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
+#include "core/store/PersonLookup.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
@@ -21,25 +23,13 @@ int reservationCount(const TapeRecord& tape)
     return std::clamp<int>(tape.NumReservas, 0, MaxReservations);
 }
 
-std::string personName(AppState& state, PersonRef person)
-{
-    auto& records = state.records();
-    if (person.titular) {
-        records.readRecord(FileKind::Clients, person.code, true);
-        return trim(records.client().PrimNome) + " " + trim(records.client().SobreNome);
-    }
-    records.readRecord(FileKind::Dependents, person.code, true);
-    return trim(records.dependent().PrimNome) + " " + trim(records.dependent().SobreNome);
-}
-
 } // namespace
 
 bool placeReservation(AppState& state, std::int16_t tapeCode, PersonRef person,
                       std::chrono::year_month_day day)
 {
     auto& records = state.records();
-    records.readRecord(FileKind::Tapes, tapeCode, true);
-    TapeRecord& tape = records.tape();
+    TapeRecord tape = records.load<TapeRecord>(tapeCode);
     const int count = reservationCount(tape);
     const auto refuse = [&](const char* text) {
         state.ports().dialogs.message(text, msg::Exclamation);
@@ -73,7 +63,9 @@ bool placeReservation(AppState& state, std::int16_t tapeCode, PersonRef person,
     tape.ReservaTitular[slot] = person.titular;
     tape.ReservaData[slot] = fromYmd(day);
     tape.NumReservas = static_cast<std::int16_t>(count + 1);
-    return records.writeRecord(FileKind::Tapes, tapeCode);
+    StoreTransaction write(state);
+    records.save(tapeCode, tape);
+    return write.commit();
 }
 
 ReserveStep startReservation(AppState& state, std::optional<std::int16_t> tapeCode)
@@ -81,14 +73,12 @@ ReserveStep startReservation(AppState& state, std::optional<std::int16_t> tapeCo
     if (!tapeCode || *tapeCode < 1) {
         return ReserveStep::Nothing;
     }
-    auto& records = state.records();
-    records.readRecord(FileKind::Tapes, *tapeCode, true);
-    if (isDeletedName(records.tape().Nome)) {
+    const auto tape = state.records().load<TapeRecord>(*tapeCode);
+    if (isDeletedName(tape.Nome)) {
         state.ports().dialogs.message("O registro desta fita foi excluído.", msg::Information);
         return ReserveStep::Nothing;
     }
-    return reservationCount(records.tape()) == 0 ? ReserveStep::ReserveAtOnce
-                                                 : ReserveStep::ShowList;
+    return reservationCount(tape) == 0 ? ReserveStep::ReserveAtOnce : ReserveStep::ShowList;
 }
 
 std::chrono::year_month_day reservationDay(ReserveDay choice, std::chrono::year_month_day today)
@@ -96,17 +86,6 @@ std::chrono::year_month_day reservationDay(ReserveDay choice, std::chrono::year_
     const std::chrono::sys_days day = today;
     return choice == ReserveDay::Hoje ? today
                                       : std::chrono::year_month_day{day + std::chrono::days{1}};
-}
-
-bool holdsReservation(const TapeRecord& tape, PersonRef person)
-{
-    for (int i = 0; i < reservationCount(tape); ++i) {
-        const auto s = static_cast<std::size_t>(i);
-        if (tape.ReservaCliente[s] == person.code && tape.ReservaTitular[s] == person.titular) {
-            return true;
-        }
-    }
-    return false;
 }
 
 ReservationList::ReservationList(AppState& state, std::int16_t tapeCode)
@@ -117,14 +96,12 @@ ReservationList::ReservationList(AppState& state, std::int16_t tapeCode)
 
 void ReservationList::load()
 {
-    auto& records = m_state.records();
-    records.readRecord(FileKind::Tapes, m_tape, true);
-    const TapeRecord tape = records.tape();
+    const auto tape = m_state.records().load<TapeRecord>(m_tape);
     m_entries.clear();
     for (int i = 0; i < reservationCount(tape); ++i) {
         const auto s = static_cast<std::size_t>(i);
         const PersonRef person{tape.ReservaCliente[s], tape.ReservaTitular[s]};
-        m_entries.push_back({person, personName(m_state, person), tape.ReservaData[s]});
+        m_entries.push_back({person, personName(m_state.records(), person), tape.ReservaData[s]});
     }
 }
 
@@ -154,11 +131,14 @@ bool ReservationList::cancelEntry(std::size_t index)
     if (answer != msg::Answer::Yes) {
         return false;
     }
-    auto& records = m_state.records();
-    records.readRecord(FileKind::Tapes, m_tape, true);
+    auto tape = m_state.records().load<TapeRecord>(m_tape);
     // The entry by its place: the same person may hold two dates.
-    if (!removeReservation(records.tape(), static_cast<int>(index) + 1) ||
-        !records.writeRecord(FileKind::Tapes, m_tape)) {
+    if (!removeReservation(tape, static_cast<int>(index) + 1)) {
+        return false;
+    }
+    StoreTransaction write(m_state);
+    m_state.records().save(m_tape, tape);
+    if (!write.commit()) {
         return false;
     }
     load();

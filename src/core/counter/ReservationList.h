@@ -34,9 +34,6 @@ ReserveStep startReservation(AppState& state, std::optional<std::int16_t> tapeCo
 enum class ReserveDay { Hoje, Amanha };
 std::chrono::year_month_day reservationDay(ReserveDay choice, std::chrono::year_month_day today);
 
-// True when the person holds any of the tape's reservations.
-bool holdsReservation(const TapeRecord& tape, PersonRef person);
-
 // The reservations dialog (frmReservas): who reserved a tape, and the operator's choice.
 class ReservationList {
 public:

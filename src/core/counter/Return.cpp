@@ -1,4 +1,5 @@
 #include "core/counter/Return.h"
+#include "core/counter/PersonAccount.h"
 
 #include "core/books/DayRoll.h"
 #include "core/books/TapeBook.h"
@@ -8,9 +9,11 @@
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
@@ -205,24 +208,6 @@ Money ReturnModel::amountDue() const
     return atLeastZero(atLeastZero(m_situation.valorDevido) + m_surcharge - m_discount);
 }
 
-std::string ReturnModel::pagouTudoCaption() const
-{
-    return "Pagou &Tudo(R$" + formatMoneyPlain(amountDue()) + ")";
-}
-
-Money ReturnModel::paidAmount() const
-{
-    switch (payment) {
-    case Payment::All:
-        return amountDue();
-    case Payment::Part:
-        return parseMoney(txtValorPago);
-    case Payment::Nothing:
-        break;
-    }
-    return Money();
-}
-
 ReturnModel::Outcome ReturnModel::confirm()
 {
     auto& dialogs = m_state.ports().dialogs;
@@ -234,8 +219,7 @@ ReturnModel::Outcome ReturnModel::confirm()
         dialogs.message(kAllNotMarked, msg::Exclamation);
         return Outcome::Stay;
     }
-    if (payment == Payment::Part &&
-        (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
+    if (payment.check(m_state) != PaymentChoice::Check::Go) {
         return Outcome::FocusValorPago;
     }
     // With no tape, no money and no adjustment, OK would only count a return that never
@@ -265,58 +249,41 @@ ReturnModel::Outcome ReturnModel::confirm()
             return Outcome::Stay;
         }
     }
-    if (paid.isZero()) {
-        payment = Payment::Nothing;
-    } else if (paid == due) {
-        payment = Payment::All;
-    }
+    payment.settle(due);
     m_state.options().ImpNotaDev = chkImprimir ? 1 : 0;
+
+    StoreTransaction write(m_state);
     auto& caixa = m_state.CaixaDia;
     ++caixa.NumDevolucoes;
 
-    // The account's record is read first: when it is the person's own, the Fitas changes
-    // below go into it rather than being read over.
     const PersonRef person = m_situation.person;
-    Account account(m_state, person);
-    auto& records = m_state.records();
-    const FileKind personKind = person.titular ? FileKind::Clients : FileKind::Dependents;
-    const bool ownAccount = account.ref().kind == personKind && account.ref().number == person.code;
-    if (!ownAccount) {
-        records.readRecord(personKind, person.code, true);
-    }
-    std::vector<std::int16_t> fitas =
-        person.titular ? fitasOf(records.client()) : fitasOf(records.dependent());
-    const std::vector<Returned> returned = freeTapes(fitas);
-    if (person.titular) {
-        setFitas(records.client(), fitas);
-    } else {
-        setFitas(records.dependent(), fitas);
-    }
+    PersonAccount account(m_state, person);
+    std::vector<Returned> returned;
+    account.withPerson([&](auto& p) {
+        std::vector<std::int16_t> fitas = fitasOf(p);
+        returned = freeTapes(fitas);
+        setFitas(p, fitas);
+    });
 
     const Money total = returnedTotal();
     if (paid.isZero()) {
-        account.AddDebit(total);
+        account.addDebit(total);
     } else if (paid != total) {
-        account.AddDebit(total);
-        account.AddCredit(paid);
+        account.addDebit(total);
+        account.addCredit(paid);
     }
     if (!paid.isZero()) {
-        (person.titular ? records.client().ValorUltPgto : records.dependent().ValorUltPgto) = paid;
+        account.withPerson([&](auto& p) { p.ValorUltPgto = paid; });
         caixa.DevPago += paid;
         caixa.Entrada += paid;
     }
     if (m_surcharge.isPositive()) {
-        account.AddDebit(m_surcharge);
+        account.addDebit(m_surcharge);
     }
     if (m_discount.isPositive()) {
-        account.AddCredit(m_discount);
+        account.addCredit(m_discount);
     }
-
-    // The tapes are already freed: a person record that cannot be written (the operator is
-    // told) must not stop the books from following them, nor leave OK to free them twice.
-    if (ownAccount || writePerson()) {
-        account.save();
-    }
+    account.save(m_state.records());
     saveCaixaDia(m_state);
     std::vector<ReturnedTape> book;
     for (const Returned& r : returned) {
@@ -325,11 +292,14 @@ ReturnModel::Outcome ReturnModel::confirm()
                         rowAmount(r.row), r.rentalDate});
     }
     markReturns(m_state, book);
+    if (!write.commit()) {
+        return Outcome::Stay;
+    }
 
     if (chkImprimir) {
-        loadReceiptPerson(m_state, person);
+        const ReceiptPerson receiptPerson = receiptPersonOf(m_state.records(), person);
         const int copies = ReceiptPrinter(m_state).printCopies(
-            "#Devolução#", person.titular, person.code,
+            "#Devolução#", &receiptPerson,
             [this](const ReceiptBuilder& b) { return receiptBody(b); }, "ObsDev");
         if (copies > 0) {
             dialogs.message(std::string(kRemovePrintout), msg::Information);
@@ -355,30 +325,14 @@ std::vector<ReturnModel::Returned> ReturnModel::freeTapes(std::vector<std::int16
             continue;
         }
         taken[row] = true;
-        records.readRecord(FileKind::Tapes, code, true);
-        TapeRecord& tape = records.tape();
+        auto tape = records.load<TapeRecord>(code);
         ++m_state.CaixaDia.FitasDevolvidas;
         returned.push_back({row, code, tape.DataRetirada});
         freeTape(tape, rowAmount(row));
-        records.writeRecord(FileKind::Tapes, code);
+        records.save(code, tape);
     }
     fitas = std::move(kept);
     return returned;
-}
-
-bool ReturnModel::writePerson()
-{
-    auto& records = m_state.records();
-    const PersonRef person = m_situation.person;
-    const std::int16_t held = person.titular ? records.client().Codigo : records.dependent().Codigo;
-    if (held != person.code) {
-        m_state.ports().dialogs.message("O Código do Cliente foi modificado. Operação "
-                                        "cancelada.\r\nPor favor, contate-nos deste erro.",
-                                        msg::Critical);
-        return false;
-    }
-    return records.writeRecord(person.titular ? FileKind::Clients : FileKind::Dependents,
-                               person.code);
 }
 
 std::string ReturnModel::receiptBody(const ReceiptBuilder& builder) const

@@ -1,9 +1,11 @@
 #include "core/counter/Situation.h"
+#include "core/counter/PersonAccount.h"
 
 #include "core/day/BusinessDay.h"
 #include "core/rules/AutoRenew.h"
 #include "core/rules/TapeCharge.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/ClientRecord.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/TapeRecord.h"
@@ -47,20 +49,19 @@ PersonView viewOf(const R& r)
     return v;
 }
 
-PersonView readPerson(AppState& state, PersonRef person)
+PersonView readPerson(const AppState& state, PersonRef person)
 {
-    auto& records = state.records();
+    const auto& records = state.records();
     if (person.titular) {
-        records.readRecord(FileKind::Clients, person.code, true);
-        const auto& c = records.client();
+        const auto c = records.load<ClientRecord>(person.code);
         PersonView v = viewOf(c);
         v.holder = person.code;
         v.deps.assign(c.Dep.begin(), c.Dep.begin() + c.depCount());
         return v;
     }
-    records.readRecord(FileKind::Dependents, person.code, true);
-    PersonView v = viewOf(records.dependent());
-    v.holder = records.dependent().Titular;
+    const auto d = records.load<DependentRecord>(person.code);
+    PersonView v = viewOf(d);
+    v.holder = d.Titular;
     return v;
 }
 
@@ -70,12 +71,10 @@ bool birthdayToday(std::int32_t dataNasc, std::chrono::year_month_day today)
     return born && born->month() == today.month() && born->day() == today.day();
 }
 
-SituationLine tapeLine(AppState& state, std::int16_t code, std::vector<TapeAtHome>& tapes,
+SituationLine tapeLine(const AppState& state, std::int16_t code, std::vector<TapeAtHome>& tapes,
                        Money& total)
 {
-    auto& records = state.records();
-    records.readRecord(FileKind::Tapes, code, true);
-    const TapeRecord tape = records.tape();
+    const auto tape = state.records().load<TapeRecord>(code);
     TapeAtHome& at = tapes.emplace_back();
     at.code = code;
     at.Nome = trim(tape.Nome);
@@ -87,7 +86,7 @@ SituationLine tapeLine(AppState& state, std::int16_t code, std::vector<TapeAtHom
     at.AcertoQtd = tape.AcertoQtd;
     at.QtdBase = tape.QtdBase;
     at.AcertoValor = tape.AcertoValor;
-    at.charge = currentTapeCharge(state);
+    at.charge = tapeChargeOf(state, tape);
     SituationLine line;
     line[0] = std::to_string(code);
     line[1] = at.Nome;
@@ -114,14 +113,13 @@ SituationLine totalLine(const char* label, Money value)
 
 } // namespace
 
-std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, Money valorPago,
-                         Money valorDevido)
+std::string statusPrefix(const AppState& state, std::span<const std::int16_t> tapes,
+                         Money valorPago, Money valorDevido)
 {
     if (!tapes.empty()) {
         const std::chrono::sys_days today = state.DataDia;
         for (const std::int16_t code : tapes) {
-            state.records().readRecord(FileKind::Tapes, code, true);
-            const auto& tape = state.records().tape();
+            const auto tape = state.records().load<TapeRecord>(code);
             // DataBase + DiasBase: in re-rent mode a renewal moves the due date on.
             const auto base = toYmd(tape.DataBase);
             if (base && today > std::chrono::sys_days(*base) + std::chrono::days{tape.DiasBase}) {
@@ -179,7 +177,12 @@ Situation showSituation(AppState& state, PersonRef person)
     s.person = person;
 
     PersonView shown = readPerson(state, person);
-    autoRenew(state, shown.fitas);
+    {
+        // Renewals in re-rent mode are written; a failure is told and the grid shows the rest.
+        StoreTransaction renewals(state);
+        autoRenew(state, shown.fitas);
+        renewals.commit();
+    }
 
     s.deleted = shown.deleted;
     s.txtNome = shown.deleted ? "Registro Excluído" : shown.name;
@@ -193,7 +196,7 @@ Situation showSituation(AppState& state, PersonRef person)
     for (const std::int16_t code : shown.fitas) {
         s.lines.push_back(tapeLine(state, code, s.tapes, s.totalFitas));
     }
-    const Balance balance = Account(state, person).balance();
+    const Balance balance = PersonAccount(state, person).balance();
     s.outrosGastos = balance.ValorDevido;
     s.subTotal = s.totalFitas + s.outrosGastos;
     s.valorPagoAdiantado = balance.ValorPago;
@@ -233,8 +236,6 @@ Situation showSituation(AppState& state, PersonRef person)
         }
     }
     s.lblSitClientesRel = s.lblSitClientesRelRed ? kRelatedOwe : kRelatedOk;
-
-    readPerson(state, person);
     return s;
 }
 

@@ -87,7 +87,6 @@ struct Situation {
     bool owes() const { return valorDevido.isPositive(); }
     std::string balanceCaption() const { return owes() ? "Valor Devido:" : "Saldo:"; }
     Money balanceAmount() const { return owes() ? valorDevido : -valorDevido; }
-    bool cmdPagamentoEnabled() const { return owes(); }
 
     std::vector<RelatedPerson> lstClientes; // the holder first, then the dependents
     std::string lblSitClientesRel;
@@ -99,13 +98,12 @@ inline constexpr const char* kRelatedOwe = "Algum(ns) dos clientes relacionados 
 inline constexpr const char* kRelatedOk = "Todos os clientes relacionados estão em dia.";
 
 // Fills the situation: the date-change check, AutoRenew in re-rent mode, the grid, the
-// totals and the family. Leaves the person's record current, for the credit and debit
-// that follow.
+// totals and the family.
 Situation showSituation(AppState& state, PersonRef person);
 
 // "[F] - ", "[L] - ", "[D] - ", "[C] - " or "[N] - ". A tape is late when the working
 // day is past its due date, DataBase + DiasBase.
-std::string statusPrefix(AppState& state, std::span<const std::int16_t> tapes, Money valorPago,
-                         Money valorDevido);
+std::string statusPrefix(const AppState& state, std::span<const std::int16_t> tapes,
+                         Money valorPago, Money valorDevido);
 
 } // namespace tavolim::core

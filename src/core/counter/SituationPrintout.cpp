@@ -3,6 +3,7 @@
 #include "core/counter/Situation.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptPrinter.h"
 #include "core/printing/ReceiptText.h"
 #include "core/state/AppState.h"
@@ -53,12 +54,11 @@ std::string situationPrintoutBody(const ReceiptBuilder& builder, const Situation
 
 bool printSituation(AppState& state, const Situation& situation)
 {
-    loadReceiptPerson(state, situation.person);
+    const ReceiptPerson person = receiptPersonOf(state.records(), situation.person);
     ReceiptBuilder builder(state);
-    const std::string text = builder.header("#Situacao de Cliente#", situation.person.titular,
-                                            situation.person.code, ReceiptBuilder::NoNumber) +
-                             situationPrintoutBody(builder, situation) +
-                             builder.footer("ObsPag", false);
+    const std::string text =
+        builder.header("#Situacao de Cliente#", &person, ReceiptBuilder::NoNumber) +
+        situationPrintoutBody(builder, situation) + builder.footer("ObsPag", false);
     const bool printed = ReceiptPrinter(state).printText(text);
     if (printed) {
         state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);

@@ -4,6 +4,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/state/AppState.h"
 #include "core/store/TapeRecord.h"
+#include "core/store/TapeReservations.h"
 
 namespace tavolim::core {
 
@@ -27,8 +28,7 @@ ReserveOutcome reserveTape(AppState& state, PersonRef person, std::optional<std:
     case ReservationList::Choice::Locar:
         return ReserveOutcome::Rent;
     case ReservationList::Choice::Reservar:
-        state.records().readRecord(FileKind::Tapes, *tapeCode, true);
-        if (holdsReservation(state.records().tape(), person)) {
+        if (holdsReservation(state.records().load<TapeRecord>(*tapeCode), person)) {
             state.ports().dialogs.message("Este(a) cliente já reservou esta fita.",
                                           msg::Information);
             return ReserveOutcome::Nothing;

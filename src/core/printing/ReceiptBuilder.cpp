@@ -1,6 +1,7 @@
 #include "core/printing/ReceiptBuilder.h"
 
 #include "core/ports/Clock.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptText.h"
 #include "core/state/AppState.h"
 #include "core/store/TextHelpers.h"
@@ -64,11 +65,10 @@ std::string ReceiptBuilder::separator() const
     return line(std::string(static_cast<std::size_t>(width()), '-'));
 }
 
-std::string ReceiptBuilder::header(std::string_view title, bool clientIsHolder, int clientCode,
+std::string ReceiptBuilder::header(std::string_view title, const ReceiptPerson* person,
                                    int numbering)
 {
-    auto& records = m_state.records();
-    auto& rules = records.rules();
+    auto& rules = m_state.records().rules();
     if (numbering == NewNumber) {
         ++rules.NumeroRecibo;
         // Saved at once, so that a crash never gives the same number twice.
@@ -99,21 +99,18 @@ std::string ReceiptBuilder::header(std::string_view title, bool clientIsHolder, 
     operatorName += std::string(25 - charCount(operatorName), ' ');
     out += line("Atendente: " + operatorName);
 
-    if (clientCode != 0) {
-        const auto& holder = records.client();
-        const std::string holderLine =
-            cutChars("Titular: " + trim(holder.PrimNome) + " " + trim(holder.SobreNome),
-                     static_cast<std::size_t>(width()));
-        if (clientIsHolder) {
-            out += line("Cliente: " + sixDigits(clientCode));
-            out += line(holderLine);
+    if (person) {
+        const auto cut = [this](const std::string& text) {
+            return cutChars(text, static_cast<std::size_t>(width()));
+        };
+        const int code = person->person.code;
+        if (person->person.titular) {
+            out += line("Cliente: " + sixDigits(code));
+            out += line(cut("Titular: " + person->holderName));
         } else {
-            const auto& dependent = records.dependent();
-            out += line("Cliente: " + sixDigits(clientCode) + "  -  Dependente");
-            out += line(holderLine);
-            out += line(
-                cutChars("Retirou: " + trim(dependent.PrimNome) + " " + trim(dependent.SobreNome),
-                         static_cast<std::size_t>(width())));
+            out += line("Cliente: " + sixDigits(code) + "  -  Dependente");
+            out += line(cut("Titular: " + person->holderName));
+            out += line(cut("Retirou: " + person->dependentName));
         }
     }
     out += separator();
@@ -175,8 +172,8 @@ std::string ReceiptBuilder::footer(std::string_view messageKey, bool noSignature
 
 std::string ReceiptBuilder::testReceipt()
 {
-    m_state.records().readRecord(FileKind::Clients, 1, true);
-    std::string out = header("#Rec.Teste#", true, 1, CurrentNumber);
+    const ReceiptPerson first = receiptPersonOf(m_state.records(), {1, true});
+    std::string out = header("#Rec.Teste#", &first, CurrentNumber);
     for (const char* label :
          {"Fitas Locadas", "Outros Débitos", "Total", "Valor Pago", "Valor Devido"}) {
         out += line(amountLine(label, Money()));

@@ -6,6 +6,7 @@
 namespace tavolim::core {
 
 class AppState;
+struct ReceiptPerson;
 
 // Builds the frame every receipt shares, from the options, the general rules record (margin,
 // blank lines, receipt number), the store record, the logged-in operator and the clock.
@@ -23,9 +24,8 @@ public:
     int width() const;
     int margin() const;
 
-    // clientCode 0 = no client lines. Otherwise the caller has loaded the holder as the
-    // current client record and, for a dependent, the dependent as the current dependent.
-    std::string header(std::string_view title, bool clientIsHolder, int clientCode, int numbering);
+    // No person: no client lines.
+    std::string header(std::string_view title, const ReceiptPerson* person, int numbering);
     // messageKey: "ObsLoc", "ObsDev", "ObsPag", "ObsCred" or "" for no closing message.
     std::string footer(std::string_view messageKey, bool noSignature) const;
     // The store lines: built from the store record ("CabAuto") or the custom "Cabeçalho".

@@ -105,7 +105,7 @@ ReceiptPrinter::Delivery ReceiptPrinter::deliver(const std::string& text)
 bool ReceiptPrinter::printFramed(std::string_view body, std::string_view title)
 {
     ReceiptBuilder builder(m_state);
-    const std::string text = builder.header(title, true, 0, ReceiptBuilder::NoNumber) +
+    const std::string text = builder.header(title, nullptr, ReceiptBuilder::NoNumber) +
                              std::string(body) + builder.footer("", false);
     const Delivery delivery = deliver(text);
     // A file needs no reminder to take the paper.
@@ -115,16 +115,15 @@ bool ReceiptPrinter::printFramed(std::string_view body, std::string_view title)
     return delivery != Delivery::Failed;
 }
 
-int ReceiptPrinter::printCopies(std::string_view title, bool clientIsHolder, int clientCode,
+int ReceiptPrinter::printCopies(std::string_view title, const ReceiptPerson* person,
                                 const std::function<std::string(const ReceiptBuilder&)>& body,
                                 std::string_view messageKey)
 {
     ReceiptBuilder builder(m_state);
     int printed = 0;
     for (int copy = 0; copy < m_state.options().NumViasRec; ++copy) {
-        const std::string text =
-            builder.header(title, clientIsHolder, clientCode, ReceiptBuilder::NewNumber) +
-            body(builder) + builder.footer(messageKey, false);
+        const std::string text = builder.header(title, person, ReceiptBuilder::NewNumber) +
+                                 body(builder) + builder.footer(messageKey, false);
         const Delivery delivery = deliver(text);
         if (delivery == Delivery::Failed) {
             break;

@@ -10,6 +10,7 @@ namespace tavolim::core {
 
 class AppState;
 class ReceiptBuilder;
+struct ReceiptPerson;
 struct Options;
 
 inline constexpr std::string_view kRemovePrintout = "Não se esqueça de retirar impressão!";
@@ -32,7 +33,7 @@ public:
     // "NumViasRec" copies, each with a new number: header + body(builder) + footer. Returns
     // the copies printed (0 when "NumViasRec" is 0 or less); a receipt saved as a PDF
     // instead is one copy.
-    int printCopies(std::string_view title, bool clientIsHolder, int clientCode,
+    int printCopies(std::string_view title, const ReceiptPerson* person,
                     const std::function<std::string(const ReceiptBuilder&)>& body,
                     std::string_view messageKey);
     // mnuArqImpRecTeste: one copy, then the reminder.

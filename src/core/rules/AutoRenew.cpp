@@ -40,15 +40,14 @@ class PersonTapes {
 public:
     PersonTapes(AppState& state, std::span<const std::int16_t> tapeCodes) : m_state(state)
     {
-        auto& records = state.records();
+        const auto& records = state.records();
         for (const auto code : tapeCodes) {
             // A code listed twice (a damaged list) is still one tape, renewed once.
             if (code < 1 || std::find(m_codes.begin(), m_codes.end(), code) != m_codes.end()) {
                 continue;
             }
-            records.readRecord(FileKind::Tapes, code, false);
             m_codes.push_back(code);
-            m_tapes.push_back(records.tape());
+            m_tapes.push_back(records.load<TapeRecord>(code));
         }
     }
 
@@ -61,34 +60,18 @@ public:
                 [this](int code) -> const MediaRecord& { return media(code); }};
     }
 
-    bool write(std::size_t i)
-    {
-        auto& records = m_state.records();
-        records.tape() = m_tapes[i];
-        return records.writeRecord(FileKind::Tapes, m_codes[i]);
-    }
+    bool write(std::size_t i) { return m_state.records().save(m_codes[i], m_tapes[i]); }
 
 private:
-    const LabelRecord& label(int code)
-    {
-        return lookup(m_labels, code, FileKind::Labels, [](RecordStore& r) { return r.label(); });
-    }
-    const MediaRecord& media(int code)
-    {
-        return lookup(m_media, code, FileKind::Media, [](RecordStore& r) { return r.media(); });
-    }
+    const LabelRecord& label(int code) { return lookup(m_labels, code); }
+    const MediaRecord& media(int code) { return lookup(m_media, code); }
 
-    template <class R, class F>
-    const R& lookup(std::map<int, R>& cache, int code, FileKind kind, F current)
+    template <class R>
+    const R& lookup(std::map<int, R>& cache, int code)
     {
         auto it = cache.find(code);
         if (it == cache.end()) {
-            R record{};
-            if (code >= 1) {
-                m_state.records().readRecord(kind, code, false);
-                record = current(m_state.records());
-            }
-            it = cache.emplace(code, std::move(record)).first;
+            it = cache.emplace(code, code >= 1 ? m_state.records().load<R>(code) : R{}).first;
         }
         return it->second;
     }

@@ -99,23 +99,15 @@ std::vector<RuleMessage> promotionMessages(const GeneralRulesRecord& rules,
 void showFreebieMessages(AppState& state, const LabelRecord& label, const MediaRecord& media,
                          TapeCounts priceCounts)
 {
-    // Copies: reading a granted label or media replaces the current records, which the
-    // arguments may be.
-    const LabelRecord tapeLabel = label;
-    const MediaRecord tapeMedia = media;
-    auto& records = state.records();
+    const auto& records = state.records();
     const auto grantedName = [&records](FreebieKind kind, int code) -> std::string {
         if (code < 1) {
             return {};
         }
-        if (kind == FreebieKind::Label) {
-            records.readRecord(FileKind::Labels, code, false);
-            return records.label().Nome;
-        }
-        records.readRecord(FileKind::Media, code, false);
-        return records.media().Nome;
+        return kind == FreebieKind::Label ? records.load<LabelRecord>(code).Nome
+                                          : records.load<MediaRecord>(code).Nome;
     };
-    show(state, freebieMessages(records.rules(), tapeLabel, tapeMedia, dayClass(workingDay(state)),
+    show(state, freebieMessages(records.rules(), label, media, dayClass(workingDay(state)),
                                 priceCounts, grantedName));
 }
 

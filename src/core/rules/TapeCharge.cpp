@@ -129,16 +129,12 @@ std::optional<TapeChargeLine> tapeCharge(const TapeRecord& tape, const LabelReco
     return line;
 }
 
-std::optional<TapeChargeLine> currentTapeCharge(AppState& state)
+std::optional<TapeChargeLine> tapeChargeOf(const AppState& state, const TapeRecord& tape)
 {
-    auto& records = state.records();
-    const auto& tape = records.tape();
-    // A tape naming no label must not be priced by whichever label happens to be current.
-    if (tape.Selo < 1) {
-        return tapeCharge(tape, LabelRecord{}, records.rules(), chargeSettings(state));
-    }
-    records.readRecord(FileKind::Labels, tape.Selo, false);
-    return tapeCharge(tape, records.label(), records.rules(), chargeSettings(state));
+    const auto& records = state.records();
+    // A tape naming no label is priced by no label.
+    const LabelRecord label = tape.Selo < 1 ? LabelRecord{} : records.load<LabelRecord>(tape.Selo);
+    return tapeCharge(tape, label, records.rules(), chargeSettings(state));
 }
 
 } // namespace tavolim::core

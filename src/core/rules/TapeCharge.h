@@ -66,7 +66,7 @@ std::optional<TapeChargeLine> tapeCharge(const TapeRecord& tape, const LabelReco
                                          const GeneralRulesRecord& rules,
                                          const ChargeSettings& settings);
 
-// TapeCharge on the current tape record; reads its label, which becomes the current one.
-std::optional<TapeChargeLine> currentTapeCharge(AppState& state);
+// TapeCharge on a tape with the label it names, read from its file.
+std::optional<TapeChargeLine> tapeChargeOf(const AppState& state, const TapeRecord& tape);
 
 } // namespace tavolim::core

@@ -4,13 +4,37 @@
 #include <filesystem>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace tavolim::core {
 
-// Byte-level file access for the record files. Every call opens, works and closes, so the
-// file is complete on disk when it returns. Failures are returned, never thrown.
+// Byte-level file access for the record files: the one place every byte of the data folder
+// passes. Every call opens, works and closes, so the file is complete on disk when it returns.
+// Failures are returned, never thrown, and the cause of the last one is kept for the message.
+//
+// While a FileTransaction is open on the thread, writes to the files of its folder are held in
+// memory and served back to reads until the transaction commits (see FileTransaction.h).
 namespace binaryfile {
+
+// Why the last failed file operation of this thread failed.
+struct Failure {
+    std::filesystem::path path;
+    int error = 0; // the system's error number; 0 = nothing failed
+};
+const Failure& lastFailure();
+void clearFailure();
+void setFailure(const std::filesystem::path& path, int error);
+// The cause in the operator's words: "disco cheio", "sem permissão de gravação", ...
+std::string causeText(int error);
+// "Não foi possível gravar o arquivo 'DadosCli.tvl' (disco cheio)."
+std::string failureMessage(const Failure& failure);
+
+// Test seam: asked before every physical change to a file (write, truncate, sync, rename,
+// remove); a non-zero answer fails that step with that error number. The hook may also end the
+// process there, as a crash or a power cut would. Unset in the program.
+using FaultHook = std::function<int(const std::filesystem::path&)>;
+void setFaultHook(FaultHook hook);
 
 // Length in bytes; 0 for a missing file.
 std::uint64_t size(const std::filesystem::path& path);
@@ -41,10 +65,13 @@ bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> b
 
 bool exists(const std::filesystem::path& path);
 // Removes the file if it is there; a missing file is not an error.
-void remove(const std::filesystem::path& path);
+bool remove(const std::filesystem::path& path);
 
 // Replaces `target` by `source` (rename); the target is removed first where needed.
 bool replace(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// Makes what was written to the file reach the disk.
+bool sync(const std::filesystem::path& path);
 
 } // namespace binaryfile
 } // namespace tavolim::core

@@ -39,7 +39,9 @@ public:
     MediaRecord& media() { return m_current.media; }
     ActorRecord& actor() { return m_current.actor; }
     GeneralRulesRecord& rules() { return m_current.rules; }
+    const GeneralRulesRecord& rules() const { return m_current.rules; }
     StoreRecord& store() { return m_current.store; }
+    const StoreRecord& store() const { return m_current.store; }
     ProductRecord& product() { return m_current.product; }
 
     // Number of the client record most recently read from the file.

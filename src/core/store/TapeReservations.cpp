@@ -51,12 +51,24 @@ bool removeReservation(TapeRecord& tape, int slot)
     return true;
 }
 
-bool removeFirstReservationOf(TapeRecord& tape, std::int16_t person, bool titular)
+bool holdsReservation(const TapeRecord& tape, PersonRef person)
+{
+    for (int i = 0; i < tape.reservationCount(); ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        if (tape.ReservaCliente[s] == person.code && tape.ReservaTitular[s] == person.titular) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool removeFirstReservationOf(TapeRecord& tape, PersonRef person)
 {
     return removeWhile(
                tape,
                [&](std::size_t i) {
-                   return tape.ReservaCliente[i] == person && tape.ReservaTitular[i] == titular;
+                   return tape.ReservaCliente[i] == person.code &&
+                          tape.ReservaTitular[i] == person.titular;
                },
                true) > 0;
 }
@@ -72,12 +84,13 @@ int removeExpiredReservations(TapeRecord& tape, std::chrono::year_month_day toda
         false);
 }
 
-int removeReservationsOf(TapeRecord& tape, std::int16_t person, bool titular)
+int removeReservationsOf(TapeRecord& tape, PersonRef person)
 {
     return removeWhile(
         tape,
         [&](std::size_t i) {
-            return tape.ReservaCliente[i] == person && tape.ReservaTitular[i] == titular;
+            return tape.ReservaCliente[i] == person.code &&
+                   tape.ReservaTitular[i] == person.titular;
         },
         false);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/PersonRef.h"
+
 #include <chrono>
 #include <cstdint>
 
@@ -15,15 +17,18 @@ struct TapeRecord;
 // Removes reservation `slot` (1-based, within the count); false when there is none.
 bool removeReservation(TapeRecord& tape, int slot);
 
+// True when the person holds one of the tape's reservations.
+bool holdsReservation(const TapeRecord& tape, PersonRef person);
+
 // Removes the first reservation of the person from the tape (the caller writes the tape).
-bool removeFirstReservationOf(TapeRecord& tape, std::int16_t person, bool titular);
+bool removeFirstReservationOf(TapeRecord& tape, PersonRef person);
 
 // Removes every reservation dated before `today`; one dated today stays. A reservation
 // whose date is not a date is taken as expired. Returns how many went.
 int removeExpiredReservations(TapeRecord& tape, std::chrono::year_month_day today);
 
 // Removes every reservation of the person; returns how many went.
-int removeReservationsOf(TapeRecord& tape, std::int16_t person, bool titular);
+int removeReservationsOf(TapeRecord& tape, PersonRef person);
 
 // Walks every tape of DadosFit.tvl and removes its expired reservations, writing back only
 // the tapes that lost one. The current tape record gets the same removals, so a later save

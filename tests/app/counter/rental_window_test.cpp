@@ -53,7 +53,7 @@ TEST_F(RentalWindowTest, ATermEditedInTheGridAndAPartPaymentAreWritten)
     EXPECT_EQ(grid->item(0, 3)->text(), "3");
     key(Qt::Key_P, Qt::AltModifier);
     type("5,00");
-    key(Qt::Key_O, Qt::AltModifier); // back to the code box, "Códig&o"
+    key(Qt::Key_C, Qt::AltModifier);
     key(Qt::Key_Return);
 
     EXPECT_EQ(window.result(), QDialog::Accepted);

@@ -15,6 +15,7 @@
 #include "app/shell/MainWindow.h"
 #include "app/shell/MsgBoxWindow.h"
 
+#include "app/WindowKeys.h"
 #include "app/counter/CounterWindowFixture.h"
 #include "core/counter/ReservationList.h"
 #include "core/counter/Situation.h"
@@ -49,20 +50,6 @@ public:
     bool restore() override { return false; }
 };
 
-// The key after a single "&", in upper case; none when the text has no access key.
-QChar accessKey(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            if (text[i + 1] != QLatin1Char('&')) {
-                return text[i + 1].toUpper();
-            }
-            ++i;
-        }
-    }
-    return {};
-}
-
 QString withoutKey(QString text)
 {
     return text.remove(QLatin1Char('&'));
@@ -94,9 +81,9 @@ public:
         }
         for (QPushButton* button : window->findChildren<QPushButton*>()) {
             if (button->window() == window && !button->objectName().isEmpty()) {
-                const QChar key = accessKey(button->text());
-                m_buttonKeys[button->objectName()].insert(key.isNull() ? QStringLiteral("(none)")
-                                                                       : QString(key));
+                const QString key = test::accessKeyOf(button->text());
+                m_buttonKeys[button->objectName()].insert(key.isEmpty() ? QStringLiteral("(none)")
+                                                                        : key);
             }
         }
     }
@@ -104,13 +91,13 @@ public:
     // The items of a menu that can be chosen, and its submenus.
     void inspectMenu(QMenu* menu)
     {
-        QMap<QChar, QStringList> keys;
+        QMap<QString, QStringList> keys;
         for (QAction* action : menu->actions()) {
             if (action->isSeparator() || !action->isVisible() || !action->isEnabled()) {
                 continue;
             }
-            const QChar key = accessKey(action->text().section(QLatin1Char('\t'), 0, 0));
-            if (!key.isNull()) {
+            const QString key = test::accessKeyOf(action->text().section(QLatin1Char('\t'), 0, 0));
+            if (!key.isEmpty()) {
                 keys[key] << action->objectName();
             }
             if (QMenu* sub = action->menu()) {
@@ -141,39 +128,17 @@ public:
 private:
     void checkShown(QWidget* window, const QString& where)
     {
-        QMap<QChar, QStringList> keys;
-        const auto add = [&keys](const QString& text, const QString& control) {
-            const QChar key = accessKey(text);
-            if (!key.isNull()) {
-                keys[key] << control + QStringLiteral(" \"") + text + QLatin1Char('"');
+        for (const auto& [key, captions] : test::clashingAccessKeys(window)) {
+            QStringList all;
+            for (const QString& caption : captions) {
+                all << QLatin1Char('"') + caption + QLatin1Char('"');
             }
-        };
-        for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (w->window() != window || !w->isVisibleTo(window)) {
-                continue;
-            }
-            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                add(button->text(), w->objectName());
-            } else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) {
-                add(label->text(), label->buddy()->objectName());
-            } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-                add(group->title(), w->objectName());
-            } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
-                for (int i = 0; i < bar->count(); ++i) {
-                    add(bar->tabText(i), QStringLiteral("tab"));
-                }
-            } else if (auto* menus = qobject_cast<QMenuBar*>(w)) {
-                for (QAction* action : menus->actions()) {
-                    if (action->isVisible()) {
-                        add(action->text(), action->objectName());
-                    }
-                }
-            }
+            m_clashes << where + QStringLiteral(": Alt+") + key + QLatin1Char(' ') +
+                             all.join(QStringLiteral(", "));
         }
-        report(where, keys);
     }
 
-    void report(const QString& where, const QMap<QChar, QStringList>& keys)
+    void report(const QString& where, const QMap<QString, QStringList>& keys)
     {
         for (auto it = keys.begin(); it != keys.end(); ++it) {
             if (it.value().size() > 1) {

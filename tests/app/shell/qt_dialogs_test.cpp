@@ -88,14 +88,14 @@ TEST(QtDialogs, MessageShowsItsFlagsAndAnswersTheButtonPressed)
          press(Qt::Key_Escape),
          Answer::Cancel,
          QMessageBox::Warning,
-         {"&Cancelar", "OK"}},
-        {64 + 1, "", click("OK"), Answer::Ok, QMessageBox::Information, {"&Cancelar", "OK"}},
+         {"Cancelar", "OK"}},
+        {64 + 1, "", click("OK"), Answer::Ok, QMessageBox::Information, {"Cancelar", "OK"}},
         {32 + 3,
          "Dia de BackUp",
          press(Qt::Key_Escape),
          Answer::Cancel,
          QMessageBox::Question,
-         {"&Cancelar", "&Não", "&Sim"}},
+         {"&Não", "&Sim", "Cancelar"}},
         {32 + 4, "", press(Qt::Key_Escape), Answer::No, QMessageBox::Question, {"&Não", "&Sim"}},
         {32 + 4, "", press(Qt::Key_S), Answer::Yes, QMessageBox::Question, {"&Não", "&Sim"}},
         {4, "", press(Qt::Key_Return), Answer::Yes, QMessageBox::NoIcon, {"&Não", "&Sim"}},
@@ -106,7 +106,7 @@ TEST(QtDialogs, MessageShowsItsFlagsAndAnswersTheButtonPressed)
          press(Qt::Key_Return),
          Answer::Cancel,
          QMessageBox::NoIcon,
-         {"&Cancelar", "&Não", "&Sim"}},
+         {"&Não", "&Sim", "Cancelar"}},
     };
 
     for (const Case& c : cases) {

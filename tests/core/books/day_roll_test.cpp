@@ -13,12 +13,15 @@ namespace {
 
 using booktest::dayOf;
 
-class DayRollTest : public booktest::BookFixture {};
+class DayRollTest : public booktest::BookFixture {
+protected:
+    std::int32_t history = 0;
+};
 
 TEST_F(DayRollTest, StartingThreeDaysAfterTheLastDayHeldAddsTwoEmptyDaysAndToday)
 {
     const RentedTape rented[] = {{5, Money::fromCents(300)}, {6, Money::fromCents(300)}};
-    appendRentals(state, rented, 1, -1);
+    appendRentals(state, rented, 1, -1, history);
     const SoldLine sold[] = {{2, 1, Money::fromCents(150)}};
     appendSales(state, sold);
     const auto caixaBefore = DailyTotalsFile(folder.path()).recordCount();
@@ -52,7 +55,7 @@ TEST_F(DayRollTest, StartingThreeDaysAfterTheLastDayHeldAddsTwoEmptyDaysAndToday
 TEST_F(DayRollTest, RollingADayAlreadyHeldWritesNothingButGivesAnEmptyRecordItsFirstNumber)
 {
     const RentedTape rented[] = {{5, Money::fromCents(300)}};
-    appendRentals(state, rented, 1, -1);
+    appendRentals(state, rented, 1, -1, history);
     const PositionFile sales(folder.path(), Book::Sales);
     sales.write(2, PositionRecord{}); // today's record as a cut left it
     const auto rentalsSize = binaryfile::size(folder.file("PosLivFt.tvl"));

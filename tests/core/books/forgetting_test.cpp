@@ -24,16 +24,13 @@ protected:
 
     void rentAs(std::int16_t client, std::int16_t dependent, std::vector<std::int16_t> tapes)
     {
-        auto& records = state.records();
-        records.client().RegHistFita = 0;
-        records.dependent().RegHistFita = 0;
+        std::int32_t number = 0;
         std::vector<RentedTape> rented;
         for (const auto t : tapes) {
             rented.push_back({t, Money::fromCents(200)});
         }
-        appendRentals(state, rented, client, dependent);
-        history.push_back(dependent == -1 ? records.client().RegHistFita
-                                          : records.dependent().RegHistFita);
+        appendRentals(state, rented, client, dependent, number);
+        history.push_back(number);
     }
 
     std::vector<std::int16_t> column(std::int16_t TapeBookRecord::*field) const
@@ -117,7 +114,10 @@ TEST_F(ForgettingTest, ADeletedPersonIsTakenOffTheTapesThatNameThem)
     tape.UltTitular = {true, false, true};
     tape.UltData = {1032026, 2032026, 3032026};
     records.writeRecord(FileKind::Tapes, 1);
-    records.dependent().Titular = 1;
+    DependentRecord deleted;
+    deleted.PrimNome = "#Bia";
+    deleted.Titular = 1;
+    records.save(3, deleted);
 
     cleanUpDeletedRecord(records, progress, FileKind::Dependents, 3);
     records.readRecord(FileKind::Tapes, 1, true);

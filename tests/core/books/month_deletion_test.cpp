@@ -58,16 +58,12 @@ protected:
 
     void rent(std::int16_t client, std::int16_t dependent, std::vector<std::int16_t> tapes)
     {
-        auto& records = state.records();
         std::int32_t& number = numbers[{client, dependent}];
-        records.client().RegHistFita = dependent == -1 ? number : 0;
-        records.dependent().RegHistFita = dependent == -1 ? 0 : number;
         std::vector<RentedTape> rented;
         for (const auto t : tapes) {
             rented.push_back({t, Money::fromCents(300)});
         }
-        appendRentals(state, rented, client, dependent);
-        number = dependent == -1 ? records.client().RegHistFita : records.dependent().RegHistFita;
+        appendRentals(state, rented, client, dependent, number);
     }
 
     void returnTapes(std::vector<std::int16_t> tapes, year_month_day rentedOn)
@@ -175,6 +171,26 @@ TEST_F(MonthDeletionTest, EveryKeptRentalReturnAndHistoryEntryNamesWhatItNamedBe
         EXPECT_EQ(historyBefore.size(), references(bookAfter, {}).size());
     }
     EXPECT_NE(binaryfile::readAll(folder.file("LivroFts.tvl")), original);
+}
+
+TEST_F(MonthDeletionTest, TheLastRecordCutBecomesNoRecordAndTheFirstKeptBecomesOne)
+{
+    // January holds tape-book records 1..6; 7 and 8 are client 1's tapes of 03/02.
+    const auto historyOfClient1 = [&] {
+        std::vector<std::int32_t> refs;
+        for (const auto& e : Histories(folder.path()).tapeEntries(numbers[{1, -1}])) {
+            refs.push_back(e.RegLivro);
+        }
+        return refs;
+    };
+    ASSERT_EQ(logRefs(), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6, 8, 9}));
+    ASSERT_EQ(historyOfClient1(), (std::vector<std::int32_t>{1, 2, 7, 8}));
+
+    ASSERT_TRUE(deleteOldestTapeMonths(folder.path(), 2026y / January, state.DataDia));
+
+    // The 25/01 return day went with January; record 6 (the last cut) names nothing now.
+    EXPECT_EQ(logRefs(), (std::vector<std::int32_t>{0, 0, 0, 0, 0, 2, 3}));
+    EXPECT_EQ(historyOfClient1(), (std::vector<std::int32_t>{0, 0, 1, 2}));
 }
 
 TEST_F(MonthDeletionTest, TheCurrentMonthAndMonthsBeforeTheBookAreNotDeleted)

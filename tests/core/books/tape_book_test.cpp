@@ -17,6 +17,9 @@ class TapeBookTest : public booktest::BookFixture {
 protected:
     std::int32_t code(std::chrono::year_month_day d) const { return fromYmd(d); }
 
+    // The renter's RegHistFita, as the caller of appendRentals keeps it.
+    std::int32_t history = 0;
+
     std::optional<std::int32_t> rent(std::vector<std::int16_t> tapes, std::int16_t client,
                                      std::int16_t dependent = -1)
     {
@@ -24,7 +27,7 @@ protected:
         for (const auto t : tapes) {
             rented.push_back({t, Money::fromCents(250)});
         }
-        return appendRentals(state, rented, client, dependent);
+        return appendRentals(state, rented, client, dependent, history);
     }
 };
 
@@ -55,10 +58,10 @@ TEST_F(TapeBookTest, ThreeTapesRentedTogetherGetConsecutiveHistoryEntries)
 {
     state.options().GravHistFita = true;
     rent({8}, 4); // someone else's rental before
-    state.records().client().RegHistFita = 0;
+    history = 0;
 
     const auto first = rent({3, 4, 9}, 1);
-    const auto number = state.records().client().RegHistFita;
+    const auto number = history;
     const auto entries = Histories(folder.path()).tapeEntries(number);
 
     ASSERT_EQ(entries.size(), 3u);
@@ -71,14 +74,13 @@ TEST_F(TapeBookTest, ThreeTapesRentedTogetherGetConsecutiveHistoryEntries)
 TEST_F(TapeBookTest, AReusedHistoryNumberStartsEmpty)
 {
     state.options().GravHistFita = true;
-    state.records().client().RegHistFita = 0;
     rent({11, 12}, 1);
-    const auto released = state.records().client().RegHistFita;
+    const auto released = history;
     state.records().addDeleted(FileKind::TapeHistory, released);
-    state.records().dependent().RegHistFita = 0;
+    history = 0;
 
     rent({13}, 1, 2);
-    const auto reused = state.records().dependent().RegHistFita;
+    const auto reused = history;
 
     EXPECT_EQ(reused, released);
     EXPECT_EQ(Histories(folder.path()).loadTapeHistory(reused), std::vector<std::int16_t>{13});

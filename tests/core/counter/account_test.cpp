@@ -1,4 +1,4 @@
-#include "core/counter/Account.h"
+#include "core/counter/PersonAccount.h"
 
 #include "core/books/DayRoll.h"
 #include "core/counter/AccountMove.h"
@@ -57,9 +57,9 @@ TEST(Account, AddCreditPaysTheDebtFirstAndAddDebitTakesTheCreditFirst)
         Balance b = c.before;
 
         if (c.credit) {
-            AddCredit(b, c.amount);
+            addCredit(b, c.amount);
         } else {
-            AddDebit(b, c.amount);
+            addDebit(b, c.amount);
         }
 
         EXPECT_EQ(b, c.after) << c.name;
@@ -89,31 +89,14 @@ TEST_F(AccountFile, DependentsUseTheHolderAccountOnlyWithUnicaConta)
         dependent(1).ValorDevido = reais(4);
         ASSERT_TRUE(records().writeRecord(FileKind::Dependents, 1));
         state.options().UnicaConta = c.unicaConta;
-        Account account(state, c.person);
+        PersonAccount account(state, c.person);
 
-        account.AddCredit(reais(3));
-        ASSERT_TRUE(account.save());
+        account.addCredit(reais(3));
+        ASSERT_TRUE(account.save(records()));
 
         EXPECT_EQ(client(1).ValorDevido, reais(c.holderDebt)) << c.unicaConta;
         EXPECT_EQ(dependent(1).ValorDevido, reais(c.dependentDebt)) << c.unicaConta;
     }
-}
-
-TEST_F(AccountFile, SavingAfterAnotherPersonWasReadWritesNothing)
-{
-    writeClient(1, "Ana", 0, 10);
-    writeClient(2, "Caio", 0, 0);
-    Account account(state, {1, true});
-    account.AddCredit(reais(10));
-
-    client(2);
-    const bool saved = account.save();
-
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(dialogs.shownTexts(),
-              std::vector<std::string>{"O Código do Cliente foi modificado. Operação cancelada."
-                                       "\r\nPor favor, contate-nos deste erro."});
-    EXPECT_EQ(client(1).ValorDevido, reais(10));
 }
 
 class AccountMoveTest : public test::CounterTest {};

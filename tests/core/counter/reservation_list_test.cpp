@@ -103,8 +103,8 @@ TEST_F(ReservationListTest, ReserveButtonGoesByTheTapesReservations)
     EXPECT_EQ(startReservation(state, 2), ReserveStep::Nothing);
     EXPECT_EQ(dialogs.shownTexts(),
               std::vector<std::string>{"O registro desta fita foi excluído."});
-    EXPECT_TRUE(holdsReservation(records().tape(), {1, true}));
-    EXPECT_FALSE(holdsReservation(records().tape(), {1, false}));
+    EXPECT_TRUE(holdsReservation(records().load<TapeRecord>(2), {1, true}));
+    EXPECT_FALSE(holdsReservation(records().load<TapeRecord>(2), {1, false}));
     EXPECT_EQ(reservationDay(ReserveDay::Amanha, 2026y / 12 / 31), 2027y / 1 / 1);
 }
 
@@ -190,8 +190,8 @@ TEST(Reservations, DesReservaRemovesOnlyThePersonsFirstReservation)
     // Client 7 and dependent 7 are different persons.
     auto tape = tapeWith({{7, false, 1}, {7, true, 2}, {8, true, 3}, {7, true, 4}});
 
-    const bool removed = removeFirstReservationOf(tape, 7, true);
-    const bool absent = removeFirstReservationOf(tape, 9, true);
+    const bool removed = removeFirstReservationOf(tape, {7, true});
+    const bool absent = removeFirstReservationOf(tape, {9, true});
 
     EXPECT_TRUE(removed);
     EXPECT_FALSE(absent);

@@ -49,7 +49,7 @@ TEST_F(SituationTest, GridHoldsEachTapeChargeAndTheFiveTotals)
     };
     EXPECT_EQ(s.lines, expected);
     EXPECT_EQ(s.balanceAmount(), reais(9.5));
-    EXPECT_TRUE(s.cmdPagamentoEnabled());
+    EXPECT_TRUE(s.owes());
     EXPECT_EQ(s.txtNumeroFitasEmCasa, "2");
 }
 
@@ -108,7 +108,6 @@ TEST_F(SituationTest, FamilyListCarriesEachStatusAndTheBirthdays)
     EXPECT_TRUE(s.lblSitClientesRelRed);
     EXPECT_EQ(s.birthdays,
               std::vector<std::string>{"O(a) cliente Duda Silva está de aniversário hoje!"});
-    EXPECT_EQ(records().dependent().Codigo, 2); // the shown person stays current
 }
 
 TEST_F(SituationTest, ReRentModeRenewsThePastDueTapesBeforeCharging)

@@ -2,6 +2,7 @@
 
 #include "PrintingFixture.h"
 #include "core/printing/ReceiptBuilder.h"
+#include "core/printing/ReceiptPerson.h"
 #include "core/printing/ReceiptText.h"
 #include "core/state/Options.h"
 #include "core/store/TextHelpers.h"
@@ -143,7 +144,7 @@ TEST_F(ReceiptPrinterTest, TitleOfElevenCharactersFillsTheLineAtBothWidths)
         state.records().rules().MargemEsq = 0;
         for (const int numbering : {ReceiptBuilder::NewNumber, ReceiptBuilder::CurrentNumber}) {
             const auto lines =
-                linesOf(ReceiptBuilder(state).header("#Pagamento#", true, 0, numbering));
+                linesOf(ReceiptBuilder(state).header("#Pagamento#", nullptr, numbering));
 
             ASSERT_GE(lines.size(), 10u);
             EXPECT_EQ(lines[8].size(), static_cast<std::size_t>(width)) << lines[8];
@@ -151,12 +152,12 @@ TEST_F(ReceiptPrinterTest, TitleOfElevenCharactersFillsTheLineAtBothWidths)
         }
     }
     state.options().NCol = 45;
-    const auto lines = linesOf(ReceiptBuilder(state).header("#X#", true, 0, 2));
+    const auto lines = linesOf(ReceiptBuilder(state).header("#X#", nullptr, 2));
     EXPECT_EQ(lines[8], "05/12/2026  14:05h      #X#") << "no number, four spaces";
 
     settings.write("Tavolim", "Opções", "NCol", "50");
     state.loadOptions();
-    EXPECT_EQ(linesOf(ReceiptBuilder(state).header("#T#", true, 0, 2))[1], std::string(40, '-'))
+    EXPECT_EQ(linesOf(ReceiptBuilder(state).header("#T#", nullptr, 2))[1], std::string(40, '-'))
         << "a width stored as 50 prints at 40";
 }
 
@@ -174,7 +175,7 @@ TEST_F(ReceiptPrinterTest, NumberingTakesSavesReprintsOrOmits)
         {ReceiptBuilder::NewNumber, 43, " No.000043#T#"},
     };
     for (const Case& c : cases) {
-        const std::string text = ReceiptBuilder(state).header("#T#", true, 0, c.numbering);
+        const std::string text = ReceiptBuilder(state).header("#T#", nullptr, c.numbering);
 
         EXPECT_NE(text.find(c.shown), std::string::npos) << c.shown;
         EXPECT_EQ(state.records().rules().NumeroRecibo, c.after);
@@ -184,16 +185,13 @@ TEST_F(ReceiptPrinterTest, NumberingTakesSavesReprintsOrOmits)
 
 TEST_F(ReceiptPrinterTest, ClientLinesForHolderAndDependent)
 {
-    auto& records = state.records();
-    records.client().PrimNome = "Maximiliano";
-    records.client().SobreNome = "Albuquerque Cavalcanti";
-    records.dependent().PrimNome = "João";
-    records.dependent().SobreNome = "Souza";
     state.OperadorAtual = 0;
-    records.rules().MargemEsq = 0;
+    state.records().rules().MargemEsq = 0;
+    const ReceiptPerson client{{12, true}, "Maximiliano Albuquerque Cavalcanti", ""};
+    const ReceiptPerson child{{7, false}, client.holderName, "João Souza"};
 
-    const auto holder = linesOf(ReceiptBuilder(state).header("#T#", true, 12, 2));
-    const auto dependent = linesOf(ReceiptBuilder(state).header("#T#", false, 7, 2));
+    const auto holder = linesOf(ReceiptBuilder(state).header("#T#", &client, 2));
+    const auto dependent = linesOf(ReceiptBuilder(state).header("#T#", &child, 2));
 
     EXPECT_EQ(holder[9], "Atendente: " + spaces(25));
     EXPECT_EQ(holder[10], "Cliente: 000012");
@@ -229,7 +227,7 @@ TEST_F(ReceiptPrinterTest, CopiesEachTakeTheNextNumber)
         printer.printed.clear();
 
         const int printed = ReceiptPrinter(state).printCopies(
-            "#Pagamento#", true, 1,
+            "#Pagamento#", nullptr,
             [](const ReceiptBuilder& b) { return b.line(amountLine("Total", Money())); }, "ObsPag");
 
         const auto expected = static_cast<std::size_t>(std::max(copies, 0));
@@ -300,7 +298,7 @@ TEST_F(ReceiptPrinterTest, FailedPrintSaysWhyAndOffersSetUpOrPdf)
         dialogs.choices = c.choices;
 
         const int printed = ReceiptPrinter(state).printCopies(
-            "#T#", true, 0, [](const ReceiptBuilder&) { return std::string(); }, "");
+            "#T#", nullptr, [](const ReceiptBuilder&) { return std::string(); }, "");
 
         EXPECT_EQ(printed, c.printed) << c.direct << c.choices.size();
         EXPECT_EQ(printer.pdfs.size(), c.pdfs);

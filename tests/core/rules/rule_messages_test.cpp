@@ -65,8 +65,6 @@ TEST(RuleMessages, FreebieCodesAreDecodedAndWordedForEachTable)
         EXPECT_EQ(m.title, "Brinde");
         EXPECT_EQ(m.flags, msg::Information);
     }
-    EXPECT_EQ(s.records().label().Codigo, 3); // the granted label was read
-    EXPECT_EQ(s.records().media().Codigo, 2);
 }
 
 TEST(RuleMessages, PromotionsShowTheirMemoTexts)

@@ -185,7 +185,7 @@ TEST(TapeCharge, StartedTermsCountOnceOnePercentOfThemHasPassed)
     }
 }
 
-TEST(TapeCharge, TheCurrentTapeIsChargedWithItsOwnLabelFromTheFile)
+TEST(TapeCharge, ATapeIsChargedWithItsOwnLabelFromTheFile)
 {
     test::RulesFixture f(date(2026, 12, 3));
     f.state.options().TipoCobraAtraso = 3;
@@ -195,17 +195,16 @@ TEST(TapeCharge, TheCurrentTapeIsChargedWithItsOwnLabelFromTheFile)
     f.records().label().ValorMulta = Money::fromCents(50);
     f.records().writeRecord(FileKind::Labels, 2);
     f.writeLabel(1, "Catálogo", 300, 2);
-    f.records().tape() = f.rentedTape(5, 2, date(2026, 11, 30), 2, 700);
+    TapeRecord tape = f.rentedTape(5, 2, date(2026, 11, 30), 2, 700);
 
-    const auto line = currentTapeCharge(f.state);
-    f.records().tape().DataRetirada = 31022026;
-    const auto broken = currentTapeCharge(f.state);
+    const auto line = tapeChargeOf(f.state, tape);
+    tape.DataRetirada = 31022026;
+    const auto broken = tapeChargeOf(f.state, tape);
 
     ASSERT_TRUE(line);
     EXPECT_EQ(line->periods, 2);
     EXPECT_EQ(line->amount, Money::fromCents(1450)); // two agreed terms and a day's fine
     EXPECT_EQ(line->fineText, "0001d/0001/0,5");
-    EXPECT_EQ(f.records().label().Codigo, 2);
     EXPECT_FALSE(broken);
 }
 
