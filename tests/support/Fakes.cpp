@@ -88,6 +88,7 @@ void MemorySettings::write(const std::string& application, const std::string& se
 
 bool RecordingPrinter::printText(const std::string& text, const std::string& fontName, int fontSize)
 {
+    m_lastError = fail ? why : std::string();
     if (fail) {
         return false;
     }
@@ -98,11 +99,29 @@ bool RecordingPrinter::printText(const std::string& text, const std::string& fon
 
 bool RecordingPrinter::writeRaw(const std::string& port, std::span<const std::uint8_t> bytes)
 {
+    m_lastError = fail ? why : std::string();
     if (fail) {
         return false;
     }
     raw.emplace_back(port, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     return true;
+}
+
+bool RecordingPrinter::setUp()
+{
+    if (setUpWorks) {
+        fail = false;
+    }
+    return setUpWorks;
+}
+
+bool RecordingPrinter::saveAsPdf(const std::string& text, const std::string&, int)
+{
+    m_lastError = pdfWorks ? std::string() : pdfWhy;
+    if (pdfWorks) {
+        pdfs.push_back(text);
+    }
+    return pdfWorks;
 }
 
 } // namespace tavolim::test

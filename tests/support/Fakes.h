@@ -87,11 +87,24 @@ class RecordingPrinter final : public core::Printer {
 public:
     bool printText(const std::string& text, const std::string& fontName, int fontSize) override;
     bool writeRaw(const std::string& port, std::span<const std::uint8_t> bytes) override;
+    std::string lastError() const override { return m_lastError; }
+    // The set-up "chooses a working printer" when setUpWorks.
+    bool setUp() override;
+    bool saveAsPdf(const std::string& text, const std::string& fontName, int fontSize) override;
+    std::string savedFile() const override { return "recibo.pdf"; }
 
     std::vector<std::string> printed;
+    std::vector<std::string> pdfs;
     std::vector<std::pair<std::string, int>> fonts; // name and size of each printed text
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> raw;
     bool fail = false; // every job fails, as with no printer or an unwritable port
+    std::string why;   // the reason a failed job gives
+    bool setUpWorks = false;
+    bool pdfWorks = false;
+    std::string pdfWhy; // the reason a failed PDF gives; empty as when the operator cancels
+
+private:
+    std::string m_lastError;
 };
 
 class RecordingProgress final : public core::Progress {
@@ -131,7 +144,7 @@ public:
     bool openUrl(const std::string& url) override
     {
         opened.push_back(url);
-        return true;
+        return browser;
     }
     bool openHelp(const std::string& topic) override
     {
@@ -140,6 +153,7 @@ public:
     }
 
     std::vector<std::string> opened;
+    bool browser = true; // whether a web address finds a browser
 };
 
 } // namespace tavolim::test

@@ -11,8 +11,10 @@
 #include "core/counter/TapeReservation.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
+#include "core/registers/FamilyRules.h"
 #include "core/reports/PersonHistoryView.h"
 #include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/DependentRecord.h"
 #include "core/store/PersonLookup.h"
 #include "core/store/TapeRecord.h"
@@ -106,7 +108,9 @@ void SituationWindow::buildLayout()
     auto* person = new QGridLayout;
     person->addWidget(new QLabel(QStringLiteral("Nome:"), this), 0, 0);
     person->addWidget(m_nome, 0, 1, 1, 3);
-    person->addWidget(new QLabel(QStringLiteral("Nº Inscrição:"), this), 0, 4);
+    m_numInscCaption = new QLabel(QStringLiteral("Nº Inscrição:"), this);
+    m_numInscCaption->setObjectName(QStringLiteral("lblNumInsc"));
+    person->addWidget(m_numInscCaption, 0, 4);
     person->addWidget(m_numInsc, 0, 5);
     person->addWidget(new QLabel(QStringLiteral("Total de Locações:"), this), 1, 0);
     person->addWidget(m_totalLocacoes, 1, 1);
@@ -177,8 +181,8 @@ void SituationWindow::buildLayout()
     m_previous = namedButton(this, "cmdClienteAnterior", QStringLiteral("<"));
     m_next = namedButton(this, "cmdProxCliente", QStringLiteral(">"));
     m_last = namedButton(this, "cmdUltimoCliente", QStringLiteral(">|"));
-    m_ok = namedButton(this, "cmdOK", QStringLiteral("&OK"));
-    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Ca&ncelar"));
+    m_ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
+    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Cancelar"));
     m_first->setToolTip(QStringLiteral("Primeiro cliente (Ctrl+Home)"));
     m_previous->setToolTip(QStringLiteral("Cliente anterior (Ctrl+PgUp)"));
     m_next->setToolTip(QStringLiteral("Próximo cliente (Ctrl+PgDown)"));
@@ -272,7 +276,11 @@ void SituationWindow::fill()
 {
     const core::Situation& s = m_situation;
     m_nome->setText(toQString(s.txtNome));
-    m_numInsc->setText(toQString(s.txtNumInsc));
+    // Dependents go by their family's number, the one typed to find them.
+    m_numInscCaption->setText(QString::fromUtf8(core::inscriptionCaption(s.person.titular)));
+    m_numInsc->setText(s.person.titular ? toQString(s.txtNumInsc)
+                                        : QString::number(core::inscriptionNumber(
+                                              m_state.records(), s.person.code, false)));
     m_totalLocacoes->setText(toQString(s.txtTotalLoca_es));
     m_ultimaLocacao->setText(toQString(s.txtUltimaLoca_o));
     m_ultPgto->setText(toQString(s.txtUltPgto));
@@ -343,6 +351,13 @@ void SituationWindow::enableButtons()
     m_credit->setEnabled(person);
     m_debit->setEnabled(person);
     m_reserve->setEnabled(person);
+    // The person's register is the "Cadastro de Clientes" access row's.
+    const bool mayRegister =
+        core::mayUse(m_state.records().rules(), m_state.OperadorAtual, core::kRowClientes);
+    m_register->setEnabled(mayRegister);
+    m_register->setToolTip(mayRegister ? QString()
+                                       : QStringLiteral("O seu nível de acesso não abre o "
+                                                        "cadastro de clientes."));
 }
 
 void SituationWindow::afterOperation(bool wrote)

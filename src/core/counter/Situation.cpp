@@ -207,7 +207,7 @@ Situation showSituation(AppState& state, PersonRef person)
     s.txtNome = shown.deleted ? "Registro Excluído" : shown.name;
     s.txtNumInsc = std::to_string(person.code);
     s.txtTotalLoca_es = std::to_string(shown.TotalLocacoes);
-    s.txtUltimaLoca_o = dateToText(shown.DataUltLocacao);
+    s.txtUltimaLoca_o = dateToScreen(shown.DataUltLocacao);
     s.txtUltPgto = formatMoney(shown.ValorUltPgto);
     s.txtObserva_es = state.memos().readMemo(shown.Observacoes);
     s.txtNumeroFitasEmCasa = std::to_string(shown.fitas.size());

@@ -137,8 +137,12 @@ bool ClientRegister::deleteHolder()
         showAsDeleted();
         return false;
     }
-    if (trim(form.PrimNome).empty()) {
+    if (trim(form.PrimNome).empty() || code() <= 0) {
         dialogs.message("Não há um cliente selecionado.", msg::Information);
+        return false;
+    }
+    if (isNew()) {
+        discardNew("Este cliente ainda não foi salvo.\nDeseja descartar o que foi digitado ?");
         return false;
     }
     records.readRecord(FileKind::Clients, code(), true);

@@ -155,4 +155,17 @@ ClientRecord clientFromDependent(const DependentRecord& d, std::int16_t code)
     return c;
 }
 
+std::int16_t inscriptionNumber(const RecordStore& records, std::int16_t code, bool titular)
+{
+    if (code <= 0 || titular) {
+        return code > 0 ? code : 0;
+    }
+    return records.load<DependentRecord>(code).Titular;
+}
+
+const char* inscriptionCaption(bool titular)
+{
+    return titular ? "Nº Inscrição:" : "Nº Inscr. (titular):";
+}
+
 } // namespace tavolim::core

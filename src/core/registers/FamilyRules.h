@@ -33,6 +33,13 @@ struct DependentPlace {
 };
 DependentPlace dependentPlace(const RecordStore& records, std::int16_t dependent);
 
+// The number a clerk knows a person by: the family's inscription, which is the holder's code
+// for the holder and for every dependent alike (a dependent's own record number is never
+// shown, so typing the number shown always opens the same family). 0 for no person.
+std::int16_t inscriptionNumber(const RecordStore& records, std::int16_t code, bool titular);
+// The caption beside that number: whose number it is.
+const char* inscriptionCaption(bool titular);
+
 // The holder record a dependent becomes: every personal field, the account, the tapes and
 // the histories; no dependents of its own.
 ClientRecord clientFromDependent(const DependentRecord& d, std::int16_t code);

@@ -104,19 +104,43 @@ bool RegisterModel::close()
     case 1:
         return save();
     case 2:
-        switch (m_state.ports().dialogs.message("Deseja salvar as alterações ?",
-                                                msg::Question + msg::YesNoCancel)) {
-        case msg::Answer::Yes:
-            return save();
-        case msg::Answer::No:
-            m_dirty = false;
-            return true;
-        default:
-            return false;
-        }
+        return askToSave();
     default:
         m_dirty = false;
         return true;
+    }
+}
+
+bool RegisterModel::closeByEscape()
+{
+    if (!m_dirty) {
+        return true;
+    }
+    if (m_state.options().AcaoQdoSaiForm == 1 || m_state.options().AcaoQdoSaiForm == 2) {
+        return askToSave();
+    }
+    m_dirty = false;
+    return true;
+}
+
+bool RegisterModel::askToSave()
+{
+    switch (m_state.ports().dialogs.message("Deseja salvar as alterações ?",
+                                            msg::Question + msg::YesNoCancel)) {
+    case msg::Answer::Yes:
+        return save();
+    case msg::Answer::No:
+        m_dirty = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RegisterModel::discardNew(const std::string& question)
+{
+    if (m_state.ports().dialogs.message(question, msg::Question + msg::YesNo) == msg::Answer::Yes) {
+        showPosition(positionCount());
     }
 }
 

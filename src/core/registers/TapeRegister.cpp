@@ -164,7 +164,11 @@ bool TapeRegister::deleteTape()
         showAsDeleted();
         return false;
     }
-    if (code() <= 0 || isNew()) {
+    if (code() <= 0) {
+        return false;
+    }
+    if (isNew()) {
+        discardNew("Esta fita ainda não foi salva.\nDeseja descartar o que foi digitado ?");
         return false;
     }
     auto& records = m_state.records();
