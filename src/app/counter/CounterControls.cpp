@@ -20,6 +20,11 @@
 #include <QVBoxLayout>
 
 namespace tavolim::app {
+namespace {
+
+constexpr const char* kChosenProperty = "escolhidoPeloOperador";
+
+} // namespace
 
 QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption)
 {
@@ -94,6 +99,13 @@ void PaymentBox::copyTo(core::PaymentChoice& choice) const
     choice.txtValorPago = toStdString(valorPago->text());
 }
 
+void PaymentBox::suggestNoCash(bool noCash) const
+{
+    if (!box->property(kChosenProperty).toBool()) {
+        (noCash && naoPagou ? naoPagou : pagouTudo)->setChecked(true);
+    }
+}
+
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing)
 {
     PaymentBox p;
@@ -107,6 +119,11 @@ PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing)
     auto* group = new QButtonGroup(p.box);
     group->addButton(p.pagouTudo);
     group->addButton(p.pagouParte);
+    // Once the operator picks an option, the window no longer suggests one.
+    QObject::connect(group, &QButtonGroup::buttonClicked, p.box,
+                     [box = p.box] { box->setProperty(kChosenProperty, true); });
+    QObject::connect(p.valorPago, &QLineEdit::textEdited, p.box,
+                     [box = p.box] { box->setProperty(kChosenProperty, true); });
     QObject::connect(p.valorPago, &QLineEdit::textEdited, p.pagouParte,
                      [parte = p.pagouParte] { parte->setChecked(true); });
     QObject::connect(p.pagouParte, &QRadioButton::clicked, p.valorPago,

@@ -51,6 +51,9 @@ struct PaymentBox {
 
     // Copies the box into the model's choice.
     void copyTo(core::PaymentChoice& choice) const;
+    // Until the operator picks an option himself: optN_oPagou when the model says no cash is
+    // to be taken, optPagouTudo otherwise.
+    void suggestNoCash(bool noCash) const;
 };
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing);
 

@@ -214,6 +214,7 @@ void RentalWindow::refresh()
     m_surcharge->setText(moneyText(m_model.pricing().surcharge()));
     m_discount->setText(moneyText(m_model.pricing().discount()));
     m_payment.pagouTudo->setText(toQString(core::PaymentChoice::payAllCaption(m_model.amount())));
+    m_payment.suggestNoCash(m_model.suggestedPayment() == core::PaymentChoice::Option::NaoPagou);
     m_remover->setEnabled(rows > 0);
     m_brinde->setEnabled(rows > 0 && m_model.mayMarkFreebie());
     m_desconto->setEnabled(m_model.mayChangeAmount());

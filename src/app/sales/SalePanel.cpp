@@ -92,7 +92,7 @@ SalePanel::SalePanel(core::SaleGrid& grid, QWidget* parent)
     auto* gridTitle = new QLabel(QStringLiteral("It&ens:"), this);
     gridTitle->setBuddy(m_grid);
 
-    m_acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acré&scimo"));
+    m_acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acrésci&mo"));
     m_desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
     if (m_model.kind() == core::SaleKind::Client) {
         m_brinde = namedButton(this, "cmdBrinde", QStringLiteral("&Brinde"));

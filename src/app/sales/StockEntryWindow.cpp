@@ -78,7 +78,7 @@ void StockEntryWindow::buildLayout()
             m_codProd->selectAll();
         });
     }
-    m_procurar = namedButton(this, "cmdProcurar", QStringLiteral("&Procurar"));
+    m_procurar = namedButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
     connect(m_procurar, &QPushButton::clicked, this, &StockEntryWindow::find);
 
     m_entrada = new QLineEdit(this);

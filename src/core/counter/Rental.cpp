@@ -82,6 +82,12 @@ RentalModel::RentalModel(AppState& state, PersonRef person, Money tapesAtHome)
     chkImprimir = state.options().ImpNotaLoc != 0;
 }
 
+PaymentChoice::Option RentalModel::suggestedPayment() const
+{
+    const bool covered = amount().isPositive() && m_balance.ValorPago >= amount();
+    return covered ? PaymentChoice::Option::NaoPagou : PaymentChoice::Option::PagouTudo;
+}
+
 RentalModel::AddOutcome RentalModel::add()
 {
     const std::string code = trim(txtCodFita);

@@ -91,6 +91,10 @@ public:
     std::string caption() const;
     Money amount() const { return m_pricing.amount(); }
     Money paidAmount() const { return payment.paid(amount()); }
+    // The option the payment box shows until the operator picks one: no cash when the
+    // person's credit covers the rental, so that a reflexive Enter records no money that was
+    // not taken; the whole amount otherwise.
+    PaymentChoice::Option suggestedPayment() const;
 
     enum class Outcome {
         Saved,          // written (and printed), or partly with a failure told; closes

@@ -5,6 +5,7 @@
 #include "core/day/BusinessDay.h"
 
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -83,6 +84,38 @@ TEST_F(RentalWindowTest, ATapeChosenToRentFromTheReservationsGoesInWithoutAsking
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(window.model().rowCount(), 2u);
     EXPECT_EQ(tape(3).NumReservas, 1); // Beto keeps his reservation
+}
+
+// A client whose credit covers the tapes: the box opens on Não Pagou and Enter takes no cash;
+// once the clerk picks an option himself, adding tapes no longer moves it.
+TEST_F(RentalWindowTest, CreditThatCoversTheRentalOpensOnNoCashUntilTheClerkChooses)
+{
+    writeClient(1, "Ana", 20, 0);
+    {
+        RentalWindow window(state, {1, true}, {});
+        window.show();
+        window.activateWindow();
+        QApplication::processEvents();
+        type("2");
+        key(Qt::Key_Return);
+        EXPECT_TRUE(child<QRadioButton>(window, "optN_oPagou")->isChecked());
+        key(Qt::Key_Return); // the empty code box confirms
+
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+        EXPECT_EQ(state.CaixaDia.LocPago, core::Money());
+        EXPECT_EQ(client(1).ValorPago, reais(20));
+    }
+    RentalWindow window(state, {1, true}, {});
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    type("3");
+    key(Qt::Key_Return);
+    child<QRadioButton>(window, "optPagouTudo")->click();
+    child<QLineEdit>(window, "txtCodFita")->setFocus();
+    type("4");
+    key(Qt::Key_Return);
+    EXPECT_TRUE(child<QRadioButton>(window, "optPagouTudo")->isChecked());
 }
 
 } // namespace

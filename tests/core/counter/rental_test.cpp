@@ -414,6 +414,29 @@ TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
     }
 }
 
+TEST_F(RentalTest, CreditThatCoversTheRentalSuggestsTakingNoCash)
+{
+    // Tape 12 costs 4,00: a reflexive Enter must not record cash the clerk never took.
+    struct Case {
+        double credit;
+        bool addTape;
+        PaymentChoice::Option suggested;
+    };
+    using enum PaymentChoice::Option;
+    const Case cases[] = {
+        {0, true, PagouTudo}, {3.99, true, PagouTudo}, {4, true, NaoPagou},
+        {50, true, NaoPagou}, {50, false, PagouTudo}, // nothing to pay yet
+    };
+    for (const auto& c : cases) {
+        writeClient(1, "Ana", c.credit, 0);
+        RentalModel rental(state, {1, true}, {});
+        if (c.addTape) {
+            add(rental, "12");
+        }
+        EXPECT_EQ(rental.suggestedPayment(), c.suggested) << c.credit << ' ' << c.addTape;
+    }
+}
+
 TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
 {
     struct Case {

@@ -62,8 +62,13 @@ TEST_F(StockEntryTest, LookUpByBarcodeOrNameRefusesWhatCannotBeListed)
         {"0", false, std::nullopt, {kBadProductCode}},
         {"9", false, std::nullopt, {kBadProductCode}},
         {"4", false, std::nullopt, {kDeletedProduct}},
-        {"refri", true, std::nullopt, {"Nenhum produto encontrado com este nome."}},
-        {"*refri", true, 2, {}},
+        // no whole-name match: the part-of-name hits are offered and taken
+        {"refri",
+         true,
+         2,
+         {"Nenhum produto encontrado com este nome.\n\nHá 1 registro com \"refri\" em parte "
+          "do nome.\nDeseja vê-los ?"}},
+        {"*refri", true, std::nullopt, {kAlreadyListed}},
         {"", false, std::nullopt, {}},
     };
     StockEntryModel entry(state);
