@@ -8,6 +8,8 @@
 #include "core/store/DailyTotalsRecord.h"
 #include "support/FakeStore.h"
 
+#include "core/reports/CashGraphFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -20,38 +22,8 @@ namespace {
 
 using namespace std::chrono;
 
-// Caixa.tvl from 20/12/2023 to 10/02/2025, each day's figures made from its date, so a
-// bucket can be summed by hand: rentals paid = the day of the month in reais plus 0,25 on
-// account; sales paid = the month in reais plus 0,10 on account; 2,00 taken in; tapes
-// rented = the weekday's number (Sunday 1 .. Saturday 7).
-const year_month_day kBase = year{2023} / December / 20;
-const year_month_day kLast = year{2025} / February / 10;
-
-DailyTotalsRecord dayFigures(year_month_day d)
-{
-    DailyTotalsRecord r;
-    r.LocPago = Money::fromCents(100 * static_cast<unsigned>(d.day()));
-    r.LocHaver = Money::fromCents(25);
-    r.VendaPago = Money::fromCents(100 * static_cast<unsigned>(d.month()));
-    r.VendaHaver = Money::fromCents(10);
-    r.Entrada = Money::fromCents(200);
-    r.FitasLocadas = static_cast<std::int16_t>(weekday(sys_days(d)).c_encoding() + 1);
-    return r;
-}
-
-class CashGraphTest : public ::testing::Test, protected test::InstalledStore {
+class CashGraphTest : public cashtest::CashGraphFixture {
 protected:
-    CashGraphTest() : InstalledStore(year{2025} / February / 10)
-    {
-        state.DataDia = clock.date;
-        std::vector<std::uint8_t> bytes = DailyTotalsRecord::header(kBase).encoded();
-        for (sys_days d = sys_days(kBase); d <= sys_days(kLast); d += days{1}) {
-            const auto r = dayFigures(year_month_day(d)).encoded();
-            bytes.insert(bytes.end(), r.begin(), r.end());
-        }
-        EXPECT_TRUE(binaryfile::writeNew(folder.file("Caixa.tvl"), bytes));
-    }
-
     CashTable table(CashSeries series, CashBreakdown breakdown, std::vector<CashPeriod> periods)
     {
         return cashTable(CashDays::read(folder.path()), series, breakdown, periods);
