@@ -1,5 +1,6 @@
 #include "app/books/CashChartView.h"
 
+#include "app/books/CashPieChart.h"
 #include "app/books/ChartDepth.h"
 #include "app/shell/QtConversions.h"
 
@@ -10,7 +11,6 @@
 #include <QBuffer>
 #include <QChart>
 #include <QCursor>
-#include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
 #include <QHorizontalPercentBarSeries>
 #include <QHorizontalStackedBarSeries>
@@ -23,8 +23,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPercentBarSeries>
-#include <QPieSeries>
-#include <QPieSlice>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <QToolTip>
@@ -40,6 +38,9 @@ namespace {
 
 using core::BarStacking;
 using core::GridLines;
+
+// The farthest the rows of "Dimensão-Z" go back.
+constexpr qreal kRowsDepthPx = 48;
 
 // Far apart from one another, and none too pale on white paper.
 constexpr std::array<QRgb, 12> kPalette = {0x2f6fb5, 0xe8731c, 0x3a9a3a, 0xc9302c,
@@ -61,7 +62,8 @@ QString valueText(double value, bool money)
 QValueAxis* valueAxis(bool money, bool percent, double top)
 {
     auto* axis = new QValueAxis;
-    axis->setLabelFormat(percent ? QStringLiteral("%.0f%%")
+    // What follows the number is taken as it stands: "%" once.
+    axis->setLabelFormat(percent ? QStringLiteral("%.0f%")
                          : money ? QStringLiteral("%.2f")
                                  : QStringLiteral("%.0f"));
     if (percent) {
@@ -71,6 +73,21 @@ QValueAxis* valueAxis(bool money, bool percent, double top)
         // Whole counts need whole steps: no range below five.
         axis->setRange(0, std::max(top, money ? 1.0 : 5.0));
         axis->applyNiceNumbers();
+    }
+    return axis;
+}
+
+// The days of a month are many and narrow: a smaller type keeps them from being cut short.
+QBarCategoryAxis* categoryAxis(const std::vector<std::string>& labels)
+{
+    auto* axis = new QBarCategoryAxis;
+    for (const std::string& label : labels) {
+        axis->append(text(label));
+    }
+    if (labels.size() > 12) {
+        QFont font = axis->labelsFont();
+        font.setPointSizeF(font.pointSizeF() * 0.8);
+        axis->setLabelsFont(font);
     }
     return axis;
 }
@@ -94,11 +111,11 @@ void tip(const QString& shown)
 // "Jan/2026 - Seg: 1.234,56"
 QString pointText(const core::ChartData& data, std::size_t set, std::size_t label)
 {
-    if (set >= data.sets.size() || label >= data.labels.size() ||
+    if (set >= data.sets.size() || label >= data.names.size() ||
         label >= data.sets[set].values.size()) {
         return {};
     }
-    return text(data.sets[set].name) + QStringLiteral(" - ") + text(data.labels[label]) +
+    return text(data.sets[set].name) + QStringLiteral(" - ") + text(data.names[label]) +
            QStringLiteral(": ") + valueText(data.sets[set].values[label], data.money);
 }
 
@@ -141,7 +158,8 @@ void CashChartView::draw(const core::ChartData& data, const core::ChartLook& loo
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     chart->setTitleFont(titleFont);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Under the chart while the names fit in a row; beside it past that.
+    chart->legend()->setAlignment(data.sets.size() > 6 ? Qt::AlignRight : Qt::AlignBottom);
     chart->setMargins(QMargins(8, 8, 8, 8));
     if (!data.sets.empty() && !data.labels.empty()) {
         if (look.isPie()) {
@@ -180,112 +198,7 @@ void CashChartView::addAxes(QChart* chart, QAbstractAxis* categories, QAbstractA
 
 void CashChartView::drawPies(QChart* chart)
 {
-    const core::ChartData& data = m_data;
-    const auto count = static_cast<int>(data.sets.size());
-    // Beyond four pies the labels would run into each other: the legend and the tips tell.
-    const bool labels = count <= 4;
-
-    struct Pie {
-        QPieSeries* series;
-        QGraphicsSimpleTextItem* caption;
-        QPointF centre;
-        qreal radius = 0;
-    };
-    auto pies = std::make_shared<std::vector<Pie>>();
-    std::vector<bool> inLegend(data.labels.size(), false);
-    for (int p = 0; p < count; ++p) {
-        const core::ChartSet& set = data.sets[static_cast<std::size_t>(p)];
-        double sum = 0;
-        for (const double v : set.values) {
-            sum += std::max(v, 0.0);
-        }
-        auto* series = new QPieSeries;
-        series->setName(text(set.name));
-        chart->addSeries(series);
-        for (std::size_t b = 0; b < set.values.size() && b < data.labels.size(); ++b) {
-            const double v = set.values[b];
-            if (v <= 0) {
-                continue;
-            }
-            const double share = v / sum;
-            const QString value =
-                m_look.percentLabels ? text(core::percentText(share)) : valueText(v, data.money);
-            auto* slice = series->append(text(data.labels[b]) + QStringLiteral(": ") + value, v);
-            const QColor c = colour(static_cast<int>(b));
-            slice->setColor(c);
-            slice->setBorderColor(Qt::white);
-            slice->setLabelVisible(labels && share >= 0.02);
-            slice->setLabelPosition(QPieSlice::LabelOutside);
-            slice->setLabelArmLengthFactor(m_look.labelLines ? 0.12 : 0.0);
-            slice->setLabelColor(m_look.colouredLabels ? c.darker(115) : QColor(Qt::black));
-            const QString shown = text(set.name) + QStringLiteral(" - ") + slice->label() +
-                                  QStringLiteral(" (") + text(core::percentText(share)) +
-                                  QStringLiteral(")");
-            connect(slice, &QPieSlice::hovered, this, [shown](bool on) {
-                if (on) {
-                    tip(shown);
-                }
-            });
-            // The legend names each bucket once, whatever pie it first shows in.
-            QLegendMarker* marker = chart->legend()->markers(series).constLast();
-            marker->setLabel(text(data.labels[b]));
-            marker->setVisible(!inLegend[b]);
-            inLegend[b] = true;
-        }
-        auto* caption = new QGraphicsSimpleTextItem(text(set.name), chart);
-        QFont font = caption->font();
-        font.setBold(true);
-        caption->setFont(font);
-        caption->setZValue(6);
-        pies->push_back({series, caption, {}, 0});
-    }
-
-    const bool depth = m_look.depth;
-    const auto layout = [chart, pies, labels, depth] {
-        const QRectF area = chart->plotArea();
-        if (area.width() <= 0 || area.height() <= 0 || pies->empty()) {
-            return;
-        }
-        const auto n = static_cast<int>(pies->size());
-        int cols = std::clamp(
-            static_cast<int>(std::ceil(std::sqrt(n * area.width() / area.height()))), 1, n);
-        const int rows = (n + cols - 1) / cols;
-        cols = (n + rows - 1) / rows;
-        const qreal cellW = area.width() / cols;
-        const qreal cellH = area.height() / rows;
-        const qreal captionH = 20;
-        const qreal room = std::min(cellW, cellH - captionH);
-        const qreal diameter = std::max<qreal>(room * (labels ? 0.6 : 0.82), 10);
-        for (int p = 0; p < n; ++p) {
-            Pie& pie = (*pies)[static_cast<std::size_t>(p)];
-            const int r = p / cols;
-            const int c = p % cols;
-            const qreal thickness = depth ? diameter * 0.09 : 0;
-            pie.centre = QPointF(area.left() + (c + 0.5) * cellW,
-                                 area.top() + r * cellH + (cellH - captionH - thickness) / 2);
-            pie.radius = diameter / 2;
-            pie.series->setHorizontalPosition((pie.centre.x() - area.left()) / area.width());
-            pie.series->setVerticalPosition((pie.centre.y() - area.top()) / area.height());
-            pie.series->setPieSize(diameter / std::min(area.width(), area.height()));
-            const QRectF box = pie.caption->boundingRect();
-            pie.caption->setPos(pie.centre.x() - box.width() / 2,
-                                area.top() + (r + 1) * cellH - captionH + 2);
-        }
-    };
-    connect(chart, &QChart::plotAreaChanged, chart, layout);
-    layout();
-
-    if (depth) {
-        new ChartPainterItem(chart, [pies](QPainter& painter) {
-            for (const Pie& pie : *pies) {
-                std::vector<RimSlice> rim;
-                for (QPieSlice* slice : pie.series->slices()) {
-                    rim.push_back({slice->startAngle(), slice->angleSpan(), slice->color()});
-                }
-                paintPieRim(painter, pie.centre, pie.radius, pie.radius * 0.18, rim);
-            }
-        });
-    }
+    drawCashPies(chart, m_data, m_look, &CashChartView::colour, this, tip);
 }
 
 void CashChartView::drawBars(QChart* chart)
@@ -304,7 +217,7 @@ void CashChartView::drawBars(QChart* chart)
                                  : new QBarSeries;
     }
     const auto count = static_cast<int>(data.sets.size());
-    series->setBarWidth(look.rowsInDepth ? 0.55 : 0.75);
+    series->setBarWidth(look.rowsInDepth ? 0.5 : 0.75);
     for (int j = 0; j < count; ++j) {
         const core::ChartSet& s = data.sets[static_cast<std::size_t>(j)];
         auto* set = new QBarSet(text(s.name));
@@ -330,6 +243,8 @@ void CashChartView::drawBars(QChart* chart)
     }
     chart->addSeries(series);
     if (look.rowsInDepth) {
+        // Room on the right for the rows going back.
+        chart->setMargins(QMargins(8, 8, 8 + static_cast<int>(kRowsDepthPx), 8));
         const auto markers = chart->legend()->markers(series);
         for (int j = 0; j < markers.size(); ++j) {
             markers[j]->setBrush(colour(j));
@@ -337,10 +252,7 @@ void CashChartView::drawBars(QChart* chart)
         }
     }
 
-    auto* categories = new QBarCategoryAxis;
-    for (const std::string& label : data.labels) {
-        categories->append(text(label));
-    }
+    QBarCategoryAxis* categories = categoryAxis(data.labels);
     double top = largest(data);
     if (look.stacking == BarStacking::Stacked) {
         top = 0;
@@ -353,7 +265,7 @@ void CashChartView::drawBars(QChart* chart)
         }
     }
     if (look.rowsInDepth) {
-        top *= 1.0 + 0.35 * std::min(1.0, (count - 1) / 4.0); // room for the rows behind
+        top *= 1.0 + 0.25 * std::min(1.0, (count - 1) / 3.0); // room for the rows behind
     }
     addAxes(chart, categories, valueAxis(data.money, look.stacking == BarStacking::Percent, top),
             look.horizontal);
@@ -362,7 +274,22 @@ void CashChartView::drawBars(QChart* chart)
         return;
     }
     const auto values = data.sets;
-    const auto boxes = [chart, series, values, look]() {
+    // How far back each row of "Dimensão-Z" stands, in pixels.
+    const auto rowStepOf = [chart, series, look, count] {
+        if (!look.rowsInDepth || count < 2) {
+            return 0.0;
+        }
+        const QPointF next = look.horizontal ? QPointF(0, 1) : QPointF(1, 0);
+        const QPointF step =
+            chart->mapToPosition(next, series) - chart->mapToPosition(QPointF(0, 0), series);
+        const QRectF area = chart->plotArea();
+        const qreal categoryPx = std::hypot(step.x(), step.y());
+        const qreal room =
+            std::min({categoryPx * (1 - series->barWidth()) * 1.1,
+                      (look.horizontal ? area.width() : area.height()) * 0.18, kRowsDepthPx});
+        return room / count;
+    };
+    const auto boxes = [chart, series, values, look, rowStepOf]() {
         const auto n = static_cast<int>(values.size());
         const std::size_t labels = values.empty() ? 0 : values.front().values.size();
         const qreal bw = series->barWidth();
@@ -370,15 +297,7 @@ void CashChartView::drawBars(QChart* chart)
             return look.horizontal ? chart->mapToPosition(QPointF(value, category), series)
                                    : chart->mapToPosition(QPointF(category, value), series);
         };
-        const QPointF step = at(1, 0) - at(0, 0);
-        const qreal categoryPx = std::hypot(step.x(), step.y());
-        qreal rowStep = 0;
-        if (look.rowsInDepth) {
-            const QRectF area = chart->plotArea();
-            const qreal room =
-                std::min(categoryPx * 0.9, (look.horizontal ? area.width() : area.height()) * 0.25);
-            rowStep = n > 1 ? room / n : 0;
-        }
+        const qreal rowStep = rowStepOf();
         // boxes[j][i]: data set j over label i.
         std::vector<std::vector<DepthBox>> grid(static_cast<std::size_t>(n));
         for (std::size_t i = 0; i < labels; ++i) {
@@ -406,7 +325,7 @@ void CashChartView::drawBars(QChart* chart)
                 box.front = QRectF(at(from, base), at(to, base + v)).normalized();
                 box.colour = colour(j);
                 const qreal thick = look.horizontal ? box.front.height() : box.front.width();
-                const qreal d = look.rowsInDepth ? rowStep * 0.8 : std::min(thick * 0.45, 12.0);
+                const qreal d = look.rowsInDepth ? rowStep * 0.75 : std::min(thick * 0.45, 12.0);
                 box.depth = QPointF(d, -d);
                 box.front.translate(rowStep * j, -rowStep * j);
                 grid[static_cast<std::size_t>(j)].push_back(box);
@@ -437,6 +356,25 @@ void CashChartView::drawBars(QChart* chart)
     new ChartPainterItem(
         chart, [boxes, fronts](QPainter& painter) { paintBoxes(painter, boxes(), fronts); },
         fronts ? 4.5 : 3.5);
+    if (look.rowsInDepth) {
+        // The floor the rows stand on, going back from the axis.
+        new ChartPainterItem(
+            chart,
+            [chart, look, rowStepOf, count](QPainter& painter) {
+                const QRectF area = chart->plotArea();
+                const qreal back = rowStepOf() * count;
+                const QPointF d(back, -back);
+                const QPolygonF floor =
+                    look.horizontal ? QPolygonF({area.bottomLeft(), area.topLeft(),
+                                                 area.topLeft() + d, area.bottomLeft() + d})
+                                    : QPolygonF({area.bottomLeft(), area.bottomRight(),
+                                                 area.bottomRight() + d, area.bottomLeft() + d});
+                painter.setPen(QPen(QColor(0xb0b0b0), 0.8));
+                painter.setBrush(QColor(0xececec));
+                painter.drawPolygon(floor);
+            },
+            3.2);
+    }
 }
 
 void CashChartView::drawLines(QChart* chart)
@@ -486,10 +424,7 @@ void CashChartView::drawLines(QChart* chart)
         }
     }
 
-    auto* categories = new QBarCategoryAxis;
-    for (const std::string& label : data.labels) {
-        categories->append(text(label));
-    }
+    QBarCategoryAxis* categories = categoryAxis(data.labels);
     QAbstractAxis* values = nullptr;
     if (look.logScale) {
         auto* axis = new QLogValueAxis;
@@ -502,19 +437,31 @@ void CashChartView::drawLines(QChart* chart)
         values = valueAxis(data.money, false, largest(data));
     }
     addAxes(chart, categories, values, false);
+    if (look.logScale) {
+        // A decade holds one label: the lines between tell 20, 30 ... apart.
+        values->setMinorGridLineVisible(values->isGridLineVisible());
+    }
 
     if (look.sticks) {
         const auto sets = data.sets;
         QLineSeries* anchor = qobject_cast<QLineSeries*>(chart->series().constFirst());
         new ChartPainterItem(chart, [chart, anchor, sets, bottom](QPainter& painter) {
-            const auto n = static_cast<double>(sets.size());
-            for (std::size_t j = 0; j < sets.size(); ++j) {
-                // Side by side around the label, so that no stick hides another.
-                const qreal offset = n > 1 ? (static_cast<double>(j) - (n - 1) / 2) * 0.5 / n : 0;
-                painter.setPen(QPen(colour(static_cast<int>(j)), 3, Qt::SolidLine, Qt::FlatCap));
-                for (std::size_t i = 0; i < sets[j].values.size(); ++i) {
-                    const qreal x = static_cast<qreal>(i) + offset;
+            const std::size_t labels = sets.front().values.size();
+            for (std::size_t i = 0; i < labels; ++i) {
+                // The sticks of one label stand together: the tallest first, so that each
+                // reaches its own point and none hides another.
+                std::vector<std::size_t> order(sets.size());
+                for (std::size_t j = 0; j < order.size(); ++j) {
+                    order[j] = j;
+                }
+                std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+                    return sets[a].values[i] > sets[b].values[i];
+                });
+                for (const std::size_t j : order) {
+                    const auto x = static_cast<qreal>(i);
                     const double v = std::max(sets[j].values[i], bottom);
+                    painter.setPen(
+                        QPen(colour(static_cast<int>(j)), 3, Qt::SolidLine, Qt::FlatCap));
                     painter.drawLine(chart->mapToPosition(QPointF(x, bottom), anchor),
                                      chart->mapToPosition(QPointF(x, v), anchor));
                 }
@@ -555,10 +502,7 @@ void CashChartView::drawAreas(QChart* chart)
             }
         });
     }
-    auto* categories = new QBarCategoryAxis;
-    for (const std::string& label : data.labels) {
-        categories->append(text(label));
-    }
+    QBarCategoryAxis* categories = categoryAxis(data.labels);
     addAxes(chart, categories, valueAxis(data.money, m_look.percentAreas, top), false);
 }
 

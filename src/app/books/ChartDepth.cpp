@@ -34,7 +34,7 @@ void paintBoxes(QPainter& painter, const std::vector<DepthBox>& boxes, bool with
 {
     for (const DepthBox& box : boxes) {
         const QRectF& f = box.front;
-        if (f.width() <= 0 && f.height() <= 0) {
+        if (f.width() < 0.5 || f.height() < 0.5) { // a bar of 0 has no faces
             continue;
         }
         const QPointF d = box.depth;

@@ -100,6 +100,7 @@ ChartData chartData(const CashTable& table)
     data.title = cashSeriesName(table.series) + " por " + cashBreakdownName(table.breakdown);
     data.money = table.money();
     data.labels = table.axisLabels;
+    data.names = table.buckets;
     if (table.breakdown == CashBreakdown::Year) {
         ChartSet set{cashSeriesName(table.series), std::vector<double>(data.labels.size(), 0.0)};
         for (std::size_t row = 0; row < table.rowCount(); ++row) {

@@ -63,7 +63,8 @@ struct ChartSet {
 struct ChartData {
     std::string title; // "Locações por Dia do Mês"
     bool money = true;
-    std::vector<std::string> labels;
+    std::vector<std::string> labels; // as the axis names them ("J", "F", ...)
+    std::vector<std::string> names;  // the same in full ("Jan", "Fev", ...), where no axis is
     std::vector<ChartSet> sets;
 };
 

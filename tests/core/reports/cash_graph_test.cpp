@@ -537,6 +537,10 @@ TEST_F(CashGraphTest, ChartDataAreasAndLogAxisComeFromTheTable)
     ASSERT_EQ(byYear.sets.size(), 1u);
     EXPECT_EQ(byYear.sets[0].name, "Entrada");
     EXPECT_EQ(byYear.sets[0].values, (std::vector<double>{732.0, 82.0}));
+    const ChartData byMonth =
+        chartData(table(CashSeries::TakenIn, CashBreakdown::Month, {{2024, 0}}));
+    EXPECT_EQ(byMonth.labels[1], "F");
+    EXPECT_EQ(byMonth.names[1], "Fev");
     EXPECT_EQ(stackedAreas(two, false), (std::vector<std::vector<double>>{{1, 0, 0}, {4, 0, 250}}));
     EXPECT_EQ(stackedAreas(two, true),
               (std::vector<std::vector<double>>{{25, 0, 0}, {100, 0, 100}}));
