@@ -221,7 +221,6 @@ void drawCashPies(QChart* chart, const core::ChartData& data, const core::ChartL
     } else {
         chart->legend()->setAlignment(Qt::AlignRight);
     }
-    std::vector<bool> inLegend(data.names.size(), false);
     for (const core::ChartSet& set : data.sets) {
         double sum = 0;
         for (const double v : set.values) {
@@ -230,7 +229,8 @@ void drawCashPies(QChart* chart, const core::ChartData& data, const core::ChartL
         Pie pie;
         pie.series = new QPieSeries;
         pie.series->setName(toQString(set.name));
-        chart->addSeries(pie.series);
+        // Slices go in at once: each one appended alone remakes the legend's whole list.
+        QList<QPieSlice*> slices;
         for (std::size_t b = 0; b < set.values.size() && b < data.names.size(); ++b) {
             const double v = set.values[b];
             if (v <= 0) {
@@ -241,7 +241,8 @@ void drawCashPies(QChart* chart, const core::ChartData& data, const core::ChartL
             const QString value =
                 toQString(look.percentLabels ? core::percentText(share)
                                              : core::chartValueText(v, data.money));
-            auto* slice = pie.series->append(bucket, v);
+            auto* slice = new QPieSlice(bucket, v);
+            slices.append(slice);
             const QColor c = colour(static_cast<int>(b));
             slice->setColor(c);
             slice->setBorderColor(Qt::white);
@@ -264,11 +265,9 @@ void drawCashPies(QChart* chart, const core::ChartData& data, const core::ChartL
                     tip(shown);
                 }
             });
-            // The legend names each label once, whichever pie shows it first.
-            QLegendMarker* marker = chart->legend()->markers(pie.series).constLast();
-            marker->setVisible(!inLegend[b]);
-            inLegend[b] = true;
         }
+        pie.series->append(slices);
+        chart->addSeries(pie.series);
         pie.caption = new QGraphicsSimpleTextItem(toQString(set.name), chart);
         QFont bold = all->font;
         bold.setBold(true);
@@ -277,6 +276,20 @@ void drawCashPies(QChart* chart, const core::ChartData& data, const core::ChartL
         all->pies.push_back(std::move(pie));
     }
 
+    if (chart->legend()->isVisible()) {
+        // The legend names each label once, whichever pie shows it first; laid out once.
+        chart->legend()->hide();
+        std::vector<QString> named;
+        for (QLegendMarker* marker : chart->legend()->markers()) {
+            const bool first =
+                std::find(named.begin(), named.end(), marker->label()) == named.end();
+            marker->setVisible(first);
+            if (first) {
+                named.push_back(marker->label());
+            }
+        }
+        chart->legend()->show();
+    }
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart, all] { layout(chart, *all); });
     layout(chart, *all);
     new ChartPainterItem(
