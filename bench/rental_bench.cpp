@@ -108,8 +108,8 @@ void BM_RentFifteenTapes(benchmark::State& bench)
             rental.txtCodFita = std::to_string(30001 + (next * kTapes + i) % 2700);
             rental.add();
         }
-        rental.payment = RentalModel::Payment::Part;
-        rental.txtValorPago = "10";
+        rental.payment.option = PaymentChoice::Option::PagouParte;
+        rental.payment.txtValorPago = "10";
         rental.chkImprimir = true;
         if (rental.rowCount() != kTapes || rental.confirm() != RentalModel::Outcome::Saved) {
             bench.SkipWithError("the rental was not made");

@@ -1,5 +1,7 @@
 #include "app/counter/CounterControls.h"
 
+#include "core/counter/PaymentChoice.h"
+
 #include "app/shell/QtConversions.h"
 #include "core/store/Money.h"
 #include "core/store/TextHelpers.h"
@@ -81,6 +83,15 @@ QTableWidget* makeCounterGrid(QWidget* parent, const QStringList& columns, int s
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(stretch, QHeaderView::Stretch);
     return grid;
+}
+
+void PaymentBox::copyTo(core::PaymentChoice& choice) const
+{
+    using Option = core::PaymentChoice::Option;
+    choice.option = pagouParte->isChecked()             ? Option::PagouParte
+                    : naoPagou && naoPagou->isChecked() ? Option::NaoPagou
+                                                        : Option::PagouTudo;
+    choice.txtValorPago = toStdString(valorPago->text());
 }
 
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing)

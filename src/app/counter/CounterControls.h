@@ -17,6 +17,10 @@ namespace tavolim::core {
 class Money;
 }
 
+namespace tavolim::core {
+struct PaymentChoice;
+}
+
 namespace tavolim::app {
 
 // Controls of the counter windows, named as the program names them so tests find them.
@@ -45,14 +49,8 @@ struct PaymentBox {
     QLineEdit* valorPago = nullptr;
     QRadioButton* naoPagou = nullptr;
 
-    // The option chosen, as the model's All / Part / Nothing.
-    template <class Choice>
-    Choice chosen() const
-    {
-        return pagouParte->isChecked()             ? Choice::Part
-               : naoPagou && naoPagou->isChecked() ? Choice::Nothing
-                                                   : Choice::All;
-    }
+    // Copies the box into the model's choice.
+    void copyTo(core::PaymentChoice& choice) const;
 };
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing);
 

@@ -33,27 +33,24 @@ PaymentWindow::PaymentWindow(core::AppState& state, core::PersonRef person, core
     dueRow->addStretch(1);
     dueRow->addWidget(due);
 
-    const PaymentBox payment = makePaymentBox(this, false);
-    m_pagouTudo = payment.pagouTudo;
-    m_pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
-    m_pagouParte = payment.pagouParte;
-    m_valorPago = payment.valorPago;
+    m_payment = makePaymentBox(this, false);
+    m_payment.pagouTudo->setText(
+        toQString(core::PaymentChoice::payAllCaption(m_model.amountDue())));
 
     m_imprimir = printBox(this, m_model.chkImprimir);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(dueRow);
-    layout->addWidget(payment.box);
+    layout->addWidget(m_payment.box);
     layout->addWidget(m_imprimir);
     layout->addWidget(okCancelButtons(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_pagouTudo->setFocus();
+    m_payment.pagouTudo->setFocus();
 }
 
 void PaymentWindow::accept()
 {
-    m_model.optPagouTudo = m_pagouTudo->isChecked();
-    m_model.txtValorPago = toStdString(m_valorPago->text());
+    m_payment.copyTo(m_model.payment);
     m_model.chkImprimir = m_imprimir->isChecked();
     switch (m_model.confirm()) {
     case core::PaymentModel::Outcome::Saved:

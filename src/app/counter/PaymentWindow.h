@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/counter/CounterControls.h"
+
 #include "core/counter/Payment.h"
 
 #include <QDialog>
@@ -31,9 +33,7 @@ public:
 private:
     core::AppState& m_state;
     core::PaymentModel m_model;
-    QRadioButton* m_pagouTudo = nullptr;
-    QRadioButton* m_pagouParte = nullptr;
-    QLineEdit* m_valorPago = nullptr;
+    PaymentBox m_payment;
     QCheckBox* m_imprimir = nullptr;
 };
 

@@ -213,7 +213,7 @@ void RentalWindow::refresh()
     m_totals->setText(toQString(m_model.caption()));
     m_surcharge->setText(moneyText(m_model.pricing().surcharge()));
     m_discount->setText(moneyText(m_model.pricing().discount()));
-    m_payment.pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
+    m_payment.pagouTudo->setText(toQString(core::PaymentChoice::payAllCaption(m_model.amount())));
     m_remover->setEnabled(rows > 0);
     m_brinde->setEnabled(rows > 0 && m_model.mayMarkFreebie());
     m_desconto->setEnabled(m_model.mayChangeAmount());
@@ -224,8 +224,7 @@ void RentalWindow::copyIn()
 {
     m_model.txtCodFita = toStdString(m_codFita->text());
     m_model.txtNome = toStdString(m_nome->text());
-    m_model.payment = m_payment.chosen<core::RentalModel::Payment>();
-    m_model.txtValorPago = toStdString(m_payment.valorPago->text());
+    m_payment.copyTo(m_model.payment);
     m_model.chkImprimir = m_imprimir->isChecked();
 }
 

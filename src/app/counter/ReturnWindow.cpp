@@ -162,14 +162,14 @@ void ReturnWindow::refresh()
     m_saldoCaption->setText(balance.isPositive() ? QStringLiteral("Valor Devido:")
                                                  : QStringLiteral("Saldo:"));
     m_saldo->setText(moneyText(balance.isPositive() ? balance : -balance));
-    m_payment.pagouTudo->setText(toQString(m_model.pagouTudoCaption()));
+    m_payment.pagouTudo->setText(
+        toQString(core::PaymentChoice::payAllCaption(m_model.amountDue())));
 }
 
 void ReturnWindow::copyIn()
 {
     m_model.txtCod = toStdString(m_cod->text());
-    m_model.payment = m_payment.chosen<core::ReturnModel::Payment>();
-    m_model.txtValorPago = toStdString(m_payment.valorPago->text());
+    m_payment.copyTo(m_model.payment);
     m_model.chkImprimir = m_imprimir->isChecked();
 }
 

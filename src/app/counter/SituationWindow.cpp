@@ -14,6 +14,7 @@
 #include "core/reports/PersonHistoryView.h"
 #include "core/state/AppState.h"
 #include "core/store/DependentRecord.h"
+#include "core/store/PersonLookup.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 
@@ -35,16 +36,6 @@ namespace tavolim::app {
 namespace {
 
 using core::FileKind;
-
-// The holder of the person shown: the client itself, or the dependent's Titular.
-std::int16_t holderOf(core::AppState& state, core::PersonRef person)
-{
-    if (person.titular) {
-        return person.code;
-    }
-    state.records().readRecord(FileKind::Dependents, person.code, true);
-    return state.records().dependent().Titular;
-}
 
 std::chrono::milliseconds steadyNow()
 {
@@ -431,7 +422,7 @@ void SituationWindow::search()
 
 void SituationWindow::move(core::ClientMove move)
 {
-    const std::int16_t from = holderOf(m_state, m_situation.person);
+    const std::int16_t from = core::holderOf(m_state.records(), m_situation.person);
     if (const auto code = core::moveClient(m_state.records(), move, from)) {
         showPerson({*code, true});
     }
@@ -489,9 +480,8 @@ void returnTapeFromMenu(core::AppState& state, QWidget* parent, const CounterOpe
     if (!hit) {
         return;
     }
-    // The search left the tape, which is out, as the current tape record.
-    const auto& tape = state.records().tape();
     const auto code = static_cast<std::int16_t>(hit->number);
+    const auto tape = state.records().load<core::TapeRecord>(code);
     SituationWindow window(state, {tape.ClienteFita, tape.ClienteTitular}, openers, parent);
     window.show();
     window.giveBackTape(code);

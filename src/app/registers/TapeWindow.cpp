@@ -1,12 +1,14 @@
 #include "app/registers/TapeWindow.h"
 
 #include "app/registers/ChooserWindow.h"
+#include "app/registers/DistributorWindow.h"
 #include "app/registers/PersonControls.h"
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/registers/SearchWindow.h"
 #include "app/reports/ReportActions.h"
 #include "app/shell/QtConversions.h"
+#include "core/registers/ProductRegister.h"
 #include "core/state/AppState.h"
 
 #include <QComboBox>
@@ -203,8 +205,7 @@ QWidget* TapeWindow::buildPlainFields()
     auto* distributor = registerButton(frame, "cmdDistribuidora", QStringLiteral("..."));
     distributor->setToolTip(QStringLiteral("Dados da distribuidora"));
     distributor->setFixedWidth(32);
-    // The distributor register is not part of the program yet.
-    distributor->setEnabled(false);
+    connect(distributor, &QPushButton::clicked, this, &TapeWindow::openDistributor);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(label(frame, QStringLiteral("Código:"), m_numFita), 0, 0);
@@ -560,6 +561,21 @@ void TapeWindow::openPerson()
     if (const auto person = m_model.personWithTape()) {
         openPersonRegister(m_state, *person, this);
     }
+}
+
+void TapeWindow::openDistributor()
+{
+    collect();
+    openDistributorRegister(m_state, this, m_dist->currentIndex() + 1);
+    // Names may have changed there; positions stay the record numbers.
+    m_filling = true;
+    const int current = m_dist->currentIndex();
+    m_dist->clear();
+    for (const std::string& name : core::distributorList(m_state.records())) {
+        m_dist->addItem(toQString(name));
+    }
+    m_dist->setCurrentIndex(current < m_dist->count() ? current : -1);
+    m_filling = false;
 }
 
 void TapeWindow::accept()

@@ -51,6 +51,8 @@ private:
     void barcodeLeft();
     void search();
     void openPerson();
+    // cmdDistribuidora: the distributor register on the tape's distributor.
+    void openDistributor();
     void accept() override;
     // Typing in a box marks the tape edited, except while the box is being filled.
     void edited();

@@ -7,9 +7,13 @@
 #include "app/printing/TextEditorWindow.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
+#include "app/registers/DistributorWindow.h"
+#include "app/registers/ProductWindow.h"
+#include "app/registers/StoreDataWindow.h"
 #include "app/registers/TapeWindow.h"
 #include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
+#include "app/rules/RulesWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
 #include "app/shell/LoginWindow.h"
 #include "app/shell/OperatorsWindow.h"
@@ -18,6 +22,7 @@
 #include "app/shell/QtConversions.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
+#include "core/registers/StoreDataForm.h"
 #include "core/registers/Undelete.h"
 #include "core/reports/RecordLists.h"
 #include "core/shell/BackgroundPicture.h"
@@ -287,6 +292,16 @@ void MainWindow::registerOwnHandlers()
     m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {
         HolidayWindow window(m_state, this);
         window.exec();
+    });
+    m_handlers.insert(QStringLiteral("mnuDadosGerenc"), [this] { openRulesEditor(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuDadosProdutos"),
+                      [this] { openProductRegister(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuDadosDist"),
+                      [this] { openDistributorRegister(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuDadosLocad"), [this] {
+        if (openStoreData(m_state, this)) {
+            setWindowTitle(toQString(core::mainWindowCaption(m_state.records().store())));
+        }
     });
     m_handlers.insert(QStringLiteral("mnuArqConfigImp"),
                       [this] { showPrinterSetup(m_state, this); });

@@ -37,19 +37,10 @@ PaymentModel::PaymentModel(AppState& state, PersonRef person, Money amountDue)
     chkImprimir = state.options().ImpNotaPag != 0;
 }
 
-std::string PaymentModel::pagouTudoCaption() const
-{
-    return "Pagou &Tudo(R$" + formatMoneyPlain(m_amountDue) + ")";
-}
-
-Money PaymentModel::paidAmount() const
-{
-    return optPagouTudo ? m_amountDue : parseMoney(txtValorPago);
-}
-
 PaymentModel::Outcome PaymentModel::confirm()
 {
-    if (!optPagouTudo && refuseNegativePayment(m_state, txtValorPago)) {
+    // A typed amount that is not a number (or nothing) counts as 0.
+    if (payment.check(m_state) == PaymentChoice::Check::Refused) {
         return Outcome::Stay;
     }
     switch (confirmOperation(m_state)) {
@@ -61,7 +52,7 @@ PaymentModel::Outcome PaymentModel::confirm()
         return Outcome::Stay;
     }
     const Money paid = paidAmount();
-    optPagouTudo = optPagouTudo || paid == m_amountDue;
+    payment.settle(m_amountDue, false);
 
     StoreTransaction write(m_state);
     m_state.CaixaDia.Pagamentos += paid;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/counter/Account.h"
+#include "core/counter/PaymentChoice.h"
 #include "core/store/Money.h"
 
 #include <string>
@@ -34,16 +35,13 @@ public:
     PaymentModel(AppState& state, PersonRef person, Money amountDue);
 
     // Control values, copied in by the window.
-    bool optPagouTudo = true;
-    std::string txtValorPago;
+    PaymentChoice payment; // optPagouTudo or optPagouParte: the box has no optN_oPagou
     bool chkImprimir = false;
 
     Money amountDue() const { return m_amountDue; }
     Money debt() const { return m_debt; }
     Money tapesAtHome() const { return m_amountDue - m_debt; }
-    std::string pagouTudoCaption() const;
-    // The amount due, or the typed one (not a number counts as 0).
-    Money paidAmount() const;
+    Money paidAmount() const { return payment.paid(m_amountDue); }
 
     enum class Outcome {
         Saved,     // written; the window closes and the situation is refreshed

@@ -322,24 +322,6 @@ std::string RentalModel::caption() const
     return rowCount() == 0 ? std::string() : m_pricing.caption();
 }
 
-std::string RentalModel::pagouTudoCaption() const
-{
-    return "Pagou &Tudo(R$" + formatMoneyPlain(amount()) + ")";
-}
-
-Money RentalModel::paidAmount() const
-{
-    switch (payment) {
-    case Payment::All:
-        return amount();
-    case Payment::Part:
-        return parseMoney(txtValorPago);
-    case Payment::Nothing:
-        break;
-    }
-    return Money();
-}
-
 bool RentalModel::rowsValid() const
 {
     const bool blank = std::any_of(m_cells.begin(), m_cells.end(),
@@ -356,8 +338,7 @@ RentalModel::Outcome RentalModel::confirm()
     if (rowCount() == 0 || !rowsValid()) {
         return Outcome::Stay;
     }
-    if (payment == Payment::Part &&
-        (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
+    if (payment.check(m_state) != PaymentChoice::Check::Go) {
         return Outcome::FocusValorPago;
     }
     switch (confirmOperation(m_state)) {
@@ -370,11 +351,7 @@ RentalModel::Outcome RentalModel::confirm()
     }
     const Money due = amount();
     const Money paid = paidAmount();
-    if (paid.isZero()) {
-        payment = Payment::Nothing;
-    } else if (paid == due) {
-        payment = Payment::All;
-    }
+    payment.settle(due);
 
     StoreTransaction write(m_state);
     auto& records = m_state.records();

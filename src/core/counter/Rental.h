@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/counter/Account.h"
+#include "core/counter/PaymentChoice.h"
 #include "core/counter/RentalReceipt.h"
 #include "core/counter/ReservationList.h"
 #include "core/registers/RecordSearch.h"
@@ -48,9 +49,7 @@ public:
     // Control values, copied in and out by the window.
     std::string txtCodFita;
     std::string txtNome;
-    enum class Payment { All, Part, Nothing }; // optPagouTudo, optPagouParte, optN_oPagou
-    Payment payment = Payment::All;
-    std::string txtValorPago;
+    PaymentChoice payment;
     bool chkImprimir = false;
 
     enum class AddOutcome {
@@ -90,10 +89,8 @@ public:
     const RentalPricing& pricing() const { return m_pricing; }
     // The totals caption; empty without rows.
     std::string caption() const;
-    std::string pagouTudoCaption() const;
     Money amount() const { return m_pricing.amount(); }
-    // The amount, the typed amount (not a number counts as 0), or 0.
-    Money paidAmount() const;
+    Money paidAmount() const { return payment.paid(amount()); }
 
     enum class Outcome {
         Saved,          // written (and printed), or partly with a failure told; closes

@@ -208,24 +208,6 @@ Money ReturnModel::amountDue() const
     return atLeastZero(atLeastZero(m_situation.valorDevido) + m_surcharge - m_discount);
 }
 
-std::string ReturnModel::pagouTudoCaption() const
-{
-    return "Pagou &Tudo(R$" + formatMoneyPlain(amountDue()) + ")";
-}
-
-Money ReturnModel::paidAmount() const
-{
-    switch (payment) {
-    case Payment::All:
-        return amountDue();
-    case Payment::Part:
-        return parseMoney(txtValorPago);
-    case Payment::Nothing:
-        break;
-    }
-    return Money();
-}
-
 ReturnModel::Outcome ReturnModel::confirm()
 {
     auto& dialogs = m_state.ports().dialogs;
@@ -237,8 +219,7 @@ ReturnModel::Outcome ReturnModel::confirm()
         dialogs.message(kAllNotMarked, msg::Exclamation);
         return Outcome::Stay;
     }
-    if (payment == Payment::Part &&
-        (trim(txtValorPago).empty() || refuseNegativePayment(m_state, txtValorPago))) {
+    if (payment.check(m_state) != PaymentChoice::Check::Go) {
         return Outcome::FocusValorPago;
     }
     // With no tape, no money and no adjustment, OK would only count a return that never
@@ -268,11 +249,7 @@ ReturnModel::Outcome ReturnModel::confirm()
             return Outcome::Stay;
         }
     }
-    if (paid.isZero()) {
-        payment = Payment::Nothing;
-    } else if (paid == due) {
-        payment = Payment::All;
-    }
+    payment.settle(due);
     m_state.options().ImpNotaDev = chkImprimir ? 1 : 0;
 
     StoreTransaction write(m_state);

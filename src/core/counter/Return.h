@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/counter/PaymentChoice.h"
 #include "core/counter/Situation.h"
 #include "core/store/Money.h"
 
@@ -29,12 +30,9 @@ class ReturnModel {
 public:
     ReturnModel(AppState& state, const Situation& situation);
 
-    enum class Payment { All, Part, Nothing };
-
     // Control values, copied in by the window.
     std::string txtCod;
-    Payment payment = Payment::All; // optPagouTudo / optPagouParte / optN_oPagou
-    std::string txtValorPago;
+    PaymentChoice payment;
     bool chkImprimir = false;
 
     const Situation& situation() const { return m_situation; }
@@ -65,9 +63,7 @@ public:
     // The sum of the charges of the marked rows.
     Money returnedTotal() const;
     Money amountDue() const;
-    std::string pagouTudoCaption() const;
-    // The amount due, the typed amount (not a number counts as 0), or 0.
-    Money paidAmount() const;
+    Money paidAmount() const { return payment.paid(amountDue()); }
 
     enum class Outcome {
         Saved,          // written; the situation is refreshed and the window closes

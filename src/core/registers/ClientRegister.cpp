@@ -44,7 +44,6 @@ bool ClientRegister::readIntoForm(std::int32_t number)
     form.NumInsc = std::to_string(number);
     form.Observacoes = m_state.memos().readMemo(client.Observacoes);
     lstDependentes = dependentLines(records, static_cast<std::int16_t>(number));
-    records.client() = client;
     return false;
 }
 

@@ -17,7 +17,7 @@ struct NewRecordName;
 
 // The lines of lstDependentes: the slot as "@@", a space, PrimNome padded to its 15
 // characters, then the trimmed GrauParentesco. Reads the holder (forced) and each dependent.
-std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holder);
+std::vector<std::string> dependentLines(const RecordStore& records, std::int16_t holder);
 
 // Adds a dependent to the holder with the typed name: blank but for the name, today's
 // registration date and time and the holder's address and home telephone; it takes a
@@ -31,7 +31,7 @@ struct DependentPlace {
     std::int16_t holder = 0;
     std::optional<int> position;
 };
-DependentPlace dependentPlace(RecordStore& records, std::int16_t dependent);
+DependentPlace dependentPlace(const RecordStore& records, std::int16_t dependent);
 
 // The holder record a dependent becomes: every personal field, the account, the tapes and
 // the histories; no dependents of its own.

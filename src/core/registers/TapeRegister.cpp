@@ -210,7 +210,7 @@ bool TapeRegister::addActor()
 bool TapeRegister::removeActor(std::size_t index)
 {
     if (index >= form.Atores.size() || !readyForCast() ||
-        !core::removeActor(m_state.records(), static_cast<std::int16_t>(code()),
+        !core::removeActor(m_state, static_cast<std::int16_t>(code()),
                            static_cast<int>(index) + 1)) {
         return false;
     }

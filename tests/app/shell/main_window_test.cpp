@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
 
     MainWindow window(state, backup);
 
-    for (const char* name : {"mnuDadosProdutos", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar",
+    for (const char* name : {"mnuDadosExportar", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar",
                              "mnuRelEstatisticas"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }

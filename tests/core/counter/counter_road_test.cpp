@@ -54,8 +54,8 @@ protected:
         }
         ASSERT_TRUE(rental.toggleFreebie(2));
         ASSERT_EQ(rental.amount(), reais(5));
-        rental.payment = RentalModel::Payment::Part;
-        rental.txtValorPago = "2,00";
+        rental.payment.option = PaymentChoice::Option::PagouParte;
+        rental.payment.txtValorPago = "2,00";
         ASSERT_EQ(rental.confirm(), RentalModel::Outcome::Saved);
     }
 
@@ -101,7 +101,7 @@ TEST_P(CounterRoadTest, RentThenReturnTwoLatePayingNothingThenPayTheDebt)
         giveBack.txtCod = code;
         ASSERT_TRUE(giveBack.markCode()) << code;
     }
-    giveBack.payment = ReturnModel::Payment::Nothing;
+    giveBack.payment.option = PaymentChoice::Option::NaoPagou;
     EXPECT_EQ(giveBack.returnedTotal(), c.returned);
     ASSERT_EQ(giveBack.confirm(), ReturnModel::Outcome::Saved);
 
@@ -117,8 +117,8 @@ TEST_P(CounterRoadTest, RentThenReturnTwoLatePayingNothingThenPayTheDebt)
     // Paying exactly the debt clears it and leaves no credit.
     const Situation owing = showSituation(state, kAna);
     PaymentModel pay(state, kAna, owing.valorDevido);
-    pay.optPagouTudo = false;
-    pay.txtValorPago = formatMoneyPlain(debt);
+    pay.payment.option = PaymentChoice::Option::PagouParte;
+    pay.payment.txtValorPago = formatMoneyPlain(debt);
     ASSERT_EQ(pay.confirm(), PaymentModel::Outcome::Saved);
     EXPECT_EQ(balance(), Balance{});
     loadCaixaDia(state);

@@ -71,8 +71,8 @@ TEST_F(PaymentWindow, ConfirmingPrintsAndWritesDayTotalsAndTheAccount)
         writeClient(1, "Ana", 0, 10);
         state.CaixaDia = DailyTotalsRecord{};
         PaymentModel payment(state, {1, true}, reais(10));
-        payment.optPagouTudo = false;
-        payment.txtValorPago = c.typed;
+        payment.payment.option = PaymentChoice::Option::PagouParte;
+        payment.payment.txtValorPago = c.typed;
         payment.chkImprimir = c.print;
 
         const auto outcome = payment.confirm();
@@ -98,8 +98,8 @@ TEST_F(PaymentWindow, ADependentOnTheHoldersAccountPaysTheHoldersDebtAndKeepsIts
     writeDependent(3, 1, "Caio", 0, 0);
     state.options().UnicaConta = true;
     PaymentModel payment(state, {3, false}, reais(10));
-    payment.optPagouTudo = false;
-    payment.txtValorPago = "4";
+    payment.payment.option = PaymentChoice::Option::PagouParte;
+    payment.payment.txtValorPago = "4";
 
     EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Saved);
     EXPECT_EQ(std::tuple(client(1).ValorDevido, client(1).ValorUltPgto, dependent(3).ValorDevido,
@@ -116,8 +116,8 @@ TEST_F(PaymentWindow, ConfirmOpNoDiscardsAndCancelStays)
 
     EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Discarded);
     EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Stay);
-    payment.optPagouTudo = false;
-    payment.txtValorPago = "-3";
+    payment.payment.option = PaymentChoice::Option::PagouParte;
+    payment.payment.txtValorPago = "-3";
     EXPECT_EQ(payment.confirm(), PaymentModel::Outcome::Stay);
 
     EXPECT_EQ(dialogs.messages.at(0).text, "Confirma a Operação ?");
@@ -130,13 +130,13 @@ TEST_F(PaymentWindow, ReceiptListsTheNonZeroAmountsAndWhatIsLeft)
 {
     writeClient(1, "Ana", 0, 2.5);
     PaymentModel payment(state, {1, true}, reais(9));
-    payment.optPagouTudo = false;
-    payment.txtValorPago = "4";
+    payment.payment.option = PaymentChoice::Option::PagouParte;
+    payment.payment.txtValorPago = "4";
     ReceiptBuilder builder(state);
 
     const std::string body = payment.receiptBody(builder);
 
-    EXPECT_EQ(payment.pagouTudoCaption(), "Pagou &Tudo(R$9,00)");
+    EXPECT_EQ(PaymentChoice::payAllCaption(payment.amountDue()), "Pagou &Tudo(R$9,00)");
     EXPECT_EQ(body, builder.line("        Fitas Locadas     R$    6,50") +
                         builder.line("       Outros Débitos     R$    2,50") +
                         builder.line("                Total     R$    9,00") +

@@ -271,8 +271,8 @@ TEST_F(RentalTest, ConfirmingWritesTheDayThePersonTheTapesTheBookAndTheReceipt)
     add(rental, "11");
     rental.toggleFreebie(2);
     rental.askSurcharge();
-    rental.payment = RentalModel::Payment::Part;
-    rental.txtValorPago = "2";
+    rental.payment.option = PaymentChoice::Option::PagouParte;
+    rental.payment.txtValorPago = "2";
     rental.chkImprimir = true;
 
     EXPECT_EQ(rental.confirm(), RentalModel::Outcome::Saved);
@@ -338,15 +338,16 @@ TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
 {
     // What is paid is credit until the tape comes back; the rest is left on account.
     struct Case {
-        RentalModel::Payment payment;
+        PaymentChoice::Option payment;
         const char* typed;
         double pago;
-        RentalModel::Payment shown;
+        PaymentChoice::Option shown;
     };
-    using enum RentalModel::Payment;
+    using enum PaymentChoice::Option;
     const std::vector<Case> cases = {
-        {Part, "10", 10, Part}, {Part, "4.00", 4, All},     {Part, "abc", 0, Nothing},
-        {All, "", 4, All},      {Nothing, "7", 0, Nothing},
+        {PagouParte, "10", 10, PagouParte}, {PagouParte, "4.00", 4, PagouTudo},
+        {PagouParte, "abc", 0, NaoPagou},   {PagouTudo, "", 4, PagouTudo},
+        {NaoPagou, "7", 0, NaoPagou},
     };
 
     for (const auto& c : cases) {
@@ -355,12 +356,12 @@ TEST_F(RentalTest, WhatIsPaidGoesThroughTheAccount)
         state.CaixaDia = DailyTotalsRecord{};
         RentalModel rental(state, {1, true}, {});
         add(rental, "12");
-        rental.payment = c.payment;
-        rental.txtValorPago = c.typed;
+        rental.payment.option = c.payment;
+        rental.payment.txtValorPago = c.typed;
 
         EXPECT_EQ(rental.confirm(), RentalModel::Outcome::Saved) << c.typed;
 
-        EXPECT_EQ(rental.payment, c.shown) << c.typed;
+        EXPECT_EQ(rental.payment.option, c.shown) << c.typed;
         EXPECT_EQ(std::tuple(client(1).ValorPago, client(1).ValorDevido, state.CaixaDia.LocPago,
                              state.CaixaDia.LocHaver),
                   std::tuple(reais(c.pago), Money(), reais(c.pago), reais(c.pago > 0 ? 0 : 4)))
@@ -374,37 +375,37 @@ TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
         const char* name;
         std::optional<msg::Answer> confirmOp;
         const char* term;
-        RentalModel::Payment payment;
+        PaymentChoice::Option payment;
         RentalModel::Outcome outcome;
         std::string message;
         const char* typed = "";
     };
     using Outcome = RentalModel::Outcome;
     const std::vector<Case> cases = {
-        {"No", msg::Answer::No, "2", RentalModel::Payment::All, Outcome::Discarded, ""},
-        {"Cancel", msg::Answer::Cancel, "2", RentalModel::Payment::All, Outcome::Stay, ""},
+        {"No", msg::Answer::No, "2", PaymentChoice::Option::PagouTudo, Outcome::Discarded, ""},
+        {"Cancel", msg::Answer::Cancel, "2", PaymentChoice::Option::PagouTudo, Outcome::Stay, ""},
         {"part with nothing typed",
          {},
          "2",
-         RentalModel::Payment::Part,
+         PaymentChoice::Option::PagouParte,
          Outcome::FocusValorPago,
          ""},
         {"blank term",
          {},
          "",
-         RentalModel::Payment::All,
+         PaymentChoice::Option::PagouTudo,
          Outcome::Stay,
          "Os itens Prazo e Diária não podem ficar em branco."},
         {"zero term",
          {},
          "0",
-         RentalModel::Payment::All,
+         PaymentChoice::Option::PagouTudo,
          Outcome::Stay,
          "Erro: Um dos prazos de entrega está registrado como sendo de zero dias."},
         {"negative payment",
          {},
          "2",
-         RentalModel::Payment::Part,
+         PaymentChoice::Option::PagouParte,
          Outcome::FocusValorPago,
          "O valor pago não pode ser negativo.",
          "-2,00"},
@@ -417,8 +418,8 @@ TEST_F(RentalTest, AConfirmationThatStopsWritesNothing)
         RentalModel rental(state, {1, true}, {});
         add(rental, "6");
         rental.editCell(0, RentalColumn::Prazo, c.term);
-        rental.payment = c.payment;
-        rental.txtValorPago = c.typed;
+        rental.payment.option = c.payment;
+        rental.payment.txtValorPago = c.typed;
 
         EXPECT_EQ(rental.confirm(), c.outcome) << c.name;
 
@@ -437,8 +438,8 @@ TEST_F(RentalTest, ADependentOnTheHoldersAccountTakesTheTapesAndTheHolderPays)
     state.options().UnicaConta = true;
     RentalModel rental(state, {3, false}, {});
     add(rental, "7");
-    rental.payment = RentalModel::Payment::Part;
-    rental.txtValorPago = "5";
+    rental.payment.option = PaymentChoice::Option::PagouParte;
+    rental.payment.txtValorPago = "5";
 
     EXPECT_EQ(rental.confirm(), RentalModel::Outcome::Saved);
 

@@ -62,7 +62,7 @@ protected:
 // due.
 TEST_F(ReturnTest, TheMiddleTapeComesBackAndTheAccountMovesByWhatWasPaid)
 {
-    using P = ReturnModel::Payment;
+    using P = PaymentChoice::Option;
     struct Case {
         const char* name;
         P payment;
@@ -73,10 +73,10 @@ TEST_F(ReturnTest, TheMiddleTapeComesBackAndTheAccountMovesByWhatWasPaid)
         double devPago;
     };
     const std::vector<Case> cases = {
-        {"exactly the returned total", P::Part, "6,00", 0, 0, {{}, reais(2.5)}, 6},
-        {"everything due", P::All, "", 0, 0, {reais(3), {}}, 11.5},
-        {"less than the returned", P::Part, "4", 0, 0, {{}, reais(4.5)}, 4},
-        {"surcharge and discount", P::Nothing, "", 1, 0.5, {{}, reais(9)}, 0},
+        {"exactly the returned total", P::PagouParte, "6,00", 0, 0, {{}, reais(2.5)}, 6},
+        {"everything due", P::PagouTudo, "", 0, 0, {reais(3), {}}, 11.5},
+        {"less than the returned", P::PagouParte, "4", 0, 0, {{}, reais(4.5)}, 4},
+        {"surcharge and discount", P::NaoPagou, "", 1, 0.5, {{}, reais(9)}, 0},
     };
 
     for (const auto& c : cases) {
@@ -88,8 +88,8 @@ TEST_F(ReturnTest, TheMiddleTapeComesBackAndTheAccountMovesByWhatWasPaid)
         ReturnModel model(state, situation());
         model.setDevolveuTodos(false);
         model.toggle(1);
-        model.payment = c.payment;
-        model.txtValorPago = c.typed;
+        model.payment.option = c.payment;
+        model.payment.txtValorPago = c.typed;
         model.setSurcharge(reais(c.surcharge));
         ASSERT_TRUE(model.setDiscount(reais(c.discount)));
 
@@ -135,7 +135,7 @@ TEST_F(ReturnTest, EachTapeIsChargedAndFreed)
         writeClient(1, "Ana", 0, 0);
         lend(7, {1, true}, c.freebie ? 1 : 5, 2, 3, c.freebie);
         ReturnModel model(state, situation());
-        model.payment = ReturnModel::Payment::Nothing;
+        model.payment.option = PaymentChoice::Option::NaoPagou;
 
         ASSERT_EQ(model.confirm(), ReturnModel::Outcome::Saved) << c.freebie;
 
@@ -194,9 +194,9 @@ TEST_F(ReturnTest, RefusalsTellTheOperatorAndWriteNothing)
     model.confirm();
     model.txtCod.clear(); // a refused code stays in the box
     model.setDevolveuTodos(false);
-    model.payment = ReturnModel::Payment::Part;
+    model.payment.option = PaymentChoice::Option::PagouParte;
     const auto noValue = model.confirm();
-    model.payment = ReturnModel::Payment::Nothing;
+    model.payment.option = PaymentChoice::Option::NaoPagou;
     const auto noTape = model.confirm();
     const bool discount = model.setDiscount(reais(5.01));
 
@@ -224,8 +224,8 @@ TEST_F(ReturnTest, ADependentOnTheHoldersAccountLosesTheTapeAndTheHolderIsCharge
     writeDependent(2, 1, "Rui", 0, 0);
     lend(7, {2, false}, 1, 2, 3);
     ReturnModel model(state, situation({2, false}));
-    model.payment = ReturnModel::Payment::Part;
-    model.txtValorPago = "2";
+    model.payment.option = PaymentChoice::Option::PagouParte;
+    model.payment.txtValorPago = "2";
 
     EXPECT_EQ(model.confirm(), ReturnModel::Outcome::Saved);
 
@@ -241,8 +241,8 @@ TEST_F(ReturnTest, PayingMoreThanDueAsksBeforeGoingOn)
     writeClient(1, "Ana", 0, 0);
     lend(7, {1, true}, 1, 2, 3);
     ReturnModel model(state, situation());
-    model.payment = ReturnModel::Payment::Part;
-    model.txtValorPago = "20";
+    model.payment.option = PaymentChoice::Option::PagouParte;
+    model.payment.txtValorPago = "20";
     model.chkImprimir = true;
     state.options().NumViasRec = 1;
     dialogs.answers = {msg::Answer::No, msg::Answer::Yes};
@@ -269,13 +269,13 @@ TEST_F(ReturnTest, ReceiptListsTheReturnedTapeAndTheNonZeroAmounts)
     model.setDevolveuTodos(false);
     model.toggle(1);
     model.setSurcharge(reais(1));
-    model.payment = ReturnModel::Payment::Part;
-    model.txtValorPago = "10";
+    model.payment.option = PaymentChoice::Option::PagouParte;
+    model.payment.txtValorPago = "10";
     ReceiptBuilder builder(state);
 
     const std::string body = model.receiptBody(builder);
 
-    EXPECT_EQ(model.pagouTudoCaption(), "Pagou &Tudo(R$12,50)");
+    EXPECT_EQ(PaymentChoice::payAllCaption(model.amountDue()), "Pagou &Tudo(R$12,50)");
     EXPECT_EQ(body, builder.line("000008 Fita 8") +
                         builder.line("            Diárias: 3     R$    6,00") +
                         builder.line("      Fitas Devolvidas     R$    6,00") +
