@@ -1,3 +1,4 @@
+#include "app/books/BookMenu.h"
 #include "app/books/CashChartView.h"
 #include "app/books/CashGraphWindow.h"
 #include "core/ports/Dialogs.h"
@@ -7,6 +8,7 @@
 
 #include <QAbstractBarSeries>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAreaSeries>
 #include <QChart>
 #include <QClipboard>
@@ -24,10 +26,12 @@
 #include <QRegularExpression>
 #include <QScatterSeries>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -268,6 +272,28 @@ TEST_F(CashGraphWindowTest, SelectedCellsTellTheirSumAndTheTablePrintsCopiesAndS
               (std::vector<std::uint8_t>{'P', 'N', 'G'}));
     EXPECT_EQ(core::binaryfile::readAt(folder.file("g.PDF"), 0, 4),
               (std::vector<std::uint8_t>{'%', 'P', 'D', 'F'}));
+}
+
+TEST_F(CashGraphWindowTest, TheMenuItemOpensTheWindowAndEscClosesIt)
+{
+    const auto handlers = bookMenuHandlers(state, nullptr);
+    const auto item = std::find_if(handlers.begin(), handlers.end(), [](const auto& h) {
+        return h.first == QLatin1String("mnuHistGrafCaixa");
+    });
+    ASSERT_NE(item, handlers.end());
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        opened = modal->objectName() + QLatin1Char(' ') + modal->windowTitle();
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(modal, &esc);
+    });
+
+    item->second();
+
+    EXPECT_EQ(opened.toStdString(), "frmGraph Gráficos de Caixa");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(CashGraphWindowTest, NoTwoControlsShareAnAccessKey)
