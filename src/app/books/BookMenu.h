@@ -14,8 +14,8 @@ class AppState;
 
 namespace tavolim::app {
 
-// The main window's items over the books: mnuHistResumoDia, mnuHistLocDev and
-// mnuHistLivroCaixa, each with what it opens over `parent`.
+// The main window's items over the books: mnuHistResumoDia, mnuHistLocDev,
+// mnuHistLivroCaixa and mnuHistGrafCaixa, each with what it opens over `parent`.
 std::vector<std::pair<QString, std::function<void()>>> bookMenuHandlers(core::AppState& state,
                                                                         QWidget* parent);
 
