@@ -12,10 +12,11 @@
 #include "app/shell/SplashWindow.h"
 #include "app/shell/Startup.h"
 #include "app/shell/SystemClock.h"
-#include "app/shell/UnavailableBackup.h"
+#include "app/tools/BackupComponent.h"
 #include "core/day/BusinessDay.h"
 #include "core/shell/OperatorSession.h"
 #include "core/state/AppState.h"
+#include "core/tools/BackupRestore.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -37,13 +38,15 @@ int main(int argc, char** argv)
     app::QtPrinter printer;
     app::QtProgress progress;
     app::QtLauncher launcher;
-    app::UnavailableBackup backup;
 
     const auto folder = app::resolveDataFolder(QCoreApplication::arguments());
+    // A restore stopped half-way is carried through before anything reads the store.
+    core::finishInterruptedRestore(folder);
     if (!app::prepareDataFolder(folder, clock.today(), dialogs)) {
         return 1;
     }
     core::AppState state(folder, {dialogs, clock, settings, printer, progress, launcher});
+    app::BackupComponent backup(state);
     state.records().readRecord(core::FileKind::Store, 1, true);
 
     // The splash stays up for its two seconds while the program goes on loading.
@@ -56,6 +59,7 @@ int main(int argc, char** argv)
     app::applyColourScheme(state.options());
 
     app::MainWindow window(state, backup);
+    backup.setWindow(&window);
     app::installTextEditor(state, &window);
     app::installHolidayEditor(state, &window);
     window.show();

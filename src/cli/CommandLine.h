@@ -23,7 +23,11 @@ enum class Command {
     TapeBook,
     SalesBook,
     DailySummary,
-    History
+    History,
+    Backup,
+    Restore,
+    Check,
+    Repeated
 };
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
@@ -32,7 +36,8 @@ struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
     std::string what;     // dump: a record kind name, "memo" or "sinopse"; lista, listagem: the
-                          // list's name; ficha: the sheet kind
+                          // list's name; ficha: the sheet kind; restaurar: the archive;
+                          // repetidos: the kind
     std::string argument; // lista, listagem: the list's argument
     bool csv = false;     // lista --csv
     std::optional<std::int64_t> number; // dump N, ficha N; values beyond int64 saturate
@@ -45,6 +50,9 @@ struct CommandLine {
     std::optional<std::chrono::year_month_day> to;   // --ate
     bool returns = false;                            // livro-fitas --devolucoes
     bool products = false;                           // historico --produtos
+    std::filesystem::path destination;               // backup --para
+    bool repair = false;                             // verificar --reparar
+    bool codes = false;                              // repetidos --codigos
     std::string problem; // why the usage is wrong; empty when it is right
 };
 

@@ -63,6 +63,7 @@ constexpr Key<std::int16_t> kConfigInts[] = {
     {"TamFonte", &Options::TamFonte},       {"NumViasRec", &Options::NumViasRec},
     {"TipoPrazo", &Options::TipoPrazo},     {"AcaoQdoSaiForm", &Options::AcaoQdoSaiForm},
     {"FlagsAskBak", &Options::FlagsAskBak}, {"TipoCobraAtraso", &Options::TipoCobraAtraso},
+    {"NumBackUps", &Options::NumBackUps},
 };
 
 constexpr Key<std::optional<std::int32_t>> kConfigScheme[] = {

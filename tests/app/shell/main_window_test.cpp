@@ -90,8 +90,8 @@ TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
 
     MainWindow window(state, backup);
 
-    for (const char* name : {"mnuDadosExportar", "mnuOpVendas", "mnuArqBackUp", "mnuDadosImportar",
-                             "mnuRelEstatisticas"}) {
+    for (const char* name :
+         {"mnuDadosExportar", "mnuOpVendas", "mnuDadosImportar", "mnuRelEstatisticas"}) {
         EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuArqSair", "mnuFerrUsuarios", "mnuFerrOpções", "mnuDadosDesfExcCli",
