@@ -12,33 +12,33 @@
 namespace tavolim::core {
 namespace {
 
-std::vector<std::int32_t> markedRecords(const RecordStore& records, FileKind kind)
+std::vector<std::int32_t> markedRecords(const RecordImage& image)
 {
     std::vector<std::int32_t> out;
-    const std::size_t mark = fileKindInfo(kind).nameOffset;
-    records.scanRaw(kind, [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
-        if (bytes[mark] == '#') {
+    for (std::int32_t n = 1; n <= image.count(); ++n) {
+        if (image.deleted(n)) {
             out.push_back(n);
         }
-    });
+    }
     return out;
 }
 
+void markUsed(std::vector<bool>& used, std::int32_t number)
+{
+    if (number > 0 && static_cast<std::size_t>(number) < used.size()) {
+        used[static_cast<std::size_t>(number)] = true;
+    }
+}
+
 template <class R>
-void markUsedHistories(const RecordStore& records, FileKind kind, std::vector<bool>& tapeUsed,
+void markUsedHistories(const RecordImage& image, std::vector<bool>& tapeUsed,
                        std::vector<bool>& productUsed)
 {
-    const RecordImage image(records.filePath(kind), kind);
+    const std::size_t tapes = fieldOffset<R>("RegHistFita");
+    const std::size_t products = fieldOffset<R>("RegHistProd");
     for (std::int32_t n = 1; n <= image.count(); ++n) {
-        const R person = image.numbers<R>(n);
-        if (person.RegHistFita > 0 &&
-            static_cast<std::size_t>(person.RegHistFita) < tapeUsed.size()) {
-            tapeUsed[static_cast<std::size_t>(person.RegHistFita)] = true;
-        }
-        if (person.RegHistProd > 0 &&
-            static_cast<std::size_t>(person.RegHistProd) < productUsed.size()) {
-            productUsed[static_cast<std::size_t>(person.RegHistProd)] = true;
-        }
+        markUsed(tapeUsed, image.int32(n, tapes));
+        markUsed(productUsed, image.int32(n, products));
     }
 }
 
@@ -78,36 +78,51 @@ std::size_t historyCount(const RecordStore& records, FileKind kind)
 } // namespace
 
 std::vector<std::pair<FileKind, std::vector<std::int32_t>>> expectedDeletedLists(
-    const RecordStore& records)
+    const RecordStore& records, const PeopleAndTapes& images)
 {
-    std::vector<std::pair<FileKind, std::vector<std::int32_t>>> out;
-    for (const FileKind kind : {FileKind::Clients, FileKind::Dependents, FileKind::Tapes,
-                                FileKind::Products, FileKind::Distributors}) {
-        out.emplace_back(kind, markedRecords(records, kind));
-    }
+    const auto image = [&](FileKind kind) { return RecordImage(records.filePath(kind), kind); };
+    std::vector<std::pair<FileKind, std::vector<std::int32_t>>> out = {
+        {FileKind::Clients, markedRecords(images.clients)},
+        {FileKind::Dependents, markedRecords(images.dependents)},
+        {FileKind::Tapes, markedRecords(images.tapes)},
+        {FileKind::Products, markedRecords(image(FileKind::Products))},
+        {FileKind::Distributors, markedRecords(image(FileKind::Distributors))},
+    };
     // Index 0 stands for no history; numbers run 1..count.
     std::vector<bool> tapeUsed(historyCount(records, FileKind::TapeHistory) + 1, false);
     std::vector<bool> productUsed(historyCount(records, FileKind::ProductHistory) + 1, false);
-    markUsedHistories<ClientRecord>(records, FileKind::Clients, tapeUsed, productUsed);
-    markUsedHistories<DependentRecord>(records, FileKind::Dependents, tapeUsed, productUsed);
+    markUsedHistories<ClientRecord>(images.clients, tapeUsed, productUsed);
+    markUsedHistories<DependentRecord>(images.dependents, tapeUsed, productUsed);
     out.emplace_back(FileKind::TapeHistory, unused(tapeUsed));
     out.emplace_back(FileKind::ProductHistory, unused(productUsed));
     return out;
 }
 
-bool rebuildDeletedLists(AppState& state)
+bool rebuildDeletedLists(AppState& state, const PeopleAndTapes& images)
 {
     checkDateChange(state);
     ScopedWait wait(&state.ports().progress, "Verificando Registros Excluídos...");
     auto& records = state.records();
     StoreTransaction transaction(state);
-    for (const auto& [kind, numbers] : expectedDeletedLists(records)) {
+    for (const auto& [kind, numbers] : expectedDeletedLists(records, images)) {
         const auto path = records.dataFolder() / std::string(fileKindInfo(kind).deletedList);
         if (DeletedList(path).entries() != numbers) {
             binaryfile::writeNew(path, listBytes(numbers));
         }
     }
     return transaction.commit();
+}
+
+bool rebuildDeletedLists(AppState& state)
+{
+    // The day may restart first, which writes the books, not these files.
+    checkDateChange(state);
+    auto& records = state.records();
+    const auto image = [&](FileKind kind) { return RecordImage(records.filePath(kind), kind); };
+    const RecordImage clients = image(FileKind::Clients);
+    const RecordImage dependents = image(FileKind::Dependents);
+    const RecordImage tapes = image(FileKind::Tapes);
+    return rebuildDeletedLists(state, {clients, dependents, tapes});
 }
 
 } // namespace tavolim::core

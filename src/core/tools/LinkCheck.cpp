@@ -45,12 +45,6 @@ void removeAt(std::array<T, N>& slots, int count, int index)
     }
 }
 
-template <class T, std::size_t N>
-bool listed(const std::array<T, N>& slots, int count, T value)
-{
-    return std::find(slots.begin(), slots.begin() + count, value) != slots.begin() + count;
-}
-
 void releaseTape(TapeRecord& tape)
 {
     tape.ClienteFita = 0;
@@ -73,6 +67,26 @@ std::string code(std::int32_t n)
     return std::to_string(n);
 }
 
+// Where the link fields lie, from the records' field lists.
+struct LinkFields {
+    std::size_t titular = fieldOffset<DependentRecord>("Titular");
+    std::size_t numDep = fieldOffset<ClientRecord>("NumDep");
+    std::size_t dep = fieldOffset<ClientRecord>("Dep");
+    std::size_t clientNumFitas = fieldOffset<ClientRecord>("NumFitas");
+    std::size_t clientFitas = fieldOffset<ClientRecord>("Fitas");
+    std::size_t dependentNumFitas = fieldOffset<DependentRecord>("NumFitas");
+    std::size_t dependentFitas = fieldOffset<DependentRecord>("Fitas");
+    std::size_t clienteFita = fieldOffset<TapeRecord>("ClienteFita");
+    std::size_t clienteTitular = fieldOffset<TapeRecord>("ClienteTitular");
+    std::size_t numAtores = fieldOffset<TapeRecord>("NumAtores");
+    std::size_t atores = fieldOffset<TapeRecord>("Atores");
+    std::size_t diretor = fieldOffset<TapeRecord>("Diretor");
+    std::size_t actorNumFitas = fieldOffset<ActorRecord>("NumFitas");
+    std::size_t actorFitas = fieldOffset<ActorRecord>("Fitas");
+};
+
+// Walks the four files from their images; a repair loads the records it changes from the
+// files, writes them and puts them back into the images.
 class LinkChecker {
 public:
     explicit LinkChecker(AppState& state)
@@ -83,6 +97,8 @@ public:
           m_actors(m_records.filePath(FileKind::Actors), FileKind::Actors)
     {
     }
+
+    bool rebuildLists() { return rebuildDeletedLists(m_state, {m_clients, m_dependents, m_tapes}); }
 
     LinkCheckResult run()
     {
@@ -105,13 +121,11 @@ public:
     }
 
 private:
-    // One repair: its message, its writes as one transaction, then its Err.log entry.
-    void repair(const std::string& message, const std::string& label,
+    // One repair: its message, its writes as one transaction, then its Err.log entry. False
+    // when it could not be written (the check stops).
+    bool repair(const std::string& message, const std::string& label,
                 const std::function<void()>& write)
     {
-        if (m_failed) {
-            return;
-        }
         auto& dialogs = m_state.ports().dialogs;
         dialogs.message(message, msg::Information);
         {
@@ -119,32 +133,53 @@ private:
             write();
             if (!transaction.commit()) {
                 m_failed = true;
-                return;
+                return false;
             }
         }
         if (!logError(m_records.dataFolder(), errorLogEntry(m_state.DataDia, message, label))) {
             dialogs.message(binaryfile::failureMessage(binaryfile::lastFailure()), msg::Critical);
             m_failed = true;
-            return;
+            return false;
         }
         ++m_repairs;
         // A deletion's clean-up shows its own wait window.
         m_progress.showWait(m_caption);
+        return true;
     }
 
-    bool holderMissing(std::int16_t holder) const
+    Slots dependentsOf(std::int32_t h) const
     {
-        return !m_clients.present(holder) || m_clients.deleted(holder);
+        return m_clients.slots(h, m_fields.numDep, m_fields.dep, ClientRecord::MaxDependents);
+    }
+    Slots tapesOf(bool holder, std::int32_t person) const
+    {
+        return holder ? m_clients.slots(person, m_fields.clientNumFitas, m_fields.clientFitas,
+                                        ClientRecord::MaxTapes)
+                      : m_dependents.slots(person, m_fields.dependentNumFitas,
+                                           m_fields.dependentFitas, DependentRecord::MaxTapes);
+    }
+    Slots castOf(std::int32_t t) const
+    {
+        return m_tapes.slots(t, m_fields.numAtores, m_fields.atores, TapeRecord::MaxActors);
+    }
+    Slots tapesOfActor(std::int32_t a) const
+    {
+        return m_actors.slots(a, m_fields.actorNumFitas, m_fields.actorFitas,
+                              ActorRecord::MaxTapes);
+    }
+    static bool live(const RecordImage& image, std::int32_t n)
+    {
+        return image.present(n) && !image.deleted(n);
     }
 
     void dependents()
     {
         for (std::int32_t d = 1; d <= m_dependents.count() && !m_failed; ++d) {
-            if (!m_dependents.present(d) || m_dependents.deleted(d)) {
+            if (!live(m_dependents, d)) {
                 continue;
             }
-            const auto holder = m_dependents.numbers<DependentRecord>(d).Titular;
-            if (!holderMissing(holder)) {
+            const std::int16_t holder = m_dependents.int16(d, m_fields.titular);
+            if (live(m_clients, holder)) {
                 continue;
             }
             const auto dependent = m_records.load<DependentRecord>(d);
@@ -156,6 +191,8 @@ private:
         }
     }
 
+    // As the register deletes: marked, its histories let go, listed, taken off the tapes and
+    // the books.
     void deleteDependent(std::int32_t d)
     {
         auto dependent = m_records.load<DependentRecord>(d);
@@ -178,31 +215,23 @@ private:
         m_dependents.put(d, dependent);
     }
 
-    bool dependentBelongs(std::int16_t d, std::int32_t holder) const
-    {
-        return m_dependents.present(d) && !m_dependents.deleted(d) &&
-               m_dependents.numbers<DependentRecord>(d).Titular == holder;
-    }
-
     void holders()
     {
         for (std::int32_t h = 1; h <= m_clients.count() && !m_failed; ++h) {
-            if (!m_clients.present(h) || m_clients.deleted(h)) {
+            if (!live(m_clients, h)) {
                 continue;
             }
             for (int i = 0; !m_failed;) {
-                const auto holder = m_clients.numbers<ClientRecord>(h);
-                if (i >= holder.depCount()) {
+                const Slots deps = dependentsOf(h);
+                if (i >= deps.count()) {
                     break;
                 }
-                const std::int16_t d = holder.Dep[static_cast<std::size_t>(i)];
-                if (dependentBelongs(d, h)) {
+                const std::int16_t d = deps[i];
+                if (live(m_dependents, d) && m_dependents.int16(d, m_fields.titular) == h) {
                     ++i;
                     continue;
                 }
-                const auto dependent = m_records.load<DependentRecord>(d);
-                const int before = m_repairs;
-                repair("O cliente dependente " + personName(dependent) +
+                repair("O cliente dependente " + personName(m_records.load<DependentRecord>(d)) +
                            " será desligado do titular por " +
                            "estar excluído ou ligado a outro titular.",
                        "Código do Cliente: " + code(h) + " - " + "Código do Dependente: " + code(d),
@@ -217,40 +246,27 @@ private:
                            m_records.save(h, record);
                            m_clients.put(h, record);
                        });
-                if (m_repairs == before) {
-                    break;
+                if (dependentsOf(h).count() == deps.count()) {
+                    ++i; // nothing changed: go on rather than ask again
                 }
             }
         }
     }
 
-    template <class R>
-    bool personListsTape(const RecordImage& image, std::int16_t person, std::int32_t tape) const
-    {
-        if (!image.present(person) || image.deleted(person)) {
-            return false;
-        }
-        const auto record = image.numbers<R>(person);
-        return listed(record.Fitas, record.tapeCount(), static_cast<std::int16_t>(tape));
-    }
-
     void tapes()
     {
         for (std::int32_t t = 1; t <= m_tapes.count() && !m_failed; ++t) {
-            const auto tape = m_tapes.numbers<TapeRecord>(t);
-            if (!m_tapes.present(t) || !tape.isRented()) {
+            const std::int16_t renter = m_tapes.int16(t, m_fields.clienteFita);
+            if (!m_tapes.present(t) || renter <= 0) {
                 continue;
             }
-            const bool holder = tape.ClienteTitular;
-            const bool named =
-                holder ? personListsTape<ClientRecord>(m_clients, tape.ClienteFita, t)
-                       : personListsTape<DependentRecord>(m_dependents, tape.ClienteFita, t);
-            if (named) {
+            const bool holder = m_tapes.int16(t, m_fields.clienteTitular) == -1;
+            if (live(holder ? m_clients : m_dependents, renter) &&
+                tapesOf(holder, renter).contains(t)) {
                 continue;
             }
-            const std::string name =
-                holder ? personName(m_records.load<ClientRecord>(tape.ClienteFita))
-                       : personName(m_records.load<DependentRecord>(tape.ClienteFita));
+            const std::string name = holder ? personName(m_records.load<ClientRecord>(renter))
+                                            : personName(m_records.load<DependentRecord>(renter));
             repair("A fita " + m_records.load<TapeRecord>(t).Nome + " será desligada do cliente " +
                        name + " por causa de locação unilateral.",
                    "Código da Fita: " + code(t) +
@@ -270,21 +286,20 @@ private:
     void personTapes(RecordImage& image, bool holder)
     {
         for (std::int32_t p = 1; p <= image.count() && !m_failed; ++p) {
-            if (!image.present(p) || image.deleted(p)) {
+            if (!live(image, p)) {
                 continue;
             }
             for (int i = 0; !m_failed;) {
-                const auto person = image.numbers<R>(p);
-                if (i >= person.tapeCount()) {
+                const Slots tapes = tapesOf(holder, p);
+                if (i >= tapes.count()) {
                     break;
                 }
-                const std::int16_t t = person.Fitas[static_cast<std::size_t>(i)];
-                const auto tape = m_tapes.numbers<TapeRecord>(t);
-                if (m_tapes.present(t) && tape.ClienteFita == p && tape.ClienteTitular == holder) {
+                const std::int16_t t = tapes[i];
+                if (m_tapes.present(t) && m_tapes.int16(t, m_fields.clienteFita) == p &&
+                    (m_tapes.int16(t, m_fields.clienteTitular) == -1) == holder) {
                     ++i;
                     continue;
                 }
-                const int before = m_repairs;
                 repair("O(A) cliente " + personName(m_records.load<R>(p)) +
                            " será desligado(a) da fita " + m_records.load<TapeRecord>(t).Nome +
                            " por causa de locação unilateral.",
@@ -295,46 +310,24 @@ private:
                            m_records.save(p, record);
                            image.put(p, record);
                        });
-                if (m_repairs == before) {
-                    break;
+                if (tapesOf(holder, p).count() == tapes.count()) {
+                    ++i;
                 }
             }
         }
     }
 
-    bool actorListsTape(std::int16_t a, std::int32_t t) const
-    {
-        if (!m_actors.present(a)) {
-            return false;
-        }
-        const auto actor = m_actors.numbers<ActorRecord>(a);
-        return listed(actor.Fitas, actor.tapeCount(), static_cast<std::int16_t>(t));
-    }
-
-    bool tapeListsActor(std::int16_t t, std::int32_t a) const
-    {
-        if (!m_tapes.present(t)) {
-            return false;
-        }
-        const auto tape = m_tapes.numbers<TapeRecord>(t);
-        return tape.Diretor == a ||
-               listed(tape.Atores, tape.actorCount(), static_cast<std::int16_t>(a));
-    }
-
-    void actorLeavesTape(std::int32_t t, std::int16_t a, bool director)
+    void actorLeavesTape(std::int32_t t, std::int16_t a, int castIndex)
     {
         repair("O ator " + m_records.load<ActorRecord>(a).Nome + " será desligado da fita " +
                    m_records.load<TapeRecord>(t).Nome + " por causa de ligação unilateral.",
                "Código da fita: " + code(t) + " - " + "Código do Ator: " + code(a), [&] {
                    auto record = m_records.load<TapeRecord>(t);
-                   if (director) {
+                   if (castIndex < 0) {
                        record.Diretor = 0;
                    } else {
-                       const int count = record.actorCount();
-                       const auto at =
-                           std::find(record.Atores.begin(), record.Atores.begin() + count, a);
-                       removeAt(record.Atores, count, static_cast<int>(at - record.Atores.begin()));
-                       record.NumAtores = static_cast<std::int16_t>(count - 1);
+                       removeAt(record.Atores, record.actorCount(), castIndex);
+                       record.NumAtores = static_cast<std::int16_t>(record.actorCount() - 1);
                    }
                    m_records.save(t, record);
                    m_tapes.put(t, record);
@@ -348,26 +341,25 @@ private:
                 continue;
             }
             for (int i = 0; !m_failed;) {
-                const auto tape = m_tapes.numbers<TapeRecord>(t);
-                if (i >= tape.actorCount()) {
+                const Slots cast = castOf(t);
+                if (i >= cast.count()) {
                     break;
                 }
-                const std::int16_t a = tape.Atores[static_cast<std::size_t>(i)];
-                if (actorListsTape(a, t)) {
+                const std::int16_t a = cast[i];
+                if (m_actors.present(a) && tapesOfActor(a).contains(t)) {
                     ++i;
                     continue;
                 }
-                const int before = m_repairs;
-                actorLeavesTape(t, a, false);
-                if (m_repairs == before) {
-                    break;
+                actorLeavesTape(t, a, i);
+                if (castOf(t).count() == cast.count()) {
+                    ++i;
                 }
             }
             // The register names a director from the tape only: the actor record need not
             // list the tape back, but it must be there.
-            const auto director = m_tapes.numbers<TapeRecord>(t).Diretor;
-            if (director != 0 && !m_actors.present(director)) {
-                actorLeavesTape(t, director, true);
+            const std::int16_t director = m_tapes.int16(t, m_fields.diretor);
+            if (director != 0 && !m_actors.present(director) && !m_failed) {
+                actorLeavesTape(t, director, -1);
             }
         }
         for (std::int32_t a = 1; a <= m_actors.count() && !m_failed; ++a) {
@@ -375,16 +367,16 @@ private:
                 continue;
             }
             for (int i = 0; !m_failed;) {
-                const auto actor = m_actors.numbers<ActorRecord>(a);
-                if (i >= actor.tapeCount()) {
+                const Slots tapes = tapesOfActor(a);
+                if (i >= tapes.count()) {
                     break;
                 }
-                const std::int16_t t = actor.Fitas[static_cast<std::size_t>(i)];
-                if (tapeListsActor(t, a)) {
+                const std::int16_t t = tapes[i];
+                if (m_tapes.present(t) &&
+                    (m_tapes.int16(t, m_fields.diretor) == a || castOf(t).contains(a))) {
                     ++i;
                     continue;
                 }
-                const int before = m_repairs;
                 repair("A fita " + m_records.load<TapeRecord>(t).Nome + " será desligada do ator " +
                            m_records.load<ActorRecord>(a).Nome +
                            " por causa de ligação unilateral.",
@@ -395,8 +387,8 @@ private:
                            m_records.save(a, record);
                            m_actors.put(a, record);
                        });
-                if (m_repairs == before) {
-                    break;
+                if (tapesOfActor(a).count() == tapes.count()) {
+                    ++i;
                 }
             }
         }
@@ -409,6 +401,7 @@ private:
     RecordImage m_dependents;
     RecordImage m_tapes;
     RecordImage m_actors;
+    const LinkFields m_fields;
     std::string m_caption;
     int m_repairs = 0;
     bool m_failed = false;
@@ -418,11 +411,13 @@ private:
 
 LinkCheckResult checkLinks(AppState& state)
 {
+    // The day may restart first; then the files are read once, for the lists and the passes.
     checkDateChange(state);
-    if (!rebuildDeletedLists(state)) {
+    LinkChecker checker(state);
+    if (!checker.rebuildLists()) {
         return {0, false};
     }
-    return LinkChecker(state).run();
+    return checker.run();
 }
 
 } // namespace tavolim::core
