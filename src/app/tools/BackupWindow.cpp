@@ -75,6 +75,7 @@ BackupWindow::BackupWindow(core::AppState& state, bool atExit, QWidget* parent)
     m_bar->setObjectName(QStringLiteral("prgBackup"));
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
+    m_bar->setTextVisible(false); // a percentage only while a backup runs
 
     m_ok = namedButton(this, "cmdOK", QStringLiteral("&Fazer Back-Up"));
     m_ok->setDefault(true);
@@ -132,9 +133,11 @@ void BackupWindow::start()
     m_form.txtPasta = toStdString(m_folder->text());
     m_cancelRequested = false;
     setRunning(true);
+    m_bar->setTextVisible(true);
     InlineProgress progress(m_status, m_bar);
     const bool done = m_form.fazerBackup(progress, [this] { return m_cancelRequested; });
     setRunning(false);
+    m_bar->setTextVisible(false);
     if (done) {
         accept();
     }
