@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build ccache pkg-config
-    qt6-base-dev qt6-charts-dev libgl1-mesa-dev
+    qt6-base-dev qt6-charts-dev libgl1-mesa-dev qt6-translations-l10n
     nlohmann-json3-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth

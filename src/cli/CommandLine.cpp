@@ -6,6 +6,7 @@
 #include "core/reports/RecordLists.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
+#include "core/tools/DataFields.h"
 
 #include <algorithm>
 #include <charconv>
@@ -102,6 +103,48 @@ bool asksForHistory(const std::vector<std::string>& args)
     return false;
 }
 
+// `localizar --de N --ate M` takes record numbers where the book commands take dates.
+bool asksToFind(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "localizar" && (i == 0 || args[i - 1] != "--dados")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// localizar KIND FIELD VALUE.
+CommandLine parseFindWords(CommandLine line, const std::vector<std::string>& words)
+{
+    if (words.size() < 4) {
+        return fail(line, "localizar pede o tipo, o campo e o valor procurado.");
+    }
+    if (words.size() > 4) {
+        return fail(line, "argumento a mais: " + words[4] + ".");
+    }
+    const core::DataKindInfo* kind = core::dataKindByToolName(words[1]);
+    if (!kind) {
+        return fail(line, "tipo desconhecido: " + words[1] +
+                              " (clientes, fitas, produtos ou distribuidores).");
+    }
+    if (!core::dataFieldByName(kind->kind, words[2])) {
+        std::string names;
+        for (const core::FieldInfo& field : core::dataFields(kind->kind)) {
+            names += (names.empty() ? "" : ", ") + std::string(field.name);
+        }
+        return fail(line,
+                    "campo desconhecido em " + words[1] + ": " + words[2] + " (" + names + ").");
+    }
+    if (line.firstRecord.has_value() != line.lastRecord.has_value()) {
+        return fail(line, "--de e --ate vão juntos.");
+    }
+    line.what = words[1];
+    line.field = words[2];
+    line.argument = words[3];
+    return line;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args)
@@ -111,6 +154,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     std::vector<std::string> words;
     bool sizeGiven = false;
     const bool history = asksForHistory(args);
+    const bool find = asksToFind(args);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--ajuda" || arg == "-h") {
@@ -137,6 +181,22 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         }
         if (arg == "--devolucoes" || (arg == "--produtos" && history)) {
             (arg == "--devolucoes" ? line.returns : line.products) = true;
+            continue;
+        }
+        if (arg == "--palavra-inteira" || arg == "--maiusculas") {
+            (arg == "--palavra-inteira" ? line.wholeWords : line.matchCase) = true;
+            continue;
+        }
+        if ((arg == "--de" || arg == "--ate") && find) {
+            if (i + 1 >= args.size()) {
+                return fail(line, "falta o valor de " + arg + ".");
+            }
+            const std::string& value = args[++i];
+            const auto n = parseNumber(value);
+            if (!n) {
+                return fail(line, arg + " pede um número de registro, não \"" + value + "\".");
+            }
+            (arg == "--de" ? line.firstRecord : line.lastRecord) = n;
             continue;
         }
         if (arg == "--de" || arg == "--ate") {
@@ -236,6 +296,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         line.command = Command::DailySummary;
     } else if (command == "historico") {
         line.command = Command::History;
+    } else if (command == "localizar") {
+        line.command = Command::Find;
     } else if (command == "backup") {
         line.command = Command::Backup;
     } else if (command == "restaurar") {
@@ -275,7 +337,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         return fail(line, command + " pede --cliente N ou --dependente N.");
     }
     if ((line.from || line.to) && !bookListing) {
-        return fail(line, "--de e --ate são só dos comandos livro-fitas e livro-caixa.");
+        return fail(line, "--de e --ate são só dos comandos livro-fitas, livro-caixa e localizar.");
     }
     if (bookListing && (!line.from || !line.to)) {
         return fail(line, command + " pede --de dd/mm/aaaa e --ate dd/mm/aaaa.");
@@ -297,6 +359,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     }
     if (line.codes && line.command != Command::Repeated) {
         return fail(line, "--codigos é só do comando repetidos.");
+    }
+    if ((line.wholeWords || line.matchCase) && line.command != Command::Find) {
+        return fail(line, "--palavra-inteira e --maiusculas são só do comando localizar.");
+    }
+    if (line.command == Command::Find) {
+        return parseFindWords(line, words);
     }
     if (listed || line.command == Command::Sheet) {
         return parseReportWords(line, words);

@@ -24,6 +24,7 @@ enum class Command {
     SalesBook,
     DailySummary,
     History,
+    Find,
     Backup,
     Restore,
     Check,
@@ -36,9 +37,9 @@ struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
     std::string what;     // dump: a record kind name, "memo" or "sinopse"; lista, listagem: the
-                          // list's name; ficha: the sheet kind; restaurar: the archive;
-                          // repetidos: the kind
-    std::string argument; // lista, listagem: the list's argument
+                          // list's name; ficha: the sheet kind; localizar: the record kind;
+                          // restaurar: the archive; repetidos: the kind
+    std::string argument; // lista, listagem: the list's argument; localizar: the value
     bool csv = false;     // lista --csv
     std::optional<std::int64_t> number; // dump N, ficha N; values beyond int64 saturate
     core::SampleSize size;              // exemplo, clamped to 0..32767
@@ -50,6 +51,11 @@ struct CommandLine {
     std::optional<std::chrono::year_month_day> to;   // --ate
     bool returns = false;                            // livro-fitas --devolucoes
     bool products = false;                           // historico --produtos
+    std::string field;                               // localizar: the field's name
+    std::optional<std::int64_t> firstRecord;         // localizar --de N
+    std::optional<std::int64_t> lastRecord;          // localizar --ate M
+    bool wholeWords = false;                         // localizar --palavra-inteira
+    bool matchCase = false;                          // localizar --maiusculas
     std::filesystem::path destination;               // backup --para
     bool repair = false;                             // verificar --reparar
     bool codes = false;                              // repetidos --codigos

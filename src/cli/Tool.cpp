@@ -5,10 +5,13 @@
 #include "cli/CommandLine.h"
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"
+#include "cli/FindCommand.h"
 #include "cli/ReportCommands.h"
 #include "cli/SituationCommand.h"
 #include "cli/Usage.h"
 #include "core/shell/NewInstallation.h"
+#include "core/store/FileTransaction.h"
+#include "core/store/FolderLock.h"
 #include "core/store/MemoStore.h"
 #include "core/store/RecordStore.h"
 #include "core/store/SynopsisStore.h"
@@ -16,6 +19,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <memory>
 
 namespace tavolim::cli {
 namespace {
@@ -102,6 +106,20 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << "tavolim-tool: " << line.problem << "\n\n" << usageText();
         return 2;
     }
+    // The commands that write take the folder for themselves, as the program does; the others
+    // only read and may run beside it.
+    std::unique_ptr<core::FolderLock> lock;
+    if (line.command == Command::Init || line.command == Command::Sample ||
+        line.command == Command::Situation) {
+        lock = std::make_unique<core::FolderLock>(line.folder);
+        if (lock->state() == core::FolderLock::State::Busy) {
+            err << core::folderBusyMessage(line.folder) << "\n";
+            return 1;
+        }
+        if (lock->held()) {
+            core::recoverJournal(line.folder);
+        }
+    }
     switch (line.command) {
     case Command::Help:
         out << usageText();
@@ -136,6 +154,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return checkCommand(line, out, err);
     case Command::Repeated:
         return repeatedCommand(line, out, err);
+    case Command::Find:
+        return findCommand(line, out, err);
     }
     return 2;
 }

@@ -1,3 +1,5 @@
+#include "app/shell/Translations.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -27,5 +29,7 @@ int main(int argc, char** argv)
     qtDefaultHandler = qInstallMessageHandler(quietHandler);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    // The windows are tested as the program shows them: Qt's own texts in Portuguese.
+    tavolim::app::installPortugueseTranslations(application);
     return RUN_ALL_TESTS();
 }

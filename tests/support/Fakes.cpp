@@ -99,6 +99,7 @@ std::vector<core::SettingValue> MemorySettings::allValues(const std::string& app
 
 bool RecordingPrinter::printText(const std::string& text, const std::string& fontName, int fontSize)
 {
+    m_lastError = fail ? why : std::string();
     if (fail) {
         return false;
     }
@@ -109,11 +110,29 @@ bool RecordingPrinter::printText(const std::string& text, const std::string& fon
 
 bool RecordingPrinter::writeRaw(const std::string& port, std::span<const std::uint8_t> bytes)
 {
+    m_lastError = fail ? why : std::string();
     if (fail) {
         return false;
     }
     raw.emplace_back(port, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     return true;
+}
+
+bool RecordingPrinter::setUp()
+{
+    if (setUpWorks) {
+        fail = false;
+    }
+    return setUpWorks;
+}
+
+bool RecordingPrinter::saveAsPdf(const std::string& text, const std::string&, int)
+{
+    m_lastError = pdfWorks ? std::string() : pdfWhy;
+    if (pdfWorks) {
+        pdfs.push_back(text);
+    }
+    return pdfWorks;
 }
 
 } // namespace tavolim::test

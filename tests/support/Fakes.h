@@ -88,11 +88,24 @@ class RecordingPrinter final : public core::Printer {
 public:
     bool printText(const std::string& text, const std::string& fontName, int fontSize) override;
     bool writeRaw(const std::string& port, std::span<const std::uint8_t> bytes) override;
+    std::string lastError() const override { return m_lastError; }
+    // The set-up "chooses a working printer" when setUpWorks.
+    bool setUp() override;
+    bool saveAsPdf(const std::string& text, const std::string& fontName, int fontSize) override;
+    std::string savedFile() const override { return "recibo.pdf"; }
 
     std::vector<std::string> printed;
+    std::vector<std::string> pdfs;
     std::vector<std::pair<std::string, int>> fonts; // name and size of each printed text
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> raw;
     bool fail = false; // every job fails, as with no printer or an unwritable port
+    std::string why;   // the reason a failed job gives
+    bool setUpWorks = false;
+    bool pdfWorks = false;
+    std::string pdfWhy; // the reason a failed PDF gives; empty as when the operator cancels
+
+private:
+    std::string m_lastError;
 };
 
 class RecordingProgress final : public core::Progress {
@@ -100,12 +113,26 @@ public:
     void showWait(const std::string& caption) override { waits.push_back(caption); }
     void hideWait() override {}
     void begin(const std::string& caption, int, int) override { captions.push_back(caption); }
-    void step(int value) override { lastValue = value; }
+    void step(int value) override
+    {
+        lastValue = value;
+        ++steps;
+    }
     void end() override {}
+    void beginCancellable(const std::string& caption, int minimum, int maximum) override
+    {
+        cancellable = true;
+        steps = 0;
+        begin(caption, minimum, maximum);
+    }
+    bool cancelRequested() override { return cancelAfterSteps >= 0 && steps >= cancelAfterSteps; }
 
     std::vector<std::string> waits;
     std::vector<std::string> captions;
     int lastValue = 0;
+    int steps = 0;             // since the last cancellable begin
+    bool cancellable = false;  // a cancellable window was shown
+    int cancelAfterSteps = -1; // the operator presses Cancelar once this many steps were shown
 };
 
 class RecordingLauncher final : public core::Launcher {
@@ -118,7 +145,7 @@ public:
     bool openUrl(const std::string& url) override
     {
         opened.push_back(url);
-        return true;
+        return browser;
     }
     bool openHelp(const std::string& topic) override
     {
@@ -127,6 +154,7 @@ public:
     }
 
     std::vector<std::string> opened;
+    bool browser = true; // whether a web address finds a browser
 };
 
 } // namespace tavolim::test

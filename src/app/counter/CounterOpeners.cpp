@@ -3,6 +3,7 @@
 #include "app/counter/PaymentWindow.h"
 #include "app/counter/RentalWindow.h"
 #include "app/counter/ReturnWindow.h"
+#include "app/sales/ClientSaleWindow.h"
 
 namespace tavolim::app {
 
@@ -13,6 +14,7 @@ CounterOpeners counterWindows()
     openers.giveBack = runReturn;
     openers.quickReturn = runQuickReturn;
     openers.payment = runPayment;
+    openers.sale = runClientSale;
     return openers;
 }
 

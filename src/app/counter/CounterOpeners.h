@@ -31,9 +31,11 @@ struct CounterOpeners {
         quickReturn;
     // The payment of the situation's "Valor Devido".
     std::function<bool(core::AppState&, core::PersonRef, core::Money amountDue, QWidget*)> payment;
+    // The sale to the person, with the account as the situation shows it.
+    std::function<bool(core::AppState&, const core::Situation&, QWidget*)> sale;
 };
 
-// The program's own counter windows: rental, return, quick return and payment.
+// The program's own counter windows: rental, return, quick return, payment and sale.
 CounterOpeners counterWindows();
 
 } // namespace tavolim::app

@@ -122,7 +122,7 @@ void RentalWindow::buildLayout()
 
     m_brinde = namedButton(this, "cmdBrinde", QStringLiteral("&Brinde"));
     m_desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
-    m_acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acré&scimo"));
+    m_acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acrésci&mo"));
     for (QPushButton* b : {m_brinde, m_desconto, m_acrescimo}) {
         b->setAutoDefault(false);
     }

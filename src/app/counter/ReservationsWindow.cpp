@@ -43,7 +43,7 @@ ReservationsWindow::ReservationsWindow(core::ReservationList& list, QWidget* par
     };
     auto* rent = button("cmdLocar", QStringLiteral("&Locar"), Choice::Locar);
     auto* reserve = button("cmdReservar", QStringLiteral("&Reservar"), Choice::Reservar);
-    auto* cancel = button("cmdCancelar", QStringLiteral("&Cancelar"), Choice::Cancelar);
+    auto* cancel = button("cmdCancelar", QStringLiteral("Cancelar"), Choice::Cancelar);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

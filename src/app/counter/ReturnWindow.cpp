@@ -97,7 +97,7 @@ void ReturnWindow::buildLayout()
     amounts->addRow(QStringLiteral("Desconto:"), m_discount);
     amounts->addRow(m_saldoCaption, m_saldo);
 
-    auto* acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("&Acréscimo"));
+    auto* acrescimo = namedButton(this, "cmdAcrescimo", QStringLiteral("Acrésci&mo"));
     auto* desconto = namedButton(this, "cmdDesconto", QStringLiteral("&Desconto"));
     connect(acrescimo, &QPushButton::clicked, this, [this] {
         m_model.askSurcharge();

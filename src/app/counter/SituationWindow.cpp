@@ -11,9 +11,12 @@
 #include "core/counter/TapeReservation.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
+#include "core/registers/FamilyRules.h"
 #include "core/reports/PersonHistoryView.h"
 #include "core/state/AppState.h"
+#include "core/state/Operators.h"
 #include "core/store/DependentRecord.h"
+#include "core/store/PersonLookup.h"
 #include "core/store/TapeRecord.h"
 #include "core/store/TextHelpers.h"
 
@@ -35,16 +38,6 @@ namespace tavolim::app {
 namespace {
 
 using core::FileKind;
-
-// The holder of the person shown: the client itself, or the dependent's Titular.
-std::int16_t holderOf(core::AppState& state, core::PersonRef person)
-{
-    if (person.titular) {
-        return person.code;
-    }
-    state.records().readRecord(FileKind::Dependents, person.code, true);
-    return state.records().dependent().Titular;
-}
 
 std::chrono::milliseconds steadyNow()
 {
@@ -115,7 +108,9 @@ void SituationWindow::buildLayout()
     auto* person = new QGridLayout;
     person->addWidget(new QLabel(QStringLiteral("Nome:"), this), 0, 0);
     person->addWidget(m_nome, 0, 1, 1, 3);
-    person->addWidget(new QLabel(QStringLiteral("Nº Inscrição:"), this), 0, 4);
+    m_numInscCaption = new QLabel(QStringLiteral("Nº Inscrição:"), this);
+    m_numInscCaption->setObjectName(QStringLiteral("lblNumInsc"));
+    person->addWidget(m_numInscCaption, 0, 4);
     person->addWidget(m_numInsc, 0, 5);
     person->addWidget(new QLabel(QStringLiteral("Total de Locações:"), this), 1, 0);
     person->addWidget(m_totalLocacoes, 1, 1);
@@ -186,8 +181,8 @@ void SituationWindow::buildLayout()
     m_previous = namedButton(this, "cmdClienteAnterior", QStringLiteral("<"));
     m_next = namedButton(this, "cmdProxCliente", QStringLiteral(">"));
     m_last = namedButton(this, "cmdUltimoCliente", QStringLiteral(">|"));
-    m_ok = namedButton(this, "cmdOK", QStringLiteral("&OK"));
-    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Ca&ncelar"));
+    m_ok = namedButton(this, "cmdOK", QStringLiteral("OK"));
+    m_cancel = namedButton(this, "cmdCancelar", QStringLiteral("Cancelar"));
     m_first->setToolTip(QStringLiteral("Primeiro cliente (Ctrl+Home)"));
     m_previous->setToolTip(QStringLiteral("Cliente anterior (Ctrl+PgUp)"));
     m_next->setToolTip(QStringLiteral("Próximo cliente (Ctrl+PgDown)"));
@@ -196,7 +191,6 @@ void SituationWindow::buildLayout()
     m_previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     m_next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     m_last->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
-    m_sale->setToolTip(QStringLiteral("As vendas ainda não fazem parte do programa."));
     for (QPushButton* nav : {m_first, m_previous, m_next, m_last}) {
         nav->setMaximumWidth(40);
         nav->setAutoDefault(false);
@@ -205,6 +199,11 @@ void SituationWindow::buildLayout()
     connect(m_rental, &QPushButton::clicked, this, [this] { rent(0); });
     connect(m_return, &QPushButton::clicked, this, &SituationWindow::giveBack);
     connect(m_payment, &QPushButton::clicked, this, &SituationWindow::pay);
+    connect(m_sale, &QPushButton::clicked, this, [this] {
+        if (m_openers.sale) {
+            afterOperation(m_openers.sale(m_state, m_situation, this));
+        }
+    });
     connect(m_register, &QPushButton::clicked, this, &SituationWindow::openRegister);
     connect(m_credit, &QPushButton::clicked, this, [this] {
         afterOperation(
@@ -277,7 +276,11 @@ void SituationWindow::fill()
 {
     const core::Situation& s = m_situation;
     m_nome->setText(toQString(s.txtNome));
-    m_numInsc->setText(toQString(s.txtNumInsc));
+    // Dependents go by their family's number, the one typed to find them.
+    m_numInscCaption->setText(QString::fromUtf8(core::inscriptionCaption(s.person.titular)));
+    m_numInsc->setText(s.person.titular ? toQString(s.txtNumInsc)
+                                        : QString::number(core::inscriptionNumber(
+                                              m_state.records(), s.person.code, false)));
     m_totalLocacoes->setText(toQString(s.txtTotalLoca_es));
     m_ultimaLocacao->setText(toQString(s.txtUltimaLoca_o));
     m_ultPgto->setText(toQString(s.txtUltPgto));
@@ -344,10 +347,17 @@ void SituationWindow::enableButtons()
     m_rental->setEnabled(person && bool(m_openers.rental));
     m_return->setEnabled(!s.tapes.empty() && bool(m_openers.giveBack));
     m_payment->setEnabled(person && s.owes() && bool(m_openers.payment));
-    m_sale->setEnabled(false);
+    m_sale->setEnabled(person && bool(m_openers.sale));
     m_credit->setEnabled(person);
     m_debit->setEnabled(person);
     m_reserve->setEnabled(person);
+    // The person's register is the "Cadastro de Clientes" access row's.
+    const bool mayRegister =
+        core::mayUse(m_state.records().rules(), m_state.OperadorAtual, core::kRowClientes);
+    m_register->setEnabled(mayRegister);
+    m_register->setToolTip(mayRegister ? QString()
+                                       : QStringLiteral("O seu nível de acesso não abre o "
+                                                        "cadastro de clientes."));
 }
 
 void SituationWindow::afterOperation(bool wrote)
@@ -431,7 +441,7 @@ void SituationWindow::search()
 
 void SituationWindow::move(core::ClientMove move)
 {
-    const std::int16_t from = holderOf(m_state, m_situation.person);
+    const std::int16_t from = core::holderOf(m_state.records(), m_situation.person);
     if (const auto code = core::moveClient(m_state.records(), move, from)) {
         showPerson({*code, true});
     }
@@ -489,9 +499,8 @@ void returnTapeFromMenu(core::AppState& state, QWidget* parent, const CounterOpe
     if (!hit) {
         return;
     }
-    // The search left the tape, which is out, as the current tape record.
-    const auto& tape = state.records().tape();
     const auto code = static_cast<std::int16_t>(hit->number);
+    const auto tape = state.records().load<core::TapeRecord>(code);
     SituationWindow window(state, {tape.ClienteFita, tape.ClienteTitular}, openers, parent);
     window.show();
     window.giveBackTape(code);

@@ -63,6 +63,7 @@ private:
 
     QLineEdit* m_nome = nullptr;
     QLineEdit* m_numInsc = nullptr;
+    QLabel* m_numInscCaption = nullptr;
     QLineEdit* m_totalLocacoes = nullptr;
     QLineEdit* m_ultimaLocacao = nullptr;
     QLineEdit* m_ultPgto = nullptr;

@@ -26,10 +26,10 @@ NoteDialog::NoteDialog(QWidget* parent) : QDialog(parent)
     // The note is printed on a receipt line.
     m_nota->setMaxLength(40);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"));
     cancel->setObjectName(QStringLiteral("cmdCancelar"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

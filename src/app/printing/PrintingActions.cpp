@@ -31,6 +31,7 @@ bool showPrinterSetup(core::AppState& state, QWidget* parent)
     }
     QPrintDialog dialog(&printer->device(), parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setWindowTitle(QStringLiteral("Configurar Impressora"));
     return dialog.exec() == QDialog::Accepted;
 }
 

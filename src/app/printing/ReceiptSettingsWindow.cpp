@@ -73,10 +73,10 @@ ReceiptSettingsWindow::ReceiptSettingsWindow(core::AppState& state, QWidget* par
     tabs->addTab(makeMessagesTab(), QStringLiteral("Mensagens"));
     tabs->addTab(makeAdvancedTab(), QStringLiteral("Avançado"));
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"));
     cancel->setObjectName(QStringLiteral("cmdCancelar"));
     connect(ok, &QPushButton::clicked, this, &ReceiptSettingsWindow::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -281,8 +281,8 @@ QWidget* ReceiptSettingsWindow::makeAdvancedTab()
         new QLabel(QStringLiteral("Números decimais separados por \",\" (ex.: 27,64).")), 2, 0, 1,
         2);
 
-    m_direto = option(QStringLiteral("optDireto"), QStringLiteral("&Direta"));
-    m_spool = option(QStringLiteral("optSpool"), QStringLiteral("&Windows"));
+    m_direto = option(QStringLiteral("optDireto"), QStringLiteral("&Direta na porta"));
+    m_spool = option(QStringLiteral("optSpool"), QStringLiteral("Pela impressora do &sistema"));
     m_porta = new QLineEdit;
     m_porta->setObjectName(QStringLiteral("txtPorta"));
     m_porta->setPlaceholderText(toQString(core::printerPort(core::Options())));

@@ -36,7 +36,7 @@ ChooserWindow::ChooserWindow(const std::string& caption, const std::vector<std::
     auto* show = new QPushButton(QStringLiteral("&Exibir"), this);
     show->setObjectName("cmdExibir");
     show->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), this);
     cancel->setObjectName("cmdCancelar");
 
     auto* buttons = new QHBoxLayout;

@@ -25,33 +25,22 @@
 namespace tavolim::app {
 
 ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_model(state)
+    : RegisterWindow(m_model, parent), m_state(state), m_model(state)
 {
     setObjectName(QStringLiteral("frmDadosCli"));
     setWindowTitle(QStringLiteral("Dados dos Clientes"));
 
-    auto* menus = new QMenuBar(this);
-    QMenu* print = menus->addMenu(QStringLiteral("&Imprimir"));
-    print->setObjectName(QStringLiteral("mnuImprimir"));
-    QAction* current = print->addAction(QStringLiteral("Atual"));
-    current->setObjectName(QStringLiteral("mnuImpCliAtual"));
-    QAction* all = print->addAction(QStringLiteral("Todos"));
-    all->setObjectName(QStringLiteral("mnuImpTodosRel"));
-    connect(current, &QAction::triggered, this, [this] {
-        collect();
-        if (m_model.isDirty() && !m_model.save()) {
-            showForm();
-            return;
-        }
-        showForm();
-        printSheet(m_state, core::ReportKind::Client, {{}, m_model.code(), 'R'});
-    });
-    connect(all, &QAction::triggered, this,
-            [this] { openSheetReport(m_state, core::ReportKind::Client, this); });
+    QMenuBar* menus = addPrintMenu(
+        [this] {
+            printSheet(m_state, core::ReportKind::Client, {{}, m_model.code(), 'R'});
+        },
+        [this] { openSheetReport(m_state, core::ReportKind::Client, this); });
 
-    auto* grid = new QGridLayout;
+    auto* fields = new QWidget(this);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(0, 0, 0, 0);
     m_controls = std::make_unique<PersonControls>(
-        this, grid, PersonControls::Options{.grauParentesco = false, .tipoCasa = true},
+        fields, grid, PersonControls::Options{.grauParentesco = false, .tipoCasa = true},
         [this] { m_model.markDirty(); });
 
     m_dependents = new QListWidget(this);
@@ -65,33 +54,23 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
     auto* depTitle = new QLabel(QStringLiteral("&Dependentes:"), this);
     depTitle->setBuddy(m_dependents);
 
+    const auto run = [this](const std::function<void()>& f) { step(f); };
     RegisterButtons buttons(this,
                             {"cmdPrimeiroCliente", "cmdClienteAnterior", "cmdProxCliente",
                              "cmdUltimoCliente", QStringLiteral("cliente")},
-                            m_model, [this](const std::function<void()>& f) { step(f); });
-    auto* first = buttons.first;
-    auto* previous = buttons.previous;
-    auto* next = buttons.next;
-    auto* last = buttons.last;
-    auto* add = buttons.add;
-    auto* save = buttons.save;
-    auto* cancel = buttons.cancel;
-    auto* remove = buttons.remove;
-    auto* situation = buttons.situation;
-    connectSituationButton(situation, m_state, m_model, true,
-                           [this](const std::function<void()>& f) { step(f); });
-    auto* ok = buttons.ok;
-    auto* newDep = registerButton(this, "cmdNovoDep", QStringLiteral("Novo De&p."));
-    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));
+                            m_model, run);
+    connectSituationButton(buttons.situation, m_state, m_model, true, run);
+    auto* newDep = registerButton(this, "cmdNovoDep", QStringLiteral("Novo De&pendente"));
+    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
 
-    connect(add, &QPushButton::clicked, this, [this] {
+    connect(buttons.add, &QPushButton::clicked, this, [this] {
         bool started = false;
         step([this, &started] { started = m_model.addHolder(); });
         if (started) {
             m_controls->ci()->setFocus();
         }
     });
-    connect(remove, &QPushButton::clicked, this,
+    connect(buttons.remove, &QPushButton::clicked, this,
             [this] { step([this] { m_model.deleteHolder(); }); });
     connect(newDep, &QPushButton::clicked, this, [this] {
         std::optional<int> position;
@@ -101,39 +80,52 @@ ClientWindow::ClientWindow(core::AppState& state, QWidget* parent)
         }
     });
     connect(find, &QPushButton::clicked, this, &ClientWindow::search);
-    connect(ok, &QPushButton::clicked, this, &ClientWindow::accept);
+    connect(buttons.ok, &QPushButton::clicked, this, &ClientWindow::accept);
 
-    auto* moves = buttons.movesRow();
+    auto* empty = new QLabel(
+        QStringLiteral("Nenhum cliente cadastrado ainda. Use Adicionar para cadastrar o primeiro."),
+        this);
+    empty->setObjectName(QStringLiteral("lblVazio"));
+    empty->setStyleSheet(QStringLiteral("color: #0000c0; font-weight: bold;"));
+
     auto* side = new QVBoxLayout;
     side->addWidget(depTitle);
     side->addWidget(m_dependents, 1);
     side->addWidget(newDep);
     auto* body = new QHBoxLayout;
-    body->addLayout(grid, 3);
+    body->addWidget(fields, 3);
     body->addLayout(side, 1);
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : {add, save, cancel, remove, find, situation}) {
+    for (QPushButton* b :
+         {buttons.add, buttons.save, buttons.cancel, buttons.remove, find, buttons.situation}) {
         actions->addWidget(b);
     }
     actions->addStretch();
-    actions->addWidget(ok);
+    actions->addWidget(buttons.ok);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
+    layout->addWidget(empty);
     layout->addLayout(body, 1);
-    layout->addLayout(moves);
+    layout->addLayout(buttons.movesRow());
     layout->addLayout(actions);
 
     std::vector<QWidget*> order = m_controls->tabOrder();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_dependents, newDep, first, previous, next, last, add,
-                                         save, cancel, remove, find, situation, ok}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_dependents, newDep, buttons.first, buttons.previous, buttons.next, buttons.last,
+             buttons.add, buttons.save, buttons.cancel, buttons.remove, find, buttons.situation,
+             buttons.ok}) {
         order.push_back(w);
     }
     chainTabOrder(order);
 
     m_model.open();
     showForm();
-    m_controls->firstName()->setFocus();
+    setNeedsRecord(fields,
+                   {buttons.first, buttons.previous, buttons.next, buttons.last, buttons.save,
+                    buttons.cancel, buttons.remove, find, buttons.situation, newDep},
+                   empty);
+    (m_model.hasRecord() ? static_cast<QWidget*>(m_controls->firstName()) : buttons.add)
+        ->setFocus();
 }
 
 ClientWindow::~ClientWindow() = default;
@@ -146,6 +138,7 @@ void ClientWindow::showClient(std::int32_t code)
 void ClientWindow::showForm()
 {
     m_controls->show(m_model.form);
+    m_controls->setInscription(QString::fromUtf8(core::inscriptionCaption(true)));
     m_dependents->clear();
     for (const std::string& line : m_model.lstDependentes) {
         m_dependents->addItem(toQString(line));
@@ -157,18 +150,9 @@ void ClientWindow::collect()
     m_controls->collect(m_model.form);
 }
 
-template <class Step>
-void ClientWindow::step(Step&& stepToRun)
-{
-    collect();
-    stepToRun();
-    showForm();
-}
-
 void ClientWindow::openDependent(int position)
 {
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
+    if (!saveFirst()) {
         return;
     }
     const auto holder = static_cast<std::int16_t>(m_model.code());
@@ -181,13 +165,12 @@ void ClientWindow::openDependent(int position)
         m_model.showPosition(m_model.position());
     }
     showForm();
+    updateEnabled();
 }
 
 void ClientWindow::search()
 {
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
+    if (!saveFirst()) {
         return;
     }
     const auto hit = searchRecord(m_state, this, core::SearchMode::Clients);
@@ -204,26 +187,6 @@ void ClientWindow::search()
     showClient(place.holder);
     if (place.position) {
         openDependent(*place.position);
-    }
-}
-
-void ClientWindow::accept()
-{
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
-        return;
-    }
-    QDialog::accept();
-}
-
-void ClientWindow::reject()
-{
-    collect();
-    if (m_model.close()) {
-        QDialog::reject();
-    } else {
-        showForm();
     }
 }
 

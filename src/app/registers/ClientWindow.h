@@ -1,14 +1,12 @@
 #pragma once
 
 #include "app/registers/PersonControls.h"
+#include "app/registers/RegisterWindow.h"
 #include "core/registers/ClientRegister.h"
-
-#include <QDialog>
 
 #include <memory>
 
 class QListWidget;
-class QPushButton;
 
 namespace tavolim::core {
 class AppState;
@@ -18,7 +16,7 @@ namespace tavolim::app {
 
 // The holder register (frmDadosCli): a thin view over core::ClientRegister, which holds the
 // record shown and decides; the window copies its controls in and shows the form back.
-class ClientWindow final : public QDialog {
+class ClientWindow final : public RegisterWindow {
     Q_OBJECT
 
 public:
@@ -29,18 +27,11 @@ public:
     // Shows the holder with this code, as a search or a new holder does.
     void showClient(std::int32_t code);
 
-public slots:
-    void reject() override;
-
 private:
-    void showForm();
-    void collect();
-    // Runs a model step over the controls: they go into the form and come back after.
-    template <class Step>
-    void step(Step&& stepToRun);
+    void showForm() override;
+    void collect() override;
     void openDependent(int position);
     void search();
-    void accept() override;
 
     core::AppState& m_state;
     core::ClientRegister m_model;

@@ -3,11 +3,12 @@
 #include "app/registers/PersonRegister.h"
 #include "app/registers/RegisterButtons.h"
 #include "app/reports/ReportActions.h"
+#include "app/shell/QtConversions.h"
+#include "core/registers/FamilyRules.h"
 #include "core/state/AppState.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,89 +17,73 @@ namespace tavolim::app {
 
 DependentWindow::DependentWindow(core::AppState& state, std::int16_t holder, int position,
                                  QWidget* parent)
-    : QDialog(parent), m_model(state, holder)
+    : RegisterWindow(m_model, parent), m_model(state, holder)
 {
     setObjectName(QStringLiteral("frmDadosDep"));
     setWindowTitle(QStringLiteral("Dados dos Dependentes"));
 
-    auto* menus = new QMenuBar(this);
-    QMenu* print = menus->addMenu(QStringLiteral("&Imprimir"));
-    print->setObjectName(QStringLiteral("mnuImprimir"));
-    QAction* current = print->addAction(QStringLiteral("Atual"));
-    current->setObjectName(QStringLiteral("mnuImpCliAtual"));
-    QAction* all = print->addAction(QStringLiteral("Todos"));
-    all->setObjectName(QStringLiteral("mnuImpTodosRel"));
-    connect(current, &QAction::triggered, this, [this, st = &state] {
-        collect();
-        if (m_model.isDirty() && !m_model.save()) {
-            showForm();
-            return;
-        }
-        showForm();
-        printSheet(*st, core::ReportKind::Client, {{}, m_model.code(), 'D'});
-    });
-    connect(all, &QAction::triggered, this,
-            [this, st = &state] { openSheetReport(*st, core::ReportKind::Client, this); });
-    QAction* toHolder = menus->addAction(QStringLiteral("&Tornar Responsável"));
+    QMenuBar* menus = addPrintMenu(
+        [this, st = &state] {
+            printSheet(*st, core::ReportKind::Client, {{}, m_model.code(), 'D'});
+        },
+        [this, st = &state] { openSheetReport(*st, core::ReportKind::Client, this); });
+    QAction* toHolder = menus->addAction(QStringLiteral("Tornar &Responsável"));
     toHolder->setObjectName(QStringLiteral("mnuTornarResp"));
     connect(toHolder, &QAction::triggered, this, &DependentWindow::makeHolder);
 
-    auto* grid = new QGridLayout;
+    auto* fields = new QWidget(this);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(0, 0, 0, 0);
     m_controls = std::make_unique<PersonControls>(
-        this, grid, PersonControls::Options{.grauParentesco = true, .tipoCasa = false},
+        fields, grid, PersonControls::Options{.grauParentesco = true, .tipoCasa = false},
         [this] { m_model.markDirty(); });
 
+    const auto run = [this](const std::function<void()>& f) { step(f); };
     RegisterButtons buttons(this,
                             {"cmdPrimeiroDependente", "cmdDependenteAnterior",
                              "cmdPróximoDependente", "cmdUltimoDependente",
                              QStringLiteral("dependente")},
-                            m_model, [this](const std::function<void()>& f) { step(f); });
-    auto* first = buttons.first;
-    auto* previous = buttons.previous;
-    auto* next = buttons.next;
-    auto* last = buttons.last;
-    auto* add = buttons.add;
-    auto* save = buttons.save;
-    auto* cancel = buttons.cancel;
-    auto* remove = buttons.remove;
-    auto* situation = buttons.situation;
-    connectSituationButton(situation, state, m_model, false,
-                           [this](const std::function<void()>& f) { step(f); });
-    auto* ok = buttons.ok;
+                            m_model, run);
+    connectSituationButton(buttons.situation, state, m_model, false, run);
 
-    connect(add, &QPushButton::clicked, this, [this] {
+    connect(buttons.add, &QPushButton::clicked, this, [this] {
         bool added = false;
         step([this, &added] { added = m_model.addDependent(); });
         if (added) {
             m_controls->ci()->setFocus();
         }
     });
-    connect(remove, &QPushButton::clicked, this,
+    connect(buttons.remove, &QPushButton::clicked, this,
             [this] { step([this] { m_model.deleteDependent(); }); });
-    connect(ok, &QPushButton::clicked, this, &DependentWindow::accept);
+    connect(buttons.ok, &QPushButton::clicked, this, &DependentWindow::accept);
 
-    auto* moves = buttons.movesRow();
     auto* actions = new QHBoxLayout;
-    for (QPushButton* b : {add, save, cancel, remove, situation}) {
+    for (QPushButton* b :
+         {buttons.add, buttons.save, buttons.cancel, buttons.remove, buttons.situation}) {
         actions->addWidget(b);
     }
     actions->addStretch();
-    actions->addWidget(ok);
+    actions->addWidget(buttons.ok);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
-    layout->addLayout(grid, 1);
-    layout->addLayout(moves);
+    layout->addWidget(fields, 1);
+    layout->addLayout(buttons.movesRow());
     layout->addLayout(actions);
 
     std::vector<QWidget*> order = m_controls->tabOrder();
-    for (QWidget* w : std::initializer_list<QWidget*>{first, previous, next, last, add, save,
-                                                      cancel, remove, situation, ok}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             buttons.first, buttons.previous, buttons.next, buttons.last, buttons.add, buttons.save,
+             buttons.cancel, buttons.remove, buttons.situation, buttons.ok}) {
         order.push_back(w);
     }
     chainTabOrder(order);
 
     m_model.showDependent(position);
     showForm();
+    setNeedsRecord(fields,
+                   {buttons.first, buttons.previous, buttons.next, buttons.last, buttons.save,
+                    buttons.cancel, buttons.remove, buttons.situation},
+                   nullptr);
     m_controls->firstName()->setFocus();
 }
 
@@ -107,6 +92,7 @@ DependentWindow::~DependentWindow() = default;
 void DependentWindow::showForm()
 {
     m_controls->show(m_model.form);
+    m_controls->setInscription(QString::fromUtf8(core::inscriptionCaption(false)));
 }
 
 void DependentWindow::collect()
@@ -114,44 +100,14 @@ void DependentWindow::collect()
     m_controls->collect(m_model.form);
 }
 
-template <class Step>
-void DependentWindow::step(Step&& stepToRun)
-{
-    collect();
-    stepToRun();
-    showForm();
-}
-
 void DependentWindow::makeHolder()
 {
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
+    if (!saveFirst()) {
         return;
     }
     m_newHolder = m_model.makeHolder();
     if (m_newHolder) {
         QDialog::accept();
-    }
-}
-
-void DependentWindow::accept()
-{
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
-        return;
-    }
-    QDialog::accept();
-}
-
-void DependentWindow::reject()
-{
-    collect();
-    if (m_model.close()) {
-        QDialog::reject();
-    } else {
-        showForm();
     }
 }
 

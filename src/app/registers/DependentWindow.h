@@ -1,9 +1,8 @@
 #pragma once
 
 #include "app/registers/PersonControls.h"
+#include "app/registers/RegisterWindow.h"
 #include "core/registers/DependentRegister.h"
-
-#include <QDialog>
 
 #include <cstdint>
 #include <memory>
@@ -17,7 +16,7 @@ namespace tavolim::app {
 
 // The dependent register (frmDadosDep): a thin view over core::DependentRegister, always
 // inside one holder and moving through the holder's list.
-class DependentWindow final : public QDialog {
+class DependentWindow final : public RegisterWindow {
     Q_OBJECT
 
 public:
@@ -29,16 +28,10 @@ public:
     // The client code of a dependent made a holder here, for the client window to show.
     const std::optional<std::int32_t>& newHolder() const { return m_newHolder; }
 
-public slots:
-    void reject() override;
-
 private:
-    void showForm();
-    void collect();
-    template <class Step>
-    void step(Step&& stepToRun);
+    void showForm() override;
+    void collect() override;
     void makeHolder();
-    void accept() override;
 
     core::DependentRegister m_model;
     std::unique_ptr<PersonControls> m_controls;

@@ -41,7 +41,7 @@ DistributorWindow::DistributorWindow(core::AppState& state, std::int32_t code, Q
     m_cep->setInputMask(QStringLiteral("99999-999;_"));
     m_cidade = form.box("txtCidade", QStringLiteral("Ci&dade:"), 15, 6);
     m_telefone = form.box("txtTelefone", QStringLiteral("Te&lefone:"), 25, 7);
-    m_celular = form.box("txtTelCelular", QStringLiteral("Tel. Cel&ular:"), 15, 7, 1);
+    m_celular = form.box("txtTelCelular", QStringLiteral("Tel. Celula&r:"), 15, 7, 1);
     m_email = form.box("txtEmail", QStringLiteral("E-&mail:"), 25, 8);
     m_sitio = form.box("txtSitioInternet", QStringLiteral("&Sítio na Internet:"), 25, 8, 1);
     m_notes = form.notes("txtObservações", QStringLiteral("&Observações:"), 9, 2);
@@ -53,7 +53,7 @@ DistributorWindow::DistributorWindow(core::AppState& state, std::int32_t code, Q
                              QStringLiteral("distribuidor")},
                             m_model, [this](const std::function<void()>& f) { step(f); });
     delete buttons.situation;
-    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));
+    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
     connect(buttons.add, &QPushButton::clicked, this, [this] {
         bool started = false;
         step([this, &started] { started = m_model.addDistributor(); });

@@ -130,7 +130,8 @@ PersonControls::PersonControls(QWidget* owner, QGridLayout* grid, Options option
     m_profissao = box("txtProfissão", 0);
 
     int row = 0;
-    grid->addWidget(label(owner, QStringLiteral("Nº Inscrição:"), m_numInsc), row, 0);
+    m_numInscCaption = label(owner, QStringLiteral("Nº Inscrição:"), m_numInsc);
+    grid->addWidget(m_numInscCaption, row, 0);
     grid->addWidget(m_numInsc, row, 1);
     grid->addWidget(label(owner, QStringLiteral("Data Inscr.:"), m_dataInsc), row, 2);
     auto* when = new QHBoxLayout;
@@ -236,6 +237,11 @@ PersonControls::PersonControls(QWidget* owner, QGridLayout* grid, Options option
     m_order.push_back(m_notes);
     m_order.push_back(m_dataInsc);
     m_order.push_back(m_horaInsc);
+}
+
+void PersonControls::setInscription(const QString& caption)
+{
+    m_numInscCaption->setText(caption);
 }
 
 void PersonControls::show(const core::PersonForm& form)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGridLayout;
+class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
@@ -48,9 +49,12 @@ public:
     const std::vector<QWidget*>& tabOrder() const { return m_order; }
     QLineEdit* firstName() const { return m_primNome; }
     QLineEdit* ci() const { return m_ci; }
+    // The caption of txtNumInsc, which says whose number it shows.
+    void setInscription(const QString& caption);
 
 private:
     QLineEdit* m_numInsc = nullptr;
+    QLabel* m_numInscCaption = nullptr;
     QLineEdit* m_primNome = nullptr;
     QLineEdit* m_sobreNome = nullptr;
     QLineEdit* m_ci = nullptr;

@@ -35,7 +35,7 @@ ProductWindow::ProductWindow(core::AppState& state, QWidget* parent)
     m_codigoB = form.box("txtCodigoB", QStringLiteral("Código de &Barras:"), 13, 2);
     connect(m_codigoB, &QLineEdit::editingFinished, this, &ProductWindow::barcodeLeft);
     m_estoque = form.box("txtEstoque", QStringLiteral("Es&toque:"), 12, 3);
-    m_unidade = form.box("txtUnidade", QStringLiteral("&Unidade:"), 2, 3, 1);
+    m_unidade = form.box("txtUnidade", QStringLiteral("U&nidade:"), 2, 3, 1);
     m_icms = form.box("txtIcms", QStringLiteral("&ICMS (%):"), 6, 4);
     m_preco = form.box("txtPreço", QStringLiteral("&Preço:"), 10, 5);
     m_valorCompra = form.box("txtValorCompra", QStringLiteral("Valor de Co&mpra:"), 10, 5, 1);
@@ -77,7 +77,7 @@ ProductWindow::ProductWindow(core::AppState& state, QWidget* parent)
                              QStringLiteral("produto")},
                             m_model, [this](const std::function<void()>& f) { step(f); });
     delete buttons.situation;
-    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));
+    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
     connect(buttons.add, &QPushButton::clicked, this, [this] {
         bool started = false;
         step([this, &started] { started = m_model.addProduct(); });

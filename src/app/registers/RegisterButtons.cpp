@@ -23,7 +23,7 @@ RegisterButtons::RegisterButtons(QWidget* parent, const Names& names, core::Regi
       last(registerButton(parent, names.last, QStringLiteral(">|"))),
       add(registerButton(parent, "cmdAdicionar", QStringLiteral("&Adicionar"))),
       save(registerButton(parent, "cmdSalvar", QStringLiteral("Sal&var"))),
-      cancel(registerButton(parent, "cmdCancelar", QStringLiteral("&Cancelar"))),
+      cancel(registerButton(parent, "cmdCancelar", QStringLiteral("Cancelar"))),
       remove(registerButton(parent, "cmdExcluir", QStringLiteral("&Excluir"))),
       situation(registerButton(parent, "cmdSituação", QStringLiteral("Si&tuação"))),
       ok(registerButton(parent, "cmdOK", QStringLiteral("OK")))

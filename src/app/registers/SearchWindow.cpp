@@ -40,18 +40,23 @@ SearchWindow::SearchWindow(core::AppState& state, core::SearchMode mode, QWidget
         form->addRow(QStringLiteral("&Código:"), m_code);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), this);
     cancel->setObjectName("cmdCancelar");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    auto* hint = new QLabel(toQString(m_model.hint()), this);
+    hint->setObjectName(QStringLiteral("lblDica"));
+    hint->setStyleSheet(QStringLiteral("color: #404040;"));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(hint);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
 

@@ -10,6 +10,7 @@
 #include "app/shell/QtConversions.h"
 #include "core/registers/ProductRegister.h"
 #include "core/state/AppState.h"
+#include "core/state/Operators.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -68,7 +69,7 @@ void fillList(QListWidget* list, const std::vector<std::string>& lines)
 } // namespace
 
 TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_model(state)
+    : RegisterWindow(m_model, parent), m_state(state), m_model(state)
 {
     setObjectName(QStringLiteral("frmDadosFitas"));
     setWindowTitle(QStringLiteral("Dados das Fitas"));
@@ -86,7 +87,7 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     delete buttons.situation;
     buttons.first->setToolTip(QStringLiteral("Primeira fita"));
     buttons.last->setToolTip(QStringLiteral("Última fita"));
-    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("P&rocurar"));
+    auto* find = registerButton(this, "cmdProcurar", QStringLiteral("Proc&urar"));
     connect(buttons.add, &QPushButton::clicked, this, [this] {
         bool started = false;
         step([this, &started] { started = m_model.addTape(); });
@@ -105,9 +106,16 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(purchase);
     right->addWidget(circulation, 1);
-    auto* body = new QHBoxLayout;
+    auto* fields = new QWidget(this);
+    auto* body = new QHBoxLayout(fields);
+    body->setContentsMargins(0, 0, 0, 0);
     body->addLayout(left, 3);
     body->addLayout(right, 2);
+    auto* empty = new QLabel(
+        QStringLiteral("Nenhuma fita cadastrada ainda. Use Adicionar para cadastrar a primeira."),
+        this);
+    empty->setObjectName(QStringLiteral("lblVazio"));
+    empty->setStyleSheet(QStringLiteral("color: #0000c0; font-weight: bold;"));
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {buttons.add, buttons.save, buttons.cancel, buttons.remove, find}) {
         actions->addWidget(b);
@@ -123,12 +131,9 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
     QAction* all = print->addAction(QStringLiteral("De &todas as fitas..."));
     all->setObjectName(QStringLiteral("mnuImpTodasFitas"));
     connect(current, &QAction::triggered, this, [this] {
-        collect();
-        if (m_model.isDirty() && !m_model.save()) {
-            showForm();
+        if (!saveFirst()) {
             return;
         }
-        showForm();
         printSheet(m_state, core::ReportKind::Tape, {{}, m_model.code(), 0});
     });
     connect(all, &QAction::triggered, this,
@@ -136,7 +141,8 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
-    layout->addLayout(body, 1);
+    layout->addWidget(empty);
+    layout->addWidget(fields, 1);
     layout->addLayout(buttons.movesRow());
     layout->addLayout(actions);
 
@@ -149,7 +155,11 @@ TapeWindow::TapeWindow(core::AppState& state, QWidget* parent)
 
     m_model.open();
     showForm();
-    m_nome->setFocus();
+    setNeedsRecord(fields,
+                   {buttons.first, buttons.previous, buttons.next, buttons.last, buttons.save,
+                    buttons.cancel, buttons.remove, find},
+                   empty);
+    (m_model.hasRecord() ? static_cast<QWidget*>(m_nome) : buttons.add)->setFocus();
 }
 
 QWidget* TapeWindow::buildPlainFields()
@@ -231,7 +241,7 @@ QWidget* TapeWindow::buildPlainFields()
     auto* distRow = new QHBoxLayout;
     distRow->addWidget(m_dist, 1);
     distRow->addWidget(distributor);
-    grid->addWidget(label(frame, QStringLiteral("Distrib&uidora:"), m_dist), 7, 0);
+    grid->addWidget(label(frame, QStringLiteral("Dist&ribuidora:"), m_dist), 7, 0);
     grid->addLayout(distRow, 7, 1, 1, 3);
     auto* directorRow = new QHBoxLayout;
     directorRow->addWidget(m_diretor, 1);
@@ -391,7 +401,15 @@ QWidget* TapeWindow::buildCirculation()
         e->setMaximumWidth(110);
     }
     auto* person = registerButton(frame, "cmdClienteComFita", QStringLiteral("..."));
-    person->setToolTip(QStringLiteral("Dados do cliente que está com a fita"));
+    m_clienteComFita = person;
+    // The client's register is the "Cadastro de Clientes" access row's.
+    if (core::mayUse(m_state.records().rules(), m_state.OperadorAtual, core::kRowClientes)) {
+        person->setToolTip(QStringLiteral("Dados do cliente que está com a fita"));
+    } else {
+        person->setEnabled(false);
+        person->setToolTip(
+            QStringLiteral("O seu nível de acesso não abre o cadastro de clientes."));
+    }
     person->setFixedWidth(32);
     connect(person, &QPushButton::clicked, this, &TapeWindow::openPerson);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -426,7 +444,7 @@ QWidget* TapeWindow::buildCirculation()
     grid->addWidget(m_diaRetorna, row++, 1);
     grid->addWidget(label(frame, QStringLiteral("Últimos clientes:"), m_ultCli), row++, 0, 1, 2);
     grid->addWidget(m_ultCli, row++, 0, 1, 2);
-    grid->addWidget(label(frame, QStringLiteral("Reser&vas:"), m_reservas), row++, 0, 1, 2);
+    grid->addWidget(label(frame, QStringLiteral("Reservas:"), m_reservas), row++, 0, 1, 2);
     grid->addWidget(m_reservas, row++, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
@@ -445,7 +463,7 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return RegisterWindow::eventFilter(watched, event);
 }
 
 void TapeWindow::edited()
@@ -523,14 +541,6 @@ void TapeWindow::collect()
     f.ValorVenda = toStdString(m_valorVenda->text());
 }
 
-template <class Step>
-void TapeWindow::step(Step&& stepToRun)
-{
-    collect();
-    stepToRun();
-    showForm();
-}
-
 void TapeWindow::barcodeLeft()
 {
     if (m_filling || !m_state.options().VerifNomeECod || m_model.code() <= 0) {
@@ -545,9 +555,7 @@ void TapeWindow::barcodeLeft()
 
 void TapeWindow::search()
 {
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
+    if (!saveFirst()) {
         return;
     }
     if (const auto hit = searchRecord(m_state, this, core::SearchMode::Tapes)) {
@@ -576,32 +584,6 @@ void TapeWindow::openDistributor()
     }
     m_dist->setCurrentIndex(current < m_dist->count() ? current : -1);
     m_filling = false;
-}
-
-void TapeWindow::accept()
-{
-    collect();
-    if (m_model.isDirty() && !m_model.save()) {
-        showForm();
-        return;
-    }
-    QDialog::accept();
-}
-
-void TapeWindow::reject()
-{
-    collect();
-    if (m_model.close()) {
-        QDialog::reject();
-    } else {
-        showForm();
-    }
-}
-
-void openTapeRegister(core::AppState& state, QWidget* parent)
-{
-    TapeWindow window(state, parent);
-    window.exec();
 }
 
 } // namespace tavolim::app

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/registers/RegisterWindow.h"
 #include "core/registers/TapeRegister.h"
-
-#include <QDialog>
 
 #include <cstdint>
 
@@ -22,7 +21,7 @@ namespace tavolim::app {
 
 // The tape register (frmDadosFitas): a thin view over core::TapeRegister, which holds the
 // tape shown and decides; the window copies its controls in and shows the form back.
-class TapeWindow final : public QDialog {
+class TapeWindow final : public RegisterWindow {
     Q_OBJECT
 
 public:
@@ -32,9 +31,6 @@ public:
     // Shows the tape with this code; a dirty tape is saved first.
     void showTape(std::int32_t code);
 
-public slots:
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,17 +39,13 @@ private:
     QWidget* buildCast();
     QWidget* buildPurchase();
     QWidget* buildCirculation();
-    void showForm();
-    void collect();
-    // Runs a model step over the controls: they go into the form and come back after.
-    template <class Step>
-    void step(Step&& stepToRun);
+    void showForm() override;
+    void collect() override;
     void barcodeLeft();
     void search();
     void openPerson();
     // cmdDistribuidora: the distributor register on the tape's distributor.
     void openDistributor();
-    void accept() override;
     // Typing in a box marks the tape edited, except while the box is being filled.
     void edited();
 
@@ -89,11 +81,8 @@ private:
     QListWidget* m_reservas = nullptr;
     QPushButton* m_addActor = nullptr;
     QLabel* m_elenco = nullptr;
+    QPushButton* m_clienteComFita = nullptr;
     std::vector<QWidget*> m_order;
 };
-
-// Dados > Fitas: the tape register, modal, on the first tape or, with "MostraUltReg", on the
-// last one.
-void openTapeRegister(core::AppState& state, QWidget* parent);
 
 } // namespace tavolim::app

@@ -7,6 +7,8 @@
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
@@ -57,6 +59,10 @@ HolidayWindow::HolidayWindow(core::AppState& state, QWidget* parent)
     m_calendar->setDateRange(firstDay(m_editor.currentMonth()), lastDay(m_editor.nextMonth()));
     m_calendar->setSelectedDate(toQDate(std::chrono::year_month_day(core::workingDay(state))));
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &HolidayWindow::paintMonth);
+    // The calendar takes Enter for itself; at the keyboard Enter confirms, as OK does.
+    if (auto* days = m_calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"))) {
+        days->installEventFilter(this);
+    }
 
     auto* marcar = button(this, "cmdMarcar", QStringLiteral("&Marcar"));
     auto* desmarcar = button(this, "cmdDesMarcar", QStringLiteral("&Desmarcar"));
@@ -74,10 +80,35 @@ HolidayWindow::HolidayWindow(core::AppState& state, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_calendar, 1);
-    layout->addLayout(buttons);
+    // Opened by itself at the start of a month, the window must say what it wants.
+    auto* explanation = new QLabel(
+        QStringLiteral(
+            "Marque os feriados deste mês e do próximo: escolha o dia no calendário "
+            "e clique em Marcar (ou Desmarcar). Os feriados entram na conta dos prazos "
+            "de devolução e das multas. Confira os feriados marcados (em negrito, sobre fundo rosa) e clique em OK."),
+        this);
+    explanation->setObjectName(QStringLiteral("lblExplicacao"));
+    explanation->setWordWrap(true);
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_calendar, 1);
+    body->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanation);
+    layout->addLayout(body, 1);
     paintMonth();
+}
+
+bool HolidayWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void HolidayWindow::mark(bool holiday)

@@ -23,6 +23,9 @@ public:
     void accept() override;
     void done(int result) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void mark(bool holiday);
     void paintMonth();

@@ -1,6 +1,7 @@
 #include "app/shell/LoginWindow.h"
 
 #include "app/shell/QtConversions.h"
+#include "app/shell/WindowPlacement.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -32,8 +33,15 @@ LoginWindow::LoginWindow(core::AppState& state, Mode mode, QWidget* parent)
     }
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Nome:"), m_name);
-    fields->addRow(QStringLiteral("Senha:"), m_password);
+    fields->addRow(QStringLiteral("&Nome:"), m_name);
+    fields->addRow(QStringLiteral("&Senha:"), m_password);
+    // A new password is typed twice, in two boxes, so the operator sees what is asked.
+    if (mode != Mode::Login) {
+        m_confirmation = new QLineEdit(this);
+        m_confirmation->setObjectName(QStringLiteral("txtConfirmaSenha"));
+        m_confirmation->setEchoMode(QLineEdit::Password);
+        fields->addRow(QStringLiteral("C&onfirme a senha:"), m_confirmation);
+    }
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -55,9 +63,16 @@ LoginWindow::LoginWindow(core::AppState& state, Mode mode, QWidget* parent)
     (mode == Mode::ChangePassword ? m_password : m_name)->setFocus();
 }
 
+void LoginWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    centreWindow(*this);
+}
+
 void LoginWindow::accept()
 {
-    switch (m_form.ok(toStdString(m_name->text()), toStdString(m_password->text()))) {
+    const std::string confirmation = m_confirmation ? toStdString(m_confirmation->text()) : "";
+    switch (m_form.ok(toStdString(m_name->text()), toStdString(m_password->text()), confirmation)) {
     case Outcome::Succeeded:
         QDialog::accept();
         return;
@@ -68,7 +83,10 @@ void LoginWindow::accept()
         break;
     }
     m_password->clear();
-    if (m_form.confirming() || m_name->isReadOnly()) {
+    if (m_confirmation) {
+        m_confirmation->clear();
+    }
+    if (m_name->isReadOnly()) {
         m_password->setFocus();
     } else {
         m_name->selectAll();

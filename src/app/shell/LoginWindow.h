@@ -26,12 +26,16 @@ public:
     // Runs the change or register mode modally; true when it succeeded.
     static bool run(core::AppState& state, core::AccessForm::Mode mode, QWidget* parent);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void accept() override;
 
     core::AccessForm m_form;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_password = nullptr;
+    QLineEdit* m_confirmation = nullptr; // change and register modes
 };
 
 } // namespace tavolim::app

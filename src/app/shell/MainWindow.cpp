@@ -4,6 +4,7 @@
 #include "app/counter/CounterOpeners.h"
 #include "app/counter/SituationWindow.h"
 #include "app/printing/PrintingActions.h"
+#include "app/printing/ReceiptSettingsWindow.h"
 #include "app/printing/TextEditorWindow.h"
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
@@ -14,13 +15,17 @@
 #include "app/reports/ReportActions.h"
 #include "app/rules/HolidayWindow.h"
 #include "app/rules/RulesWindow.h"
+#include "app/sales/SalesMenu.h"
+#include "app/shell/AboutWindow.h"
 #include "app/shell/AccessLevelsWindow.h"
+#include "app/shell/HelpWindow.h"
 #include "app/shell/LoginWindow.h"
 #include "app/shell/OperatorsWindow.h"
 #include "app/shell/OptionsWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
 #include "app/tools/ChecksMenu.h"
+#include "app/tools/ToolsMenu.h"
 #include "core/ports/Backup.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
@@ -29,20 +34,25 @@
 #include "core/reports/RecordLists.h"
 #include "core/shell/BackgroundPicture.h"
 #include "core/shell/ExitSequence.h"
+#include "core/shell/HelpTexts.h"
 #include "core/shell/MainMenu.h"
 #include "core/shell/OperatorSession.h"
 #include "core/state/AppState.h"
 #include "core/tools/BackupSession.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tavolim::app {
 
@@ -52,6 +62,27 @@ const QString kLegend = QStringLiteral(
     "C = Clientes            F = Fitas                  P = Produtos                      "
     "                     Enter = Operações D = Devoluções     V = Vendas");
 
+// The legend's six "key = window" pairs in two rows of three columns, so that no pair
+// reads into its neighbour ("Operações D") however the font measures.
+QString legendTable(const QString& legend)
+{
+    static const QRegularExpression pair(QStringLiteral("(\\S+ = \\S+)"));
+    QStringList cells;
+    for (auto it = pair.globalMatch(legend); it.hasNext();) {
+        cells << it.next().captured(1).toHtmlEscaped();
+    }
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    for (qsizetype row = 0; row < cells.size(); row += 3) {
+        html += QStringLiteral("<tr>");
+        for (qsizetype i = row; i < std::min(row + 3, cells.size()); ++i) {
+            html += QStringLiteral("<td style=\"padding-right: 28px\">") + cells[i] +
+                    QStringLiteral("</td>");
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 // Colours are kept as the platform's 0x00BBGGRR.
 QColor fromBgr(std::int32_t value)
 {
@@ -60,15 +91,16 @@ QColor fromBgr(std::int32_t value)
                   static_cast<int>((v >> 16) & 0xFF));
 }
 
-QString shortcutKey(const QKeyEvent& event)
+// The keys that act on a menu item: "Enter" is both Return and the keypad's Enter.
+std::vector<QKeySequence> shortcutKeys(std::string_view key)
 {
-    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        return QStringLiteral("Enter");
+    if (key == "Enter") {
+        return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
     }
-    if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
-        return QString(QChar(event.key()));
+    if (key.empty()) {
+        return {};
     }
-    return {};
+    return {QKeySequence(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())))};
 }
 
 } // namespace
@@ -127,25 +159,21 @@ MainWindow::MainWindow(core::AppState& state, core::Backup& backup, QWidget* par
     m_background = new BackgroundArea(this);
     m_background->setObjectName(QStringLiteral("picFundo"));
     m_background->setAutoFillBackground(false);
-    m_legend = new QLabel(kLegend, m_background);
+    m_legend = new QLabel(legendTable(kLegend), m_background);
     m_legend->setObjectName(QStringLiteral("lblDicas"));
     m_legend->setFont(QFont(QStringLiteral("Arial"), 9));
-    m_legend->setTextFormat(Qt::PlainText);
-    m_legend->setWordWrap(true);
+    m_legend->setTextFormat(Qt::RichText);
     m_legend->setAutoFillBackground(true);
     m_legend->setContentsMargins(8, 6, 8, 6);
-    // Two lines, broken after "P = Produtos", whatever font stands in for Arial.
-    const QFontMetrics metrics(m_legend->font());
-    const QString firstLine =
-        kLegend.section(QStringLiteral("Produtos"), 0, 0) + QStringLiteral("Produtos");
-    const int slack = 16 + metrics.averageCharWidth() * 4;
-    m_legend->setFixedSize(metrics.horizontalAdvance(firstLine) + slack,
-                           metrics.lineSpacing() * 2 + 12);
+    m_legend->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(m_background);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addStretch();
     layout->addWidget(m_legend, 0, Qt::AlignLeft | Qt::AlignBottom);
     setCentralWidget(m_background);
+    // The menu bar hands the focus back here when its keyboard walk ends.
+    m_background->setFocusPolicy(Qt::StrongFocus);
+    m_background->setFocus();
 
     registerOwnHandlers();
     applyAppearance();
@@ -166,6 +194,7 @@ void MainWindow::addItems(QMenu* menu, const std::vector<core::MenuItem>& items)
         } else if (!item.children.empty()) {
             QMenu* sub = menu ? menu->addMenu(caption) : menuBar()->addMenu(caption);
             sub->setObjectName(name);
+            sub->setToolTipsVisible(true);
             addItems(sub, item.children);
             if (!menu) {
                 // Opening a top menu refreshes it, as RefreshMenus does for all of them.
@@ -184,6 +213,18 @@ void MainWindow::addItems(QMenu* menu, const std::vector<core::MenuItem>& items)
                     handler();
                 }
             });
+            // Window shortcuts come before the menu bar's own letter keys, so a key acts the
+            // same after the menus were walked from the keyboard as before.
+            for (const QKeySequence& keys : shortcutKeys(item.shortcut)) {
+                auto* shortcut = new QShortcut(keys, this);
+                shortcut->setContext(Qt::WindowShortcut);
+                shortcut->setAutoRepeat(false);
+                connect(shortcut, &QShortcut::activated, action, [action] {
+                    if (action->isEnabled()) {
+                        action->trigger();
+                    }
+                });
+            }
         }
         action->setObjectName(name);
         m_actions.insert(name, action);
@@ -196,6 +237,15 @@ void MainWindow::setHandler(const QString& name, std::function<void()> handler)
     refreshMenus();
 }
 
+bool MainWindow::isWired(const core::MenuItem& item) const
+{
+    if (item.children.empty()) {
+        return m_handlers.contains(toQString(std::string(item.name)));
+    }
+    return std::any_of(item.children.begin(), item.children.end(),
+                       [this](const core::MenuItem& child) { return isWired(child); });
+}
+
 bool MainWindow::refreshMenu(const std::vector<core::MenuItem>& items)
 {
     const auto& rules = m_state.records().rules();
@@ -206,11 +256,22 @@ bool MainWindow::refreshMenu(const std::vector<core::MenuItem>& items)
             continue;
         }
         const bool allowed = core::menuItemAllowed(item, rules, m_state.OperadorAtual);
+        const bool wired = isWired(item);
         // A submenu is of use when one of its items is.
-        const bool hasAction = item.children.empty()
-                                   ? m_handlers.contains(toQString(std::string(item.name)))
-                                   : refreshMenu(item.children);
-        action->setEnabled(allowed && hasAction);
+        const bool hasAction = item.children.empty() ? wired : refreshMenu(item.children);
+        action->setEnabled(allowed && hasAction && !item.noAction);
+        // Grey alone does not say why: an item that does nothing says so in its tip, one
+        // whose window is still to come says so in its caption.
+        QString text = toQString(std::string(item.caption));
+        if (!wired && !item.noAction) {
+            text += QStringLiteral(" (") + toQString(std::string(core::kNotYetAvailable)) +
+                    QLatin1Char(')');
+        }
+        if (!item.shortcut.empty()) {
+            text += QLatin1Char('\t') + toQString(std::string(item.shortcut));
+        }
+        action->setText(text);
+        action->setToolTip(item.noAction ? toQString(std::string(core::kNoActionTip)) : QString());
         anyEnabled = anyEnabled || action->isEnabled();
     }
     return anyEnabled;
@@ -270,46 +331,76 @@ void MainWindow::registerOwnHandlers()
             m_state, [this] { return LoginWindow::run(m_state, Mode::ChangePassword, this); });
     });
     m_handlers.insert(QStringLiteral("mnuFerrUsuarios"), [this] {
-        OperatorsWindow window(m_state, this);
-        window.exec();
-        refreshMenus();
+        showModeless(QStringLiteral("mnuFerrUsuarios"), [this] {
+            auto* window = new OperatorsWindow(m_state, this);
+            connect(window, &QDialog::finished, this, &MainWindow::refreshMenus);
+            return window;
+        });
     });
     m_handlers.insert(QStringLiteral("mnuFerrNivAcesso"), [this] {
-        AccessLevelsWindow window(m_state, this);
-        window.exec();
+        showModeless(QStringLiteral("mnuFerrNivAcesso"),
+                     [this] { return new AccessLevelsWindow(m_state, this); });
     });
     m_handlers.insert(QStringLiteral("mnuFerrOpções"), [this] {
-        OptionsWindow window(m_state, this);
-        connect(&window, &OptionsWindow::appearanceChanged, this, &MainWindow::applyAppearance);
-        window.exec();
+        showModeless(QStringLiteral("mnuFerrOpções"), [this] {
+            auto* window = new OptionsWindow(m_state, this);
+            connect(window, &OptionsWindow::appearanceChanged, this, &MainWindow::applyAppearance);
+            return window;
+        });
     });
     m_handlers.insert(QStringLiteral("mnuDadosClientes"), [this] {
-        ClientWindow window(m_state, this);
-        window.exec();
+        showModeless(QStringLiteral("mnuDadosClientes"),
+                     [this] { return new ClientWindow(m_state, this); });
     });
     m_handlers.insert(QStringLiteral("mnuOpGerais"),
                       [this] { startOperations(m_state, this, counterWindows()); });
     m_handlers.insert(QStringLiteral("mnuOpDevolucao"),
                       [this] { returnTapeFromMenu(m_state, this, counterWindows()); });
-    m_handlers.insert(QStringLiteral("mnuDadosFitas"), [this] { openTapeRegister(m_state, this); });
-    m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {
-        HolidayWindow window(m_state, this);
-        window.exec();
+    m_handlers.insert(QStringLiteral("mnuDadosFitas"), [this] {
+        showModeless(QStringLiteral("mnuDadosFitas"),
+                     [this] { return new TapeWindow(m_state, this); });
     });
+    m_handlers.insert(QStringLiteral("mnuDadosFeriados"), [this] {
+        showModeless(QStringLiteral("mnuDadosFeriados"),
+                     [this] { return new HolidayWindow(m_state, this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuAjudaConteúdo"), [this] {
+        showModeless(QStringLiteral("mnuAjudaConteúdo"), [this] { return new HelpWindow(this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuAjudaSobre"), [this] {
+        showModeless(QStringLiteral("mnuAjudaSobre"),
+                     [this] { return new AboutWindow(m_state, this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuAjudaSuporteTec"), [this] {
+        m_state.ports().dialogs.message(core::supportText(m_state), core::msg::Information,
+                                        "Suporte Técnico");
+    });
+    m_handlers.insert(QStringLiteral("mnuAjudaInet"), [this] { core::openWebPage(m_state); });
     m_handlers.insert(QStringLiteral("mnuDadosGerenc"), [this] { openRulesEditor(m_state, this); });
-    m_handlers.insert(QStringLiteral("mnuDadosProdutos"),
-                      [this] { openProductRegister(m_state, this); });
-    m_handlers.insert(QStringLiteral("mnuDadosDist"),
-                      [this] { openDistributorRegister(m_state, this); });
+    // The rules editor stays modal: its OK rewrites the tape file through temporary files.
+    m_handlers.insert(QStringLiteral("mnuDadosProdutos"), [this] {
+        showModeless(QStringLiteral("mnuDadosProdutos"),
+                     [this] { return new ProductWindow(m_state, this); });
+    });
+    m_handlers.insert(QStringLiteral("mnuDadosDist"), [this] {
+        showModeless(QStringLiteral("mnuDadosDist"),
+                     [this] { return new DistributorWindow(m_state, 0, this); });
+    });
     m_handlers.insert(QStringLiteral("mnuDadosLocad"), [this] {
-        if (openStoreData(m_state, this)) {
-            setWindowTitle(toQString(core::mainWindowCaption(m_state.records().store())));
-        }
+        showModeless(QStringLiteral("mnuDadosLocad"), [this] {
+            auto* window = new StoreDataWindow(m_state, this);
+            connect(window, &QDialog::accepted, this, [this] {
+                setWindowTitle(toQString(core::mainWindowCaption(m_state.records().store())));
+            });
+            return window;
+        });
     });
     m_handlers.insert(QStringLiteral("mnuArqConfigImp"),
                       [this] { showPrinterSetup(m_state, this); });
-    m_handlers.insert(QStringLiteral("mnuArqConfigRec"),
-                      [this] { showReceiptSettings(m_state, this); });
+    m_handlers.insert(QStringLiteral("mnuArqConfigRec"), [this] {
+        showModeless(QStringLiteral("mnuArqConfigRec"),
+                     [this] { return new ReceiptSettingsWindow(m_state, this); });
+    });
     m_handlers.insert(QStringLiteral("mnuArqImpRecTeste"), [this] { printTestReceipt(m_state); });
     m_handlers.insert(QStringLiteral("mnuFerrEdTexto"), [this] { openTextEditor(m_state, this); });
     for (const core::ListInfo& list : core::listTable()) {
@@ -333,6 +424,12 @@ void MainWindow::registerOwnHandlers()
     for (auto& [name, handler] : checkMenuHandlers(m_state, this)) {
         m_handlers.insert(name, std::move(handler));
     }
+    for (auto& [name, handler] : salesMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
+    for (auto& [name, handler] : toolsMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
     const std::pair<const char*, core::FileKind> undeletes[] = {
         {"mnuDadosDesfExcFitas", core::FileKind::Tapes},
         {"mnuDadosDesfExcProd", core::FileKind::Products},
@@ -349,24 +446,32 @@ void MainWindow::registerOwnHandlers()
     }
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event)
+void MainWindow::showModeless(const QString& item, const std::function<QWidget*()>& make)
 {
-    const QString key = shortcutKey(*event);
-    const core::MenuItem* item = (event->modifiers() & Qt::AltModifier) || key.isEmpty()
-                                     ? nullptr
-                                     : core::menuItemForShortcut(toStdString(key));
-    if (!item) {
-        QMainWindow::keyPressEvent(event);
+    if (QWidget* open = m_open.value(item)) {
+        open->showNormal();
+        open->raise();
+        open->activateWindow();
         return;
     }
-    QAction* action = m_actions.value(toQString(std::string(item->name)));
-    if (action && action->isEnabled()) {
-        action->trigger();
-    }
+    QWidget* window = make();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_open.insert(item, window);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Open windows close first, each by its own rule for typed changes; one kept open (the
+    // operator chose Cancelar) keeps the program running.
+    for (const QPointer<QWidget>& open : std::as_const(m_open)) {
+        if (open && !open->close()) {
+            event->ignore();
+            return;
+        }
+    }
     if (!m_exited) {
         // Open texts are asked about before the program goes.
         for (TextEditorWindow* editor : findChildren<TextEditorWindow*>()) {

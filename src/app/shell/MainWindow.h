@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -38,7 +39,6 @@ public:
     void applyAppearance();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -46,6 +46,11 @@ private:
     void registerOwnHandlers();
     // Returns whether any item of the list ended up enabled.
     bool refreshMenu(const std::vector<core::MenuItem>& items);
+    // Whether the item, or one item of its submenu, has a handler.
+    bool isWired(const core::MenuItem& item) const;
+    // A menu's window, shown without waiting; choosing the item again brings the open one
+    // forward instead of opening a second.
+    void showModeless(const QString& item, const std::function<QWidget*()>& make);
 
     core::AppState& m_state;
     core::Backup& m_backup;
@@ -53,6 +58,7 @@ private:
     QLabel* m_legend = nullptr;
     QHash<QString, QAction*> m_actions;
     QHash<QString, std::function<void()>> m_handlers;
+    QHash<QString, QPointer<QWidget>> m_open;
     bool m_exited = false;
 };
 

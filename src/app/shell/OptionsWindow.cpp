@@ -155,7 +155,7 @@ QWidget* OptionsWindow::appearanceTab()
         {"cmdCorFundoPrinc", "Cor da &Janela Principal...", "picCorFundoPrinc", &m_sampleFundoPrinc,
          nullptr},
         {"cmdCorFundo", "Cor de &Fundo...", "picCorFundo", &m_sampleFundo, &values.CorFundo},
-        {"cmdCorJan", "Cor das &Caixas de Texto...", "picCorJan", &m_sampleJan, &values.CorJan},
+        {"cmdCorJan", "Cor das Cai&xas de Texto...", "picCorJan", &m_sampleJan, &values.CorJan},
         {"cmdCorBot", "Cor dos &Botões...", "picCorBot", &m_sampleBot, &values.CorBot},
     };
     int line = 0;
@@ -217,7 +217,7 @@ QWidget* OptionsWindow::settings2Tab()
     m_procEsp = named<QCheckBox>(tab, "chkProcEsp", QStringLiteral("Usar &procura avançada"));
     m_codPrim =
         named<QCheckBox>(tab, "chkCodPrim",
-                         QStringLiteral("&Código antes do nome nas locações, devoluções e vendas"));
+                         QStringLiteral("Código antes do nome nas &locações, devoluções e vendas"));
     m_codPrimProc =
         named<QCheckBox>(tab, "chkCodPrimProc", QStringLiteral("Código antes do &nome na procura"));
     m_confirmOp = named<QCheckBox>(
@@ -286,7 +286,7 @@ QWidget* OptionsWindow::backupTab()
     auto* grid = new QGridLayout(group);
     m_bakTodosDias =
         named<QRadioButton>(group, "optBakTodosDias", QStringLiteral("&Todos os dias"));
-    m_bakACada = named<QRadioButton>(group, "optBakACada", QStringLiteral("A &cada"));
+    m_bakACada = named<QRadioButton>(group, "optBakACada", QStringLiteral("&A cada"));
     m_bakNumDias = new QLineEdit(group);
     m_bakNumDias->setObjectName(QStringLiteral("txtBakNumDias"));
     m_bakNumDias->setFixedWidth(48);

@@ -74,7 +74,25 @@ QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
 
 QWidget* QtDialogs::parentWindow() const
 {
-    return m_parent ? m_parent.data() : QApplication::activeWindow();
+    if (m_parent) {
+        return m_parent.data();
+    }
+    // The splash deletes itself and its children when its time is up: a box on the stack
+    // parented to it would be freed twice. Popups and tips close under the box as well.
+    QWidget* active = QApplication::activeWindow();
+    const auto usable = [](const QWidget* w) {
+        return w && w->isVisible() && w->windowType() != Qt::SplashScreen &&
+               w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip;
+    };
+    if (usable(active)) {
+        return active;
+    }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("frmPrincipal") && usable(top)) {
+            return top;
+        }
+    }
+    return nullptr;
 }
 
 Answer QtDialogs::message(const std::string& text, int flags, const std::string& title)

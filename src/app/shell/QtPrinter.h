@@ -3,6 +3,7 @@
 #include "core/ports/Printer.h"
 
 #include <memory>
+#include <string>
 
 class QPrinter;
 
@@ -26,9 +27,17 @@ public:
     bool printText(const std::string& text, const std::string& fontName, int fontSize) override;
     // Appends to the port (a device or a file); false when it cannot be opened or written.
     bool writeRaw(const std::string& port, std::span<const std::uint8_t> bytes) override;
+    std::string lastError() const override { return m_lastError; }
+    // The platform's printer set-up dialog on device().
+    bool setUp() override;
+    // Asks for the file name, then paints the text into a PDF there.
+    bool saveAsPdf(const std::string& text, const std::string& fontName, int fontSize) override;
+    std::string savedFile() const override { return m_savedFile; }
 
 private:
     std::unique_ptr<QPrinter> m_printer;
+    std::string m_lastError;
+    std::string m_savedFile;
 };
 
 } // namespace tavolim::app

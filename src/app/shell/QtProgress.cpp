@@ -82,7 +82,20 @@ void QtProgress::begin(const std::string& caption, int minimum, int maximum)
     }
     m_status->start(toQString(caption), minimum, maximum);
     m_status->show();
+    m_maximum = maximum;
+    m_lastShown.start();
     letEventsRun();
+}
+
+void QtProgress::beginCancellable(const std::string& caption, int minimum, int maximum)
+{
+    begin(caption, minimum, maximum);
+    m_status->start(toQString(caption), minimum, maximum, true);
+}
+
+bool QtProgress::cancelRequested()
+{
+    return m_status && m_status->cancelRequested();
 }
 
 void QtProgress::step(int value)
@@ -90,7 +103,13 @@ void QtProgress::step(int value)
     if (!m_status) {
         return;
     }
+    constexpr qint64 kMillisecondsBetween = 40;
+    if (value < m_maximum && m_lastShown.isValid() &&
+        m_lastShown.elapsed() < kMillisecondsBetween) {
+        return;
+    }
     m_status->setValue(value);
+    m_lastShown.start();
     letEventsRun();
 }
 

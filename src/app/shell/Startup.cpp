@@ -40,16 +40,19 @@ std::filesystem::path resolveDataFolder(const QStringList& args)
     return std::filesystem::absolute(folder).lexically_normal();
 }
 
-bool prepareDataFolder(const std::filesystem::path& folder, std::chrono::year_month_day today,
-                       core::Dialogs& dialogs)
+DataFolderState prepareDataFolder(const std::filesystem::path& folder,
+                                  std::chrono::year_month_day today, core::Dialogs& dialogs)
 {
-    if (!core::needsNewInstallation(folder) || core::createNewInstallation(folder, today)) {
-        return true;
+    if (!core::needsNewInstallation(folder)) {
+        return DataFolderState::Ready;
+    }
+    if (core::createNewInstallation(folder, today)) {
+        return DataFolderState::Created;
     }
     dialogs.message("Não foi possível criar os arquivos de dados em " +
                         toStdString(toQString(folder)),
                     core::msg::Critical);
-    return false;
+    return DataFolderState::Failed;
 }
 
 } // namespace tavolim::app

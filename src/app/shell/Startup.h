@@ -21,9 +21,14 @@ std::optional<std::filesystem::path> dataFolderArgument(const QStringList& args)
 // Always absolute.
 std::filesystem::path resolveDataFolder(const QStringList& args);
 
-// Makes a new installation in a folder that does not yet hold a store. On failure tells the
-// operator and returns false: the program cannot run without its files.
-bool prepareDataFolder(const std::filesystem::path& folder, std::chrono::year_month_day today,
-                       core::Dialogs& dialogs);
+enum class DataFolderState {
+    Ready,   // it already held a store
+    Created, // a new, empty store was made in it; the operator is told once the program is up
+    Failed,  // the operator was told why; the program cannot run without its files
+};
+
+// Makes a new installation in a folder that does not yet hold a store.
+DataFolderState prepareDataFolder(const std::filesystem::path& folder,
+                                  std::chrono::year_month_day today, core::Dialogs& dialogs);
 
 } // namespace tavolim::app

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,16 +25,28 @@ StatusWindow::StatusWindow(QWidget* parent) : QDialog(parent)
     m_percent = new QLabel(this);
     m_percent->setObjectName(QStringLiteral("lblPorcentagem"));
     m_percent->setAlignment(Qt::AlignCenter);
+    m_cancel = new QPushButton(QStringLiteral("&Cancelar"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancelar"));
+    m_cancel->setAutoDefault(false);
+    m_cancel->hide();
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        m_cancelRequested = true;
+        m_cancel->setEnabled(false);
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_caption);
     layout->addWidget(m_bar);
     layout->addWidget(m_percent);
+    layout->addWidget(m_cancel, 0, Qt::AlignCenter);
     setMinimumWidth(380);
 }
 
-void StatusWindow::start(const QString& caption, int minimum, int maximum)
+void StatusWindow::start(const QString& caption, int minimum, int maximum, bool cancellable)
 {
+    m_cancelRequested = false;
+    m_cancel->setVisible(cancellable);
+    m_cancel->setEnabled(cancellable);
     setWindowTitle(caption);
     m_caption->setText(caption);
     m_bar->setRange(minimum, std::max(minimum, maximum));
@@ -51,6 +64,9 @@ void StatusWindow::setValue(int value)
 void StatusWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
+        if (m_cancel->isVisible() && m_cancel->isEnabled()) {
+            m_cancel->click();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

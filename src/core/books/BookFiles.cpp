@@ -1,6 +1,8 @@
 #include "core/books/BookFiles.h"
 
 #include "core/books/BookRecords.h"
+#include "core/books/DailyTotalsFile.h"
+#include "core/books/PositionFile.h"
 #include "core/store/BinaryFile.h"
 #include "core/store/DailyTotalsRecord.h"
 #include "core/store/TextHelpers.h"
@@ -30,6 +32,32 @@ bool createIfMissing(const std::filesystem::path& file, std::span<const std::uin
 const BookFileInfo& bookFileInfo(Book book)
 {
     return kBooks[static_cast<std::size_t>(book)];
+}
+
+bool plausibleBookDay(std::chrono::year_month_day day)
+{
+    return day.ok() && day.year() >= std::chrono::year{1980} &&
+           day.year() <= std::chrono::year{2100};
+}
+
+std::optional<std::chrono::year_month_day> lastDayOfSiblings(const std::filesystem::path& folder,
+                                                             const std::filesystem::path& except)
+{
+    for (const Book book : {Book::Rentals, Book::Returns, Book::Sales}) {
+        const PositionFile file(folder, book);
+        if (file.positionPath() != except && file.recordCount() >= 2) {
+            if (const auto last = file.lastDayHeld()) {
+                return last;
+            }
+        }
+    }
+    const DailyTotalsFile totals(folder);
+    if (totals.path() != except && totals.recordCount() >= 2) {
+        if (const auto first = totals.base()) {
+            return addDays(*first, totals.recordCount() - 2);
+        }
+    }
+    return std::nullopt;
 }
 
 bool createBookFiles(const std::filesystem::path& folder, std::chrono::year_month_day firstDay)

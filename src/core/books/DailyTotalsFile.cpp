@@ -26,7 +26,8 @@ std::optional<std::chrono::year_month_day> DailyTotalsFile::base() const
     }
     DailyTotalsRecord header;
     header.decode(binaryfile::readAt(m_path, 0, kLen));
-    return header.headerDate();
+    const auto day = header.headerDate();
+    return day && plausibleBookDay(*day) ? day : std::nullopt;
 }
 
 std::int32_t DailyTotalsFile::recordCount() const
@@ -43,7 +44,13 @@ RollOutcome DailyTotalsFile::rollTo(std::chrono::year_month_day day) const
     std::int32_t n = recordCount();
     auto first = base();
     if (!first) {
-        first = n < 2 ? day : addDays(day, -(n - 1));
+        // As a position file's header: rebuilt to end where the books end.
+        if (n >= 2) {
+            if (const auto last = lastDayOfSiblings(m_path.parent_path(), m_path)) {
+                first = addDays(*last, -(n - 2));
+            }
+        }
+        first = first.value_or(n < 2 ? day : addDays(day, -(n - 1)));
         if (!binaryfile::writeAt(m_path, 0, DailyTotalsRecord::header(*first).encoded())) {
             return RollOutcome::Failed;
         }

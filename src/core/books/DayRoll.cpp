@@ -1,7 +1,9 @@
 #include "core/books/DayRoll.h"
 
 #include "core/books/DailyTotalsFile.h"
+#include "core/ports/Dialogs.h"
 #include "core/state/AppState.h"
+#include "core/store/TextHelpers.h"
 
 namespace tavolim::core {
 namespace {
@@ -11,24 +13,55 @@ bool succeeded(RollOutcome o)
     return o == RollOutcome::UpToDate || o == RollOutcome::Rolled;
 }
 
+// A header that holds no date the store could have started on is rebuilt by the roll; the
+// operator hears which file and the first day it now has.
+template <class File, class FirstDay>
+RollOutcome rollTelling(AppState& state, const File& file, const std::filesystem::path& path,
+                        FirstDay firstDay)
+{
+    const bool damaged = file.recordCount() >= 1 && !firstDay();
+    const RollOutcome outcome = file.rollTo(state.DataDia);
+    if (damaged) {
+        const auto now = firstDay();
+        state.ports().dialogs.message(
+            "O cabeçalho do arquivo '" + path.filename().string() +
+                "' estava danificado e foi refeito" +
+                (now ? ": o primeiro dia do arquivo agora é " + dateToText(fromYmd(*now)) + "."
+                     : "."),
+            msg::Exclamation);
+    }
+    return outcome;
+}
+
 } // namespace
 
 RollOutcome rollCaixa(AppState& state)
 {
-    const auto outcome = DailyTotalsFile(state.dataFolder()).rollTo(state.DataDia);
+    const DailyTotalsFile file(state.dataFolder());
+    const auto outcome = rollTelling(state, file, file.path(), [&] { return file.base(); });
     state.CaixaDia = DailyTotalsRecord{};
     return outcome;
 }
 
+namespace {
+
+RollOutcome rollPositions(AppState& state, Book book)
+{
+    const PositionFile file(state.dataFolder(), book);
+    return rollTelling(state, file, file.positionPath(), [&] { return file.firstDay(); });
+}
+
+} // namespace
+
 RollOutcome rollSalesPositions(AppState& state)
 {
-    return PositionFile(state.dataFolder(), Book::Sales).rollTo(state.DataDia);
+    return rollPositions(state, Book::Sales);
 }
 
 RollOutcome rollTapePositions(AppState& state)
 {
-    const auto rentals = PositionFile(state.dataFolder(), Book::Rentals).rollTo(state.DataDia);
-    const auto returns = PositionFile(state.dataFolder(), Book::Returns).rollTo(state.DataDia);
+    const auto rentals = rollPositions(state, Book::Rentals);
+    const auto returns = rollPositions(state, Book::Returns);
     return succeeded(rentals) ? returns : rentals;
 }
 

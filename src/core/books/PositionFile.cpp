@@ -34,7 +34,8 @@ std::optional<std::chrono::year_month_day> PositionFile::firstDay() const
     if (recordCount() < 1) {
         return std::nullopt;
     }
-    return toYmd(read(1).PrimeiroReg);
+    const auto day = toYmd(read(1).PrimeiroReg);
+    return day && plausibleBookDay(*day) ? day : std::nullopt;
 }
 
 std::int32_t PositionFile::recordCount() const
@@ -102,10 +103,17 @@ RollOutcome PositionFile::rollTo(std::chrono::year_month_day day) const
     }
     std::int32_t n = recordCount();
     if (!firstDay()) {
-        // No usable header: the records already there are taken as the days just before.
-        const auto first = n < 2 ? day : addDays(day, -(n - 1));
+        // No usable header: the records already there end where the other books end, or,
+        // with none to go by, are taken as the days just before.
+        std::optional<std::chrono::year_month_day> first;
+        if (n >= 2) {
+            if (const auto last = lastDayOfSiblings(m_folder, positionPath())) {
+                first = addDays(*last, -(n - 2));
+            }
+        }
+        first = first.value_or(n < 2 ? day : addDays(day, -(n - 1)));
         PositionRecord header;
-        header.PrimeiroReg = fromYmd(first);
+        header.PrimeiroReg = fromYmd(*first);
         if (!write(1, header)) {
             return RollOutcome::Failed;
         }

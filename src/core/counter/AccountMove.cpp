@@ -2,6 +2,7 @@
 #include "core/counter/PersonAccount.h"
 
 #include "core/books/DayRoll.h"
+#include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
 #include "core/printing/ReceiptBuilder.h"
 #include "core/printing/ReceiptPerson.h"
@@ -51,6 +52,10 @@ bool recordAccountMove(AppState& state, PersonRef person, AccountMoveKind kind,
         return false;
     }
     const Money amount = parseMoney(*typed);
+    checkDateChange(state);
+    if (refuseCounterWork(state)) {
+        return false;
+    }
     StoreTransaction write(state);
     PersonAccount account(state, person);
     const Balance before = account.balance();

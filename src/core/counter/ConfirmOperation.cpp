@@ -10,6 +10,9 @@ namespace tavolim::core {
 Confirmation confirmOperation(AppState& state)
 {
     checkDateChange(state);
+    if (refuseCounterWork(state)) {
+        return Confirmation::Stay;
+    }
     if (!state.options().ConfirmOp) {
         return Confirmation::Go;
     }

@@ -40,7 +40,6 @@ constexpr int kMaxTermDays = 9999;
 constexpr const char* kTooMany = "O máximo de fitas locadas por cliente é 15.";
 constexpr const char* kBadCode = "O código da fita está incorreto.";
 constexpr const char* kDeleted = "O registro desta fita foi excluído.";
-constexpr const char* kRentedNow = "Fita Atualmente Locada";
 constexpr const char* kBlankCells = "Os itens Prazo e Diária não podem ficar em branco.";
 
 std::string code6(std::int32_t code)
@@ -133,10 +132,7 @@ bool RentalModel::acceptTape(std::int16_t code)
         return false;
     }
     if (tape.isRented()) {
-        askReservation(m_state, code, m_person,
-                       "A fita '" + trim(tape.Nome) +
-                           "' está locada no momento.\nDeseja reservá-la para este cliente ?",
-                       kRentedNow);
+        offerReservation(m_state, code, m_person);
         return false;
     }
     if (m_state.options().VerifHist && m_regHistFita > 0 &&

@@ -245,6 +245,9 @@ ReturnModel::Outcome ReturnModel::confirm()
     } else {
         // Paying over what is due asks Yes/No, and No stays.
         checkDateChange(m_state);
+        if (refuseCounterWork(m_state)) {
+            return Outcome::Stay;
+        }
         if (dialogs.message(kOverPaid, msg::Question + msg::YesNo) != msg::Answer::Yes) {
             return Outcome::Stay;
         }
@@ -314,7 +317,11 @@ std::vector<ReturnModel::Returned> ReturnModel::freeTapes(std::vector<std::int16
     std::vector<bool> taken(m_marked.size(), false);
     std::vector<Returned> returned;
     std::vector<std::int16_t> kept;
+    const auto tapeCount = records.recordCount(FileKind::Tapes);
     for (const std::int16_t code : fitas) {
+        if (code < 1 || code > tapeCount) {
+            continue; // names no tape: the list loses it with this return
+        }
         std::size_t row = 0;
         while (row < m_marked.size() &&
                !(m_marked[row] && !taken[row] && m_situation.tapes[row].code == code)) {

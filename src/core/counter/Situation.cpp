@@ -2,6 +2,7 @@
 #include "core/counter/PersonAccount.h"
 
 #include "core/day/BusinessDay.h"
+#include "core/ports/Dialogs.h"
 #include "core/rules/AutoRenew.h"
 #include "core/rules/TapeCharge.h"
 #include "core/state/AppState.h"
@@ -177,18 +178,36 @@ Situation showSituation(AppState& state, PersonRef person)
     s.person = person;
 
     PersonView shown = readPerson(state, person);
+    // A code that names no tape (a damaged list) is a missing tape: told, never charged.
+    const auto tapeCount = state.records().recordCount(FileKind::Tapes);
+    std::string missing;
+    std::erase_if(shown.fitas, [&](std::int16_t code) {
+        if (code >= 1 && code <= tapeCount) {
+            return false;
+        }
+        missing += (missing.empty() ? "" : ", ") + std::to_string(code);
+        return true;
+    });
+    if (!missing.empty()) {
+        state.ports().dialogs.message("A lista de fitas de " + shown.name +
+                                          " tem código(s) que não são de nenhuma fita: " + missing +
+                                          ".\nEles não aparecem e não são cobrados.",
+                                      msg::Exclamation, "Fita inexistente");
+    }
     {
         // Renewals in re-rent mode are written; a failure is told and the grid shows the rest.
         StoreTransaction renewals(state);
         autoRenew(state, shown.fitas);
-        renewals.commit();
+        if (!state.readOnly) {
+            renewals.commit();
+        }
     }
 
     s.deleted = shown.deleted;
     s.txtNome = shown.deleted ? "Registro Excluído" : shown.name;
     s.txtNumInsc = std::to_string(person.code);
     s.txtTotalLoca_es = std::to_string(shown.TotalLocacoes);
-    s.txtUltimaLoca_o = dateToText(shown.DataUltLocacao);
+    s.txtUltimaLoca_o = dateToScreen(shown.DataUltLocacao);
     s.txtUltPgto = formatMoney(shown.ValorUltPgto);
     s.txtObserva_es = state.memos().readMemo(shown.Observacoes);
     s.txtNumeroFitasEmCasa = std::to_string(shown.fitas.size());

@@ -1,12 +1,15 @@
 #include "core/day/BusinessDay.h"
 
+#include "core/books/DailyTotalsFile.h"
 #include "core/books/DayRoll.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/Progress.h"
 #include "core/rules/HolidayMonths.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/TapeReservations.h"
+#include "core/store/TextHelpers.h"
 
 namespace tavolim::core {
 namespace {
@@ -28,16 +31,23 @@ const char* const kDateChangedTitle = "A data mudou";
 void startDay(AppState& state, bool restart)
 {
     const auto& ports = state.ports();
-    if (restart) {
-        saveCaixaDia(state);
-    }
-    state.DataDia = ports.clock.today();
-
-    // Every file says the same when the clock went back; the operator hears it once.
     bool clockWentBack = false;
-    for (const auto outcome :
-         {rollCaixa(state), rollSalesPositions(state), rollTapePositions(state)}) {
-        clockWentBack = clockWentBack || outcome == RollOutcome::ClockWentBack;
+    {
+        // The old day's totals and the three rolls reach the files together or not at all; a
+        // roll that did not is made by the next operation that writes the books.
+        StoreTransaction roll(state);
+        if (restart) {
+            saveCaixaDia(state);
+        }
+        state.DataDia = ports.clock.today();
+        // Every file says the same when the clock went back; the operator hears it once.
+        for (const auto outcome :
+             {rollCaixa(state), rollSalesPositions(state), rollTapePositions(state)}) {
+            clockWentBack = clockWentBack || outcome == RollOutcome::ClockWentBack;
+        }
+        if (!state.readOnly) {
+            roll.commit();
+        }
     }
     loadCaixaDia(state);
     if (clockWentBack) {
@@ -48,8 +58,18 @@ void startDay(AppState& state, bool restart)
         refreshMinimumTerm(state);
     }
 
+    if (state.readOnly) {
+        if (state.dayHooks.refreshMenus) {
+            state.dayHooks.refreshMenus();
+        }
+        return;
+    }
     ports.progress.showWait("Removendo Reservas Antigas...");
-    removeExpiredReservationsFromTapes(state.records(), state.DataDia);
+    {
+        StoreTransaction reservations(state);
+        removeExpiredReservationsFromTapes(state.records(), state.DataDia);
+        reservations.commit();
+    }
 
     auto& rules = state.records().rules();
     bool compacted = false;
@@ -70,6 +90,24 @@ void startDay(AppState& state, bool restart)
         state.dayHooks.refreshMenus();
     }
     ports.progress.hideWait();
+}
+
+bool refuseCounterWork(AppState& state)
+{
+    if (refuseWhenReadOnly(state)) {
+        return true;
+    }
+    const auto first = DailyTotalsFile(state.dataFolder()).base();
+    if (!first || std::chrono::sys_days(state.DataDia) >= std::chrono::sys_days(*first)) {
+        return false;
+    }
+    state.ports().dialogs.message(
+        "A data de hoje (" + dateToText(fromYmd(state.DataDia)) +
+            ") é anterior ao primeiro dia registrado nos livros da locadora (" +
+            dateToText(fromYmd(*first)) +
+            ").\nAcerte a data do computador: nenhuma operação será gravada com esta data.",
+        msg::Exclamation, "Data incorreta");
+    return true;
 }
 
 bool checkDateChange(AppState& state)

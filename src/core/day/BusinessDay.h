@@ -18,4 +18,9 @@ void startDay(AppState& state, bool restart);
 // the warning was shown. Returns true when the day was restarted.
 bool checkDateChange(AppState& state);
 
+// What counter work checks before it writes the books, after the date-change check: a program
+// open only for looking, and a current day earlier than the first day the books hold (a clock
+// put back before the store began), are refused with their messages. True when refused.
+bool refuseCounterWork(AppState& state);
+
 } // namespace tavolim::core

@@ -16,6 +16,15 @@ public:
     virtual void begin(const std::string& caption, int minimum, int maximum) = 0;
     virtual void step(int value) = 0;
     virtual void end() = 0;
+
+    // The progress window with a Cancelar button, for work that can stop between two steps
+    // and asks cancelRequested() after each. A port without the button shows the plain
+    // window and never asks to stop.
+    virtual void beginCancellable(const std::string& caption, int minimum, int maximum)
+    {
+        begin(caption, minimum, maximum);
+    }
+    virtual bool cancelRequested() { return false; }
 };
 
 // Shows the wait window for the lifetime of the object; a null port shows nothing.

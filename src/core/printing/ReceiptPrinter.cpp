@@ -36,30 +36,70 @@ ReceiptPrinter::ReceiptPrinter(AppState& state) : m_state(state) {}
 
 bool ReceiptPrinter::printText(const std::string& text)
 {
+    return deliver(text) != Delivery::Failed;
+}
+
+ReceiptPrinter::Delivery ReceiptPrinter::deliver(const std::string& text)
+{
     const Options& options = m_state.options();
     if (options.IsDebugging) {
         if (m_state.showText) {
             m_state.showText(options.Desacent ? removeAccents(text) : text);
         }
-        return true;
+        return Delivery::Printed;
     }
     auto& printer = m_state.ports().printer;
-    if (options.ImpDireto) {
-        const std::string port = printerPort(options);
-        if (printer.writeRaw(port, directPrintBytes(text, options))) {
-            return true;
+    auto& dialogs = m_state.ports().dialogs;
+    const std::string shown = options.Desacent ? removeAccents(text) : text;
+    const int fontSize = options.TamFonte > 0 ? options.TamFonte : 0;
+    for (;;) {
+        std::string failure;
+        if (options.ImpDireto) {
+            const std::string port = printerPort(options);
+            if (printer.writeRaw(port, directPrintBytes(text, options))) {
+                return Delivery::Printed;
+            }
+            failure = "Não foi possível imprimir na porta " + port + ".";
+        } else {
+            // A painted page has no room for raw printer commands, so only the text goes.
+            if (printer.printText(shown, options.FonteImp, fontSize)) {
+                return Delivery::Printed;
+            }
+            failure = "Não foi possível imprimir.";
         }
-        m_state.ports().dialogs.message("Não foi possível imprimir na porta " + port + ".",
-                                        msg::Critical, "Erro");
-        return false;
+        // Say why, and offer the ways out: another printer, or the receipt as a PDF file.
+        const std::string why = printer.lastError();
+        if (!why.empty()) {
+            failure += "\nMotivo: " + why + ".";
+        }
+        failure += options.ImpDireto
+                       ? "\n\nConfira a porta em Arquivo > Configurar Recibos, ou salve o recibo "
+                         "em PDF."
+                       : "\n\nConfigure uma impressora, ou salve o recibo em PDF.";
+        const int choice =
+            options.ImpDireto
+                ? dialogs.choose(failure, "Erro de Impressão", "Salvar em &PDF...", "&Cancelar", "")
+                : dialogs.choose(failure, "Erro de Impressão", "&Configurar Impressora...",
+                                 "Salvar em &PDF...", "&Cancelar");
+        const bool setUp = !options.ImpDireto && choice == 1;
+        const bool pdf = options.ImpDireto ? choice == 1 : choice == 2;
+        if (setUp && printer.setUp()) {
+            continue;
+        }
+        if (pdf) {
+            if (printer.saveAsPdf(shown, options.FonteImp, fontSize)) {
+                dialogs.message("O recibo foi salvo no arquivo " + printer.savedFile() + ".",
+                                msg::Information);
+                return Delivery::SavedAsPdf;
+            }
+            if (!printer.lastError().empty()) {
+                dialogs.message("O arquivo PDF não foi gravado.\nMotivo: " + printer.lastError() +
+                                    ".",
+                                msg::Critical, "Erro de Impressão");
+            }
+        }
+        return Delivery::Failed;
     }
-    // A painted page has no room for raw printer commands, so only the text goes.
-    if (printer.printText(options.Desacent ? removeAccents(text) : text, options.FonteImp,
-                          options.TamFonte > 0 ? options.TamFonte : 0)) {
-        return true;
-    }
-    m_state.ports().dialogs.message("Não foi possível imprimir.", msg::Critical, "Erro");
-    return false;
 }
 
 bool ReceiptPrinter::printFramed(std::string_view body, std::string_view title)
@@ -67,11 +107,12 @@ bool ReceiptPrinter::printFramed(std::string_view body, std::string_view title)
     ReceiptBuilder builder(m_state);
     const std::string text = builder.header(title, nullptr, ReceiptBuilder::NoNumber) +
                              std::string(body) + builder.footer("", false);
-    const bool printed = printText(text);
-    if (printed) {
+    const Delivery delivery = deliver(text);
+    // A file needs no reminder to take the paper.
+    if (delivery == Delivery::Printed) {
         m_state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
     }
-    return printed;
+    return delivery != Delivery::Failed;
 }
 
 int ReceiptPrinter::printCopies(std::string_view title, const ReceiptPerson* person,
@@ -83,10 +124,15 @@ int ReceiptPrinter::printCopies(std::string_view title, const ReceiptPerson* per
     for (int copy = 0; copy < m_state.options().NumViasRec; ++copy) {
         const std::string text = builder.header(title, person, ReceiptBuilder::NewNumber) +
                                  body(builder) + builder.footer(messageKey, false);
-        if (!printText(text)) {
+        const Delivery delivery = deliver(text);
+        if (delivery == Delivery::Failed) {
             break;
         }
         ++printed;
+        // One file holds the receipt; its copies are for paper.
+        if (delivery == Delivery::SavedAsPdf) {
+            break;
+        }
     }
     return printed;
 }
@@ -94,11 +140,11 @@ int ReceiptPrinter::printCopies(std::string_view title, const ReceiptPerson* per
 bool ReceiptPrinter::printTestReceipt()
 {
     ReceiptBuilder builder(m_state);
-    const bool printed = printText(builder.testReceipt());
-    if (printed) {
+    const Delivery delivery = deliver(builder.testReceipt());
+    if (delivery == Delivery::Printed) {
         m_state.ports().dialogs.message(std::string(kRemovePrintout), msg::Information);
     }
-    return printed;
+    return delivery != Delivery::Failed;
 }
 
 } // namespace tavolim::core

@@ -24,12 +24,15 @@ class ReceiptPrinter {
 public:
     explicit ReceiptPrinter(AppState& state);
 
+    // A failure says why and offers the ways out: setting up a printer (then printing again)
+    // or saving the text as a PDF. True when the text was printed or saved.
     bool printText(const std::string& text);
     // Header without number or client, the body, a footer without message; then the
     // reminder to take the printout.
     bool printFramed(std::string_view body, std::string_view title);
     // "NumViasRec" copies, each with a new number: header + body(builder) + footer. Returns
-    // the copies printed (0 when "NumViasRec" is 0 or less).
+    // the copies printed (0 when "NumViasRec" is 0 or less); a receipt saved as a PDF
+    // instead is one copy.
     int printCopies(std::string_view title, const ReceiptPerson* person,
                     const std::function<std::string(const ReceiptBuilder&)>& body,
                     std::string_view messageKey);
@@ -37,6 +40,9 @@ public:
     bool printTestReceipt();
 
 private:
+    enum class Delivery { Printed, SavedAsPdf, Failed };
+    Delivery deliver(const std::string& text);
+
     AppState& m_state;
 };
 

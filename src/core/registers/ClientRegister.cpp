@@ -7,6 +7,7 @@
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/RecordSearch.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 
 namespace tavolim::core {
 namespace {
@@ -44,7 +45,6 @@ bool ClientRegister::readIntoForm(std::int32_t number)
     form.NumInsc = std::to_string(number);
     form.Observacoes = m_state.memos().readMemo(client.Observacoes);
     lstDependentes = dependentLines(records, static_cast<std::int16_t>(number));
-    records.client() = client;
     return false;
 }
 
@@ -137,8 +137,12 @@ bool ClientRegister::deleteHolder()
         showAsDeleted();
         return false;
     }
-    if (trim(form.PrimNome).empty()) {
+    if (trim(form.PrimNome).empty() || code() <= 0) {
         dialogs.message("Não há um cliente selecionado.", msg::Information);
+        return false;
+    }
+    if (isNew()) {
+        discardNew("Este cliente ainda não foi salvo.\nDeseja descartar o que foi digitado ?");
         return false;
     }
     records.readRecord(FileKind::Clients, code(), true);
@@ -178,6 +182,7 @@ bool ClientRegister::deleteHolder()
         return false;
     }
     auto& progress = m_state.ports().progress;
+    StoreTransaction write(m_state);
     // Each deletion moves the last dependent into the freed slot, so the first slot is
     // always the next one.
     for (;;) {
@@ -195,6 +200,9 @@ bool ClientRegister::deleteHolder()
     records.readRecord(FileKind::Clients, code(), true);
     if (const auto gone = records.deleteRecord(FileKind::Clients, code())) {
         cleanUpDeletedRecord(records, progress, FileKind::Clients, *gone);
+    }
+    if (!write.commit()) {
+        return false;
     }
     showAsDeleted();
     return true;

@@ -3,6 +3,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/registers/FamilyRules.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/DeletedNameTails.h"
 #include "core/store/TextHelpers.h"
 
@@ -64,10 +65,9 @@ bool restoreDependentAsHolder(AppState& state, std::int32_t number)
     d.PrimNome = unmarkDeletedName(
         d.PrimNome, DeletedNameTails(state.dataFolder()).take(FileKind::Dependents, number));
     const auto code = static_cast<std::int16_t>(free);
+    StoreTransaction write(state);
     records.client() = clientFromDependent(d, code);
-    if (!records.writeRecord(FileKind::Clients, code)) {
-        return false;
-    }
+    records.writeRecord(FileKind::Clients, code);
     records.removeDeleted(FileKind::Clients, code);
     DeletedNameTails(state.dataFolder()).take(FileKind::Clients, code);
 
@@ -75,6 +75,9 @@ bool restoreDependentAsHolder(AppState& state, std::int32_t number)
     records.dependent() = DependentRecord{};
     records.dependent().PrimNome = "#";
     records.writeRecord(FileKind::Dependents, number);
+    if (!write.commit()) {
+        return false;
+    }
     state.ports().dialogs.message(done(joinFullName(d.PrimNome, d.SobreNome)) +
                                       "\nO novo código é: " + std::to_string(code),
                                   msg::Information);
@@ -92,6 +95,7 @@ bool restoreDependentToHolder(AppState& state, std::int32_t number, std::int16_t
                         msg::Exclamation);
         return false;
     }
+    StoreTransaction write(state);
     const auto name = records.restoreRecord(FileKind::Dependents, number);
     if (!name) {
         return false;
@@ -103,6 +107,9 @@ bool restoreDependentToHolder(AppState& state, std::int32_t number, std::int16_t
     c.Dep[static_cast<std::size_t>(count)] = static_cast<std::int16_t>(number);
     c.NumDep = static_cast<std::int16_t>(count + 1);
     records.writeRecord(FileKind::Clients, holder);
+    if (!write.commit()) {
+        return false;
+    }
     dialogs.message(done(joinFullName(*name, surname)), msg::Information);
     return true;
 }
@@ -156,7 +163,9 @@ int undeleteClients(AppState& state, const UndeleteChooser& choose)
             restored += restoreDependent(state, -pick) ? 1 : 0;
             continue;
         }
-        if (const auto name = records.restoreRecord(FileKind::Clients, pick)) {
+        StoreTransaction write(state);
+        const auto name = records.restoreRecord(FileKind::Clients, pick);
+        if (name && write.commit()) {
             ++restored;
             state.ports().dialogs.message(done(joinFullName(*name, records.client().SobreNome)),
                                           msg::Information);

@@ -6,6 +6,7 @@
 #include "core/registers/FamilyRules.h"
 #include "core/registers/NewRecordPrompt.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/DeletedNameTails.h"
 
 #include <algorithm>
@@ -148,6 +149,7 @@ bool DependentRegister::deleteDependent()
                         msg::Question + msg::YesNoCancel) != msg::Answer::Yes) {
         return false;
     }
+    StoreTransaction write(m_state);
     // The holder must be the current client: the deletion takes the dependent off its list.
     records.readRecord(FileKind::Clients, m_holder, true);
     records.readRecord(FileKind::Dependents, code(), true);
@@ -156,6 +158,9 @@ bool DependentRegister::deleteDependent()
         return false;
     }
     cleanUpDeletedRecord(records, m_state.ports().progress, FileKind::Dependents, *gone);
+    if (!write.commit()) {
+        return false;
+    }
     showAsDeleted();
     return true;
 }
@@ -180,6 +185,7 @@ std::optional<std::int32_t> DependentRegister::makeHolder()
     }
     const auto client = static_cast<std::int16_t>(number);
     const auto self = static_cast<std::int16_t>(code());
+    StoreTransaction write(m_state);
 
     for (int i = 0; i < d.tapeCount(); ++i) {
         const auto tape = d.Fitas[static_cast<std::size_t>(i)];
@@ -232,6 +238,9 @@ std::optional<std::int32_t> DependentRegister::makeHolder()
     records.dependent().RegHistProd = 0;
     records.writeRecord(FileKind::Dependents, self);
     records.addDeleted(FileKind::Dependents, self);
+    if (!write.commit()) {
+        return std::nullopt;
+    }
 
     dialogs.message("O novo código de '" + name + "' é:" + std::to_string(client),
                     msg::Information);

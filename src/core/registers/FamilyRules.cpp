@@ -6,6 +6,7 @@
 #include "core/registers/NewRecordPrompt.h"
 #include "core/registers/PersonForm.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,15 +26,13 @@ std::string padRight(const std::string& text, std::size_t width)
 
 } // namespace
 
-std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holder)
+std::vector<std::string> dependentLines(const RecordStore& records, std::int16_t holder)
 {
     std::vector<std::string> lines;
-    records.readRecord(FileKind::Clients, holder, true);
-    const auto dep = records.client().Dep;
-    const int count = records.client().depCount();
+    const auto owner = records.load<ClientRecord>(holder);
+    const int count = owner.depCount();
     for (int i = 0; i < count; ++i) {
-        records.readRecord(FileKind::Dependents, dep[static_cast<std::size_t>(i)], true);
-        const auto& d = records.dependent();
+        const auto d = records.load<DependentRecord>(owner.Dep[static_cast<std::size_t>(i)]);
         char slot[8];
         std::snprintf(slot, sizeof slot, "%2d", i + 1);
         lines.push_back(std::string(slot) + " " + padRight(d.PrimNome, DependentRecord::NameWidth) +
@@ -45,8 +44,7 @@ std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holde
 std::optional<int> createDependent(AppState& state, std::int16_t holder, const NewRecordName& name)
 {
     auto& records = state.records();
-    records.readRecord(FileKind::Clients, holder, true);
-    const ClientRecord owner = records.client();
+    ClientRecord owner = records.load<ClientRecord>(holder);
     const int count = owner.depCount();
     if (count >= ClientRecord::MaxDependents) {
         return std::nullopt;
@@ -55,8 +53,7 @@ std::optional<int> createDependent(AppState& state, std::int16_t holder, const N
     if (number < 1 || number > RecordStore::MaxRecords) {
         return std::nullopt;
     }
-    auto& d = records.dependent();
-    d = {};
+    DependentRecord d;
     d.Codigo = static_cast<std::int16_t>(number);
     d.Titular = holder;
     d.PrimNome = name.name;
@@ -69,13 +66,14 @@ std::optional<int> createDependent(AppState& state, std::int16_t holder, const N
     d.CEP = owner.CEP;
     d.Cidade = owner.Cidade;
     d.TelResidencial = owner.TelResidencial;
-    records.writeRecord(FileKind::Dependents, number);
-
-    auto& c = records.client();
-    c = owner;
-    c.Dep[static_cast<std::size_t>(count)] = static_cast<std::int16_t>(number);
-    c.NumDep = static_cast<std::int16_t>(count + 1);
-    records.writeRecord(FileKind::Clients, holder);
+    owner.Dep[static_cast<std::size_t>(count)] = static_cast<std::int16_t>(number);
+    owner.NumDep = static_cast<std::int16_t>(count + 1);
+    StoreTransaction write(state);
+    records.save(number, d);
+    records.save(holder, owner);
+    if (!write.commit()) {
+        return std::nullopt;
+    }
     return count + 1;
 }
 
@@ -107,16 +105,14 @@ bool refuseDuplicateName(AppState& state, const std::string& first, const std::s
     return true;
 }
 
-DependentPlace dependentPlace(RecordStore& records, std::int16_t dependent)
+DependentPlace dependentPlace(const RecordStore& records, std::int16_t dependent)
 {
-    records.readRecord(FileKind::Dependents, dependent, true);
     DependentPlace place;
-    place.holder = records.dependent().Titular;
+    place.holder = records.load<DependentRecord>(dependent).Titular;
     if (place.holder < 1) {
         return place;
     }
-    records.readRecord(FileKind::Clients, place.holder, true);
-    const auto& c = records.client();
+    const auto c = records.load<ClientRecord>(place.holder);
     const auto end = c.Dep.begin() + c.depCount();
     if (const auto at = std::find(c.Dep.begin(), end, dependent); at != end) {
         place.position = static_cast<int>(at - c.Dep.begin()) + 1;
@@ -157,6 +153,19 @@ ClientRecord clientFromDependent(const DependentRecord& d, std::int16_t code)
     c.NumFitas = d.NumFitas;
     c.Fitas = d.Fitas;
     return c;
+}
+
+std::int16_t inscriptionNumber(const RecordStore& records, std::int16_t code, bool titular)
+{
+    if (code <= 0 || titular) {
+        return code > 0 ? code : 0;
+    }
+    return records.load<DependentRecord>(code).Titular;
+}
+
+const char* inscriptionCaption(bool titular)
+{
+    return titular ? "Nº Inscrição:" : "Nº Inscr. (titular):";
 }
 
 } // namespace tavolim::core

@@ -17,7 +17,7 @@ struct NewRecordName;
 
 // The lines of lstDependentes: the slot as "@@", a space, PrimNome padded to its 15
 // characters, then the trimmed GrauParentesco. Reads the holder (forced) and each dependent.
-std::vector<std::string> dependentLines(RecordStore& records, std::int16_t holder);
+std::vector<std::string> dependentLines(const RecordStore& records, std::int16_t holder);
 
 // Adds a dependent to the holder with the typed name: blank but for the name, today's
 // registration date and time and the holder's address and home telephone; it takes a
@@ -31,7 +31,14 @@ struct DependentPlace {
     std::int16_t holder = 0;
     std::optional<int> position;
 };
-DependentPlace dependentPlace(RecordStore& records, std::int16_t dependent);
+DependentPlace dependentPlace(const RecordStore& records, std::int16_t dependent);
+
+// The number a clerk knows a person by: the family's inscription, which is the holder's code
+// for the holder and for every dependent alike (a dependent's own record number is never
+// shown, so typing the number shown always opens the same family). 0 for no person.
+std::int16_t inscriptionNumber(const RecordStore& records, std::int16_t code, bool titular);
+// The caption beside that number: whose number it is.
+const char* inscriptionCaption(bool titular);
 
 // The holder record a dependent becomes: every personal field, the account, the tapes and
 // the histories; no dependents of its own.

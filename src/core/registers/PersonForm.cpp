@@ -13,7 +13,7 @@ void showCommon(const R& r, PersonForm& f)
     f.SobreNome = trim(r.SobreNome);
     f.CI = trim(r.CI);
     f.CPF = trim(r.CPF);
-    f.DataNasc = dateToText(r.DataNasc);
+    f.DataNasc = dateToScreen(r.DataNasc);
     f.Endereco = trim(r.Endereco);
     f.CEP = cepToText(r.CEP);
     f.Bairro = trim(r.Bairro);
@@ -23,7 +23,7 @@ void showCommon(const R& r, PersonForm& f)
     f.TelComercial = trim(r.TelComercial);
     f.Email = trim(r.Email);
     f.Profissao = trim(r.Profissao);
-    f.DataInsc = dateToText(r.DataInsc);
+    f.DataInsc = dateToScreen(r.DataInsc);
     f.HoraInsc = timeToText(r.HoraInsc);
     f.Sexo = r.Sexo;
     f.EstadoCivil = r.EstadoCivil;

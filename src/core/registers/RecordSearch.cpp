@@ -22,6 +22,7 @@ struct Field {
 constexpr Field kClientFirst{2, 15};
 constexpr Field kClientSurname{17, 35};
 constexpr Field kDependentFirst{4, 15};
+constexpr std::size_t kDependentTitular = 2;
 constexpr Field kDependentSurname{19, 35};
 constexpr Field kTapeName{2, 25};
 constexpr Field kProductName{2, 25};
@@ -98,7 +99,13 @@ void findPeople(const RecordStore& store, std::string_view typed, bool partial,
                            : firstMatch.matches(slice(r, f)) && surnameMatch.matches(slice(r, s));
             if (match) {
                 const auto name = joinFullName(text(r, f), text(r, s));
-                hits.push_back({kind, n, hitLine(kind, n, name)});
+                // A dependent is shown by its family's inscription, the holder's code.
+                const std::int32_t shown =
+                    kind == FileKind::Dependents
+                        ? static_cast<std::int16_t>(r[kDependentTitular] | r[kDependentTitular + 1]
+                                                                               << 8)
+                        : n;
+                hits.push_back({kind, n, hitLine(kind, shown, name)});
             }
         });
     };
@@ -157,7 +164,26 @@ std::string notFoundText(SearchMode mode)
                : "Nenhuma Distribuidora ou pessoa para contato com este nome foram encontradas.";
 }
 
+std::string partialOffer(SearchMode mode, const std::string& typed, std::size_t count)
+{
+    const std::string found =
+        count == 1 ? "Há 1 registro" : "Há " + std::to_string(count) + " registros";
+    return notFoundText(mode) + "\n\n" + found + " com \"" + typed +
+           "\" em parte do nome.\nDeseja vê-los ?";
+}
+
 } // namespace
+
+std::string searchHint(SearchMode mode, bool partialAlways)
+{
+    const char* example = isPeople(mode)  ? "\"carlos\" acha \"Carlos Pereira\""
+                          : isTapes(mode) ? "\"tesouro\" acha \"O Tesouro Vermelho\""
+                                          : "\"leite\" acha \"Leite Integral\"";
+    if (partialAlways) {
+        return std::string("A procura por parte do nome está ligada: ") + example + ".";
+    }
+    return std::string("Por parte do nome, comece com *: \"*") + (example + 1) + ".";
+}
 
 std::string searchCaption(SearchMode mode)
 {
@@ -265,6 +291,11 @@ std::optional<std::int32_t> typedCode(std::string_view text)
 
 RecordSearch::RecordSearch(AppState& state, SearchMode mode) : m_state(state), m_mode(mode) {}
 
+std::string RecordSearch::hint() const
+{
+    return searchHint(m_mode, m_state.options().ProcEsp);
+}
+
 bool RecordSearch::codeFirst() const
 {
     return m_state.options().CodPrimProc;
@@ -289,7 +320,16 @@ std::optional<SearchHit> RecordSearch::findName(std::string_view typed, const Li
         return std::nullopt;
     }
     const bool partial = m_state.options().ProcEsp || text.front() == '*';
-    const auto hits = findByName(m_state.records(), m_mode, text, partial);
+    auto hits = findByName(m_state.records(), m_mode, text, partial);
+    if (hits.empty() && !partial) {
+        // "carlos" is taken for the whole name; offer at once what a partial search finds.
+        hits = findByName(m_state.records(), m_mode, text, true);
+        if (!hits.empty() &&
+            m_state.ports().dialogs.message(partialOffer(m_mode, text, hits.size()),
+                                            msg::Question + msg::YesNo) != msg::Answer::Yes) {
+            return std::nullopt;
+        }
+    }
     if (hits.empty()) {
         m_state.ports().dialogs.message(notFoundText(m_mode), msg::Information);
         return std::nullopt;

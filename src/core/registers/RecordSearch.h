@@ -25,6 +25,9 @@ enum class SearchMode {
 };
 
 std::string searchCaption(SearchMode mode);
+// The search box's one-line hint on searching by part of a name, with an example of the
+// mode's kind; `partialAlways` is "ProcEsp".
+std::string searchHint(SearchMode mode, bool partialAlways);
 
 // The lists frmDadosProcura shows, each with the caption line that invites the click.
 enum class ChooserList { Clients, Tapes, Actors, Products, Distributors, Labels, Sections };
@@ -72,11 +75,13 @@ public:
 
     SearchMode mode() const { return m_mode; }
     std::string caption() const { return searchCaption(m_mode); }
+    std::string hint() const;
     // "CodPrimProc": the code box comes before the name box.
     bool codeFirst() const;
 
     // An empty box does nothing. A code reads that record; a name searches (partial with
-    // "ProcEsp" or a leading "*"), and several matches go to `choose`. Failures show their
+    // "ProcEsp" or a leading "*"), and several matches go to `choose`. An exact search that
+    // finds nothing offers the partial one's matches, when there are any. Failures show their
     // message and give nullopt, as does a cancelled choice.
     std::optional<SearchHit> find(std::string_view typed, const ListChooser& choose);
     // The same for a text that is a name even when it is all digits ("1917").

@@ -2,6 +2,7 @@
 
 #include "core/ports/Dialogs.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/DeletedNameTails.h"
 
 namespace tavolim::core {
@@ -71,6 +72,7 @@ bool RegisterModel::save()
         m_dirty = false;
         return true;
     }
+    StoreTransaction write(m_state);
     if (!writeForm()) {
         return false;
     }
@@ -78,6 +80,9 @@ bool RegisterModel::save()
         m_state.records().removeDeleted(m_kind, m_code);
         // The byte a full-width name lost to the mark belongs to the old name.
         DeletedNameTails(m_state.dataFolder()).take(m_kind, m_code);
+    }
+    if (!write.commit()) {
+        return false;
     }
     m_deletedShown = false;
     m_new = false;
@@ -99,19 +104,43 @@ bool RegisterModel::close()
     case 1:
         return save();
     case 2:
-        switch (m_state.ports().dialogs.message("Deseja salvar as alterações ?",
-                                                msg::Question + msg::YesNoCancel)) {
-        case msg::Answer::Yes:
-            return save();
-        case msg::Answer::No:
-            m_dirty = false;
-            return true;
-        default:
-            return false;
-        }
+        return askToSave();
     default:
         m_dirty = false;
         return true;
+    }
+}
+
+bool RegisterModel::closeByEscape()
+{
+    if (!m_dirty) {
+        return true;
+    }
+    if (m_state.options().AcaoQdoSaiForm == 1 || m_state.options().AcaoQdoSaiForm == 2) {
+        return askToSave();
+    }
+    m_dirty = false;
+    return true;
+}
+
+bool RegisterModel::askToSave()
+{
+    switch (m_state.ports().dialogs.message("Deseja salvar as alterações ?",
+                                            msg::Question + msg::YesNoCancel)) {
+    case msg::Answer::Yes:
+        return save();
+    case msg::Answer::No:
+        m_dirty = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RegisterModel::discardNew(const std::string& question)
+{
+    if (m_state.ports().dialogs.message(question, msg::Question + msg::YesNo) == msg::Answer::Yes) {
+        showPosition(positionCount());
     }
 }
 

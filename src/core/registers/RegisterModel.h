@@ -52,6 +52,11 @@ public:
     // Unsaved changes follow "AcaoQdoSaiForm": 0 dropped, 1 saved, 2 asked about. False
     // keeps the window open (Cancelar, or a refused save).
     bool close();
+    // Esc is a cancel key pressed by reflex: typed changes are asked about unless the option
+    // says to drop them; Esc never saves without a word.
+    bool closeByEscape();
+    // Whether there is a record to work on; an empty file leaves only adding one.
+    bool hasRecord() const { return m_code > 0; }
 
 protected:
     RegisterModel(AppState& state, FileKind kind);
@@ -73,6 +78,9 @@ protected:
     void beginNew(std::int32_t number, int position);
     // After a deletion: the form shows "Registro Excluído" and is clean.
     void showAsDeleted();
+    // Excluir on a record that was never saved: there is nothing on disk to delete, so the
+    // operator is asked whether to drop what was typed; Yes shows the last stored record.
+    void discardNew(const std::string& question);
     bool saveIfDirty();
 
     AppState& m_state;
@@ -80,6 +88,7 @@ protected:
 
 private:
     bool moveTo(int position);
+    bool askToSave();
 
     std::int32_t m_code = 0;
     int m_position = 0;

@@ -3,6 +3,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/registers/NameMatch.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/ActorRecord.h"
 #include "core/store/Cp1252.h"
 #include "core/store/TapeRecord.h"
@@ -81,11 +82,10 @@ std::int16_t appendActor(RecordStore& records, const std::string& name)
     if (number < 1 || number > RecordStore::MaxRecords) {
         return 0;
     }
-    ActorRecord& actor = records.actor();
-    actor = ActorRecord{};
+    ActorRecord actor;
     actor.Codigo = static_cast<std::int16_t>(number);
     actor.Nome = name;
-    return records.writeRecord(FileKind::Actors, number) ? static_cast<std::int16_t>(number) : 0;
+    return records.save(number, actor) ? static_cast<std::int16_t>(number) : 0;
 }
 
 template <class Array>
@@ -129,16 +129,12 @@ std::int16_t directorNumber(RecordStore& records, std::string_view name)
     return found > 0 ? found : appendActor(records, wanted);
 }
 
-std::string actorName(RecordStore& records, std::int16_t actor)
+std::string actorName(const RecordStore& records, std::int16_t actor)
 {
-    if (actor < 1) {
-        return {};
-    }
-    records.readRecord(FileKind::Actors, actor, true);
-    return trim(records.actor().Nome);
+    return actor < 1 ? std::string() : trim(records.load<ActorRecord>(actor).Nome);
 }
 
-std::vector<CastLine> castOf(RecordStore& records, const TapeRecord& tape)
+std::vector<CastLine> castOf(const RecordStore& records, const TapeRecord& tape)
 {
     std::vector<CastLine> cast;
     for (int i = 0; i < tape.actorCount(); ++i) {
@@ -158,8 +154,7 @@ bool addActor(AppState& state, std::int16_t tapeCode, std::string_view typed)
                         msg::Exclamation);
         return false;
     }
-    records.readRecord(FileKind::Tapes, tapeCode, true);
-    const TapeRecord tape = records.tape();
+    TapeRecord tape = records.load<TapeRecord>(tapeCode);
     const int count = tape.actorCount();
     if (count >= TapeRecord::MaxActors) {
         dialogs.message("A fita atual já possui 10 atores.", msg::Exclamation);
@@ -170,12 +165,12 @@ bool addActor(AppState& state, std::int16_t tapeCode, std::string_view typed)
     if (actor > 0 && std::find(tape.Atores.begin(), castEnd, actor) != castEnd) {
         return false;
     }
+    StoreTransaction write(state);
     if (actor == 0 && (actor = appendActor(records, name)) == 0) {
         return false;
     }
 
-    records.readRecord(FileKind::Actors, actor, true);
-    ActorRecord& a = records.actor();
+    ActorRecord a = records.load<ActorRecord>(actor);
     const int listed = a.tapeCount();
     const auto tapesEnd = a.Fitas.begin() + listed;
     if (listed < ActorRecord::MaxTapes &&
@@ -183,19 +178,17 @@ bool addActor(AppState& state, std::int16_t tapeCode, std::string_view typed)
         a.Fitas[static_cast<std::size_t>(listed)] = tapeCode;
         a.NumFitas = static_cast<std::int16_t>(listed + 1);
     }
-    records.writeRecord(FileKind::Actors, actor);
-
-    TapeRecord& t = records.tape();
-    t = tape;
-    t.Atores[static_cast<std::size_t>(count)] = actor;
-    t.NumAtores = static_cast<std::int16_t>(count + 1);
-    return records.writeRecord(FileKind::Tapes, tapeCode);
+    records.save(actor, a);
+    tape.Atores[static_cast<std::size_t>(count)] = actor;
+    tape.NumAtores = static_cast<std::int16_t>(count + 1);
+    records.save(tapeCode, tape);
+    return write.commit();
 }
 
-bool removeActor(RecordStore& records, std::int16_t tapeCode, int slot)
+bool removeActor(AppState& state, std::int16_t tapeCode, int slot)
 {
-    records.readRecord(FileKind::Tapes, tapeCode, true);
-    TapeRecord& tape = records.tape();
+    auto& records = state.records();
+    TapeRecord tape = records.load<TapeRecord>(tapeCode);
     if (slot < 1) {
         return false;
     }
@@ -203,21 +196,21 @@ bool removeActor(RecordStore& records, std::int16_t tapeCode, int slot)
                                    ? tape.Atores[static_cast<std::size_t>(slot - 1)]
                                    : std::int16_t{0};
     if (!removeAt(tape.Atores, tape.NumAtores, tape.actorCount(),
-                  static_cast<std::size_t>(slot - 1)) ||
-        !records.writeRecord(FileKind::Tapes, tapeCode)) {
+                  static_cast<std::size_t>(slot - 1))) {
         return false;
     }
+    StoreTransaction write(state);
+    records.save(tapeCode, tape);
     if (actor > 0) {
-        records.readRecord(FileKind::Actors, actor, true);
-        ActorRecord& a = records.actor();
+        ActorRecord a = records.load<ActorRecord>(actor);
         const auto end = a.Fitas.begin() + a.tapeCount();
         const auto at = std::find(a.Fitas.begin(), end, tapeCode);
         if (removeAt(a.Fitas, a.NumFitas, a.tapeCount(),
                      static_cast<std::size_t>(at - a.Fitas.begin()))) {
-            records.writeRecord(FileKind::Actors, actor);
+            records.save(actor, a);
         }
     }
-    return true;
+    return write.commit();
 }
 
 std::optional<std::string> completeActorName(AppState& state, std::string_view typed,
@@ -255,9 +248,7 @@ std::optional<std::int32_t> tapesWithActor(AppState& state, std::int16_t actor, 
 {
     std::vector<std::int16_t> listed;
     if (actor > 0) {
-        auto& records = state.records();
-        records.readRecord(FileKind::Actors, actor, true);
-        const ActorRecord& a = records.actor();
+        const auto a = state.records().load<ActorRecord>(actor);
         listed.assign(a.Fitas.begin(), a.Fitas.begin() + a.tapeCount());
     }
     return chooseTape(

@@ -26,16 +26,16 @@ std::int16_t findActor(const RecordStore& records, std::string_view name);
 // or a full file.
 std::int16_t directorNumber(RecordStore& records, std::string_view name);
 // Trimmed name of the actor (read forced); "" for no actor.
-std::string actorName(RecordStore& records, std::int16_t actor);
+std::string actorName(const RecordStore& records, std::int16_t actor);
 // The lines of cboAtores, slot 1 first.
-std::vector<CastLine> castOf(RecordStore& records, const TapeRecord& tape);
+std::vector<CastLine> castOf(const RecordStore& records, const TapeRecord& tape);
 
 // cmdAdicionarAtor on the stored tape: the typed name, found or created, joins the cast.
 // Refused with its message for an empty name or a tape with 10 actors; an actor already in
 // the cast is not listed twice. True when the cast changed.
 bool addActor(AppState& state, std::int16_t tape, std::string_view typed);
 // cmdRemoverAtor: cast slot `slot` (1-based) leaves the tape, and the tape the actor's list.
-bool removeActor(RecordStore& records, std::int16_t tape, int slot);
+bool removeActor(AppState& state, std::int16_t tape, int slot);
 
 // cmdCompletNomeAtor: the actor's full name for the typed beginning (case aside); several
 // go to `choose`. None shows "Nenhum ator encontrado com este nome.".

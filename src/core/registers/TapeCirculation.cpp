@@ -12,41 +12,13 @@ namespace {
 using std::chrono::days;
 using std::chrono::sys_days;
 
-class PersonNames {
-public:
-    explicit PersonNames(RecordStore& records)
-        : m_records(records), m_client(records.client()), m_dependent(records.dependent())
-    {
-    }
-    ~PersonNames()
-    {
-        m_records.client() = m_client;
-        m_records.dependent() = m_dependent;
-    }
-    PersonNames(const PersonNames&) = delete;
-    PersonNames& operator=(const PersonNames&) = delete;
-
-    std::string operator()(std::int16_t code, bool titular)
-    {
-        if (titular) {
-            m_records.readRecord(FileKind::Clients, code, true);
-            return joinFullName(m_records.client().PrimNome, m_records.client().SobreNome);
-        }
-        m_records.readRecord(FileKind::Dependents, code, true);
-        return joinFullName(m_records.dependent().PrimNome, m_records.dependent().SobreNome);
-    }
-
-private:
-    RecordStore& m_records;
-    const ClientRecord m_client;
-    const DependentRecord m_dependent;
-};
-
 } // namespace
 
-std::string circulationPerson(RecordStore& records, std::int16_t code, bool titular)
+std::string circulationPerson(const RecordStore& records, std::int16_t code, bool titular)
 {
-    return PersonNames(records)(code, titular);
+    const auto name = [](const auto& r) { return joinFullName(r.PrimNome, r.SobreNome); };
+    return titular ? name(records.load<ClientRecord>(code))
+                   : name(records.load<DependentRecord>(code));
 }
 
 std::string circulationDay(std::int32_t ddmmyyyy, sys_days today)
@@ -70,7 +42,9 @@ std::string circulationDay(std::int32_t ddmmyyyy, sys_days today)
 
 void showCirculation(AppState& state, const TapeRecord& tape, TapeForm& form)
 {
-    PersonNames name(state.records());
+    const auto name = [&state](std::int16_t code, bool titular) {
+        return circulationPerson(state.records(), code, titular);
+    };
     const sys_days today = workingDay(state);
     form.NomeClienteComFita.clear();
     form.DiaEmprestado.clear();

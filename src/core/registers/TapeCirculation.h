@@ -17,7 +17,7 @@ std::string circulationDay(std::int32_t ddmmyyyy, std::chrono::sys_days today);
 
 // A person's full name, read from the client or dependent file as `titular` says; the
 // shared client and dependent records are left as they were.
-std::string circulationPerson(RecordStore& records, std::int16_t code, bool titular);
+std::string circulationPerson(const RecordStore& records, std::int16_t code, bool titular);
 
 // The circulation part of the tape register: who has the tape (blank when nobody), the day
 // taken and the day due back (DataBase + DiasBase), the last clients (slot 1 first) and the

@@ -38,7 +38,7 @@ void showTape(const TapeRecord& r, TapeForm& f)
     f.Dublado = r.Tipo;
     f.AnoLanc = blankIfZero(r.AnoLancamento);
     f.Duracao = blankIfZero(r.Duracao);
-    f.DataCompra = dateToText(r.DataCompra);
+    f.DataCompra = dateToScreen(r.DataCompra);
     f.ValorCompra = formatMoneyPlain(r.ValorCompra);
     f.ValorVenda = formatMoneyPlain(r.ValorVenda);
     f.TotalLocacoes = std::to_string(r.TotalLocacoes);

@@ -8,6 +8,7 @@
 #include "core/registers/TapeCast.h"
 #include "core/registers/TapeCirculation.h"
 #include "core/state/AppState.h"
+#include "core/state/StoreTransaction.h"
 #include "core/store/TapeReservations.h"
 #include "core/store/TextHelpers.h"
 
@@ -163,7 +164,11 @@ bool TapeRegister::deleteTape()
         showAsDeleted();
         return false;
     }
-    if (code() <= 0 || isNew()) {
+    if (code() <= 0) {
+        return false;
+    }
+    if (isNew()) {
+        discardNew("Esta fita ainda não foi salva.\nDeseja descartar o que foi digitado ?");
         return false;
     }
     auto& records = m_state.records();
@@ -179,11 +184,15 @@ bool TapeRegister::deleteTape()
                         msg::Question + msg::YesNo) != msg::Answer::Yes) {
         return false;
     }
+    StoreTransaction write(m_state);
     const auto gone = records.deleteRecord(FileKind::Tapes, code());
     if (!gone) {
         return false;
     }
     cleanUpDeletedRecord(records, m_state.ports().progress, FileKind::Tapes, *gone);
+    if (!write.commit()) {
+        return false;
+    }
     showAsDeleted();
     return true;
 }
@@ -210,7 +219,7 @@ bool TapeRegister::addActor()
 bool TapeRegister::removeActor(std::size_t index)
 {
     if (index >= form.Atores.size() || !readyForCast() ||
-        !core::removeActor(m_state.records(), static_cast<std::int16_t>(code()),
+        !core::removeActor(m_state, static_cast<std::int16_t>(code()),
                            static_cast<int>(index) + 1)) {
         return false;
     }
@@ -257,10 +266,13 @@ bool TapeRegister::cancelReservation(std::size_t index)
         return false;
     }
     // By its place, not by person: one person may hold two dates.
-    TapeRecord& tape = records.tape();
-    tape = stored;
-    if (!removeReservation(tape, static_cast<int>(index) + 1) ||
-        !records.writeRecord(FileKind::Tapes, code())) {
+    TapeRecord tape = stored;
+    if (!removeReservation(tape, static_cast<int>(index) + 1)) {
+        return false;
+    }
+    StoreTransaction write(m_state);
+    records.save(code(), tape);
+    if (!write.commit()) {
         return false;
     }
     // The typed edits stay; only the circulation part is shown afresh.

@@ -1,6 +1,8 @@
 #include "core/registers/Undelete.h"
 
 #include "core/ports/Dialogs.h"
+#include "core/state/StoreTransaction.h"
+#include "core/store/FileTransaction.h"
 #include "core/store/RecordStore.h"
 
 #include <cstdio>
@@ -72,10 +74,18 @@ int undeleteRecords(RecordStore& store, FileKind kind, Dialogs& dialogs,
     }
     int restored = 0;
     for (const auto number : choose(offers)) {
-        if (const auto name = store.restoreRecord(kind, number)) {
-            ++restored;
-            dialogs.message(doneText(kind, *name), msg::Information);
+        FileTransaction write(store.dataFolder());
+        const auto name = store.restoreRecord(kind, number);
+        if (!name) {
+            continue;
         }
+        if (!write.commit()) {
+            store.readRecord(kind, number, true); // the current record as the file holds it
+            dialogs.message(failedOperationMessage(), msg::Critical, "Erro");
+            break;
+        }
+        ++restored;
+        dialogs.message(doneText(kind, *name), msg::Information);
     }
     return restored;
 }

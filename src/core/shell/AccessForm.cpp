@@ -77,30 +77,62 @@ AccessForm::Outcome AccessForm::login(std::string_view name, std::string_view pa
     return Outcome::Failed;
 }
 
+std::optional<AccessForm::Outcome> AccessForm::refuseNewPassword(std::string_view name,
+                                                                 const std::string& typed)
+{
+    const auto& rules = m_state.records().rules();
+    Dialogs& dialogs = m_state.ports().dialogs;
+    if (m_mode == Mode::Register && findOperator(rules, name) != 0) {
+        dialogs.message("Já há um Usuário com este Nome.", msg::Exclamation);
+        return Outcome::Stay;
+    }
+    if (m_mode == Mode::Register && trim(name).empty()) {
+        return Outcome::Stay;
+    }
+    if (characterCount(typed) > kMaxPasswordLength) {
+        dialogs.message("A Senha Deve Possuir Até Dez Caracteres.", msg::Exclamation);
+        return Outcome::Stay;
+    }
+    return std::nullopt;
+}
+
 AccessForm::Outcome AccessForm::newPassword(std::string_view name, std::string_view password)
 {
-    auto& rules = m_state.records().rules();
-    Dialogs& dialogs = m_state.ports().dialogs;
     const std::string typed = normalizeCredential(password);
     if (!m_confirming) {
-        if (m_mode == Mode::Register && findOperator(rules, name) != 0) {
-            dialogs.message("Já há um Usuário com este Nome.", msg::Exclamation);
-            return Outcome::Stay;
-        }
-        if (m_mode == Mode::Register && trim(name).empty()) {
-            return Outcome::Stay;
-        }
-        if (characterCount(typed) > kMaxPasswordLength) {
-            dialogs.message("A Senha Deve Possuir Até Dez Caracteres.", msg::Exclamation);
-            return Outcome::Stay;
+        if (const auto refused = refuseNewPassword(name, typed)) {
+            return *refused;
         }
         m_firstPassword = typed;
         m_confirming = true;
-        dialogs.message("Por Favor, Confirme a Senha.", msg::Information);
+        m_state.ports().dialogs.message("Por Favor, Confirme a Senha.", msg::Information);
         return Outcome::Stay;
     }
     m_confirming = false;
-    if (typed != m_firstPassword) {
+    return storeNewPassword(name, typed);
+}
+
+AccessForm::Outcome AccessForm::ok(std::string_view name, std::string_view password,
+                                   std::string_view confirmation)
+{
+    if (m_mode == Mode::Login) {
+        return login(name, password);
+    }
+    m_confirming = false;
+    const std::string typed = normalizeCredential(password);
+    if (const auto refused = refuseNewPassword(name, typed)) {
+        return *refused;
+    }
+    m_firstPassword = typed;
+    return storeNewPassword(name, normalizeCredential(confirmation));
+}
+
+AccessForm::Outcome AccessForm::storeNewPassword(std::string_view name,
+                                                 const std::string& confirmation)
+{
+    auto& rules = m_state.records().rules();
+    Dialogs& dialogs = m_state.ports().dialogs;
+    if (confirmation != m_firstPassword) {
         dialogs.message("A Senha Digitada Não Coincide.", msg::Exclamation);
         return Outcome::Stay;
     }
@@ -117,7 +149,7 @@ AccessForm::Outcome AccessForm::newPassword(std::string_view name, std::string_v
     } else if (index < 1 || index > rules.operatorCount()) {
         return Outcome::Failed;
     }
-    storePassword(rules, index, typed);
+    storePassword(rules, index, m_firstPassword);
     m_state.saveRules();
     if (m_mode == Mode::Register) {
         dialogs.message("Verifique o tipo de usuário clicando sobre o seu nome.", msg::Information);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,8 +29,12 @@ public:
     // True after a first password was accepted and its confirmation is awaited.
     bool confirming() const { return m_confirming; }
 
-    // OK pressed with the two boxes' texts.
+    // OK pressed with the two boxes' texts; a new password is asked for again in the same
+    // box.
     Outcome ok(std::string_view name, std::string_view password);
+    // OK pressed in a window with a confirmation box: a new password and its repetition are
+    // checked at once. Login mode ignores the confirmation.
+    Outcome ok(std::string_view name, std::string_view password, std::string_view confirmation);
 
     // Login mode: the operator who logged in (1-based); 0 = nobody.
     int loggedIn() const { return m_loggedIn; }
@@ -39,6 +44,10 @@ public:
 private:
     Outcome login(std::string_view name, std::string_view password);
     Outcome newPassword(std::string_view name, std::string_view password);
+    // Refusals of a new name or password before its confirmation; nullopt when acceptable.
+    std::optional<Outcome> refuseNewPassword(std::string_view name, const std::string& typed);
+    // Compares with the first password and stores it, appending the operator when registering.
+    Outcome storeNewPassword(std::string_view name, const std::string& confirmation);
 
     AppState& m_state;
     Mode m_mode;

@@ -38,6 +38,13 @@ MenuItem menu(std::string_view name, std::string_view caption, std::vector<MenuI
     return m;
 }
 
+MenuItem inert(std::string_view name, std::string_view caption)
+{
+    MenuItem m = item(name, caption);
+    m.noAction = true;
+    return m;
+}
+
 MenuItem separator(std::string_view name)
 {
     return item(name, "-");
@@ -74,15 +81,15 @@ std::vector<MenuItem> buildTree()
             item("mnuDadosGerenc", "Diária&s/Prazos...", DadosGerenciais),
             item("mnuDadosFeriados", "Fe&riados...", Feriados),
             separator("mnuTraco04"),
-            item("mnuDadosImportar", "&Importar..."),
-            item("mnuDadosExportar", "&Exportar..."),
+            inert("mnuDadosImportar", "&Importar..."),
+            inert("mnuDadosExportar", "&Exportar..."),
             separator("mnuTraco05"),
             item("mnuDadosLocalizar", "L&ocalizar Registro...", Localizar, "L"),
             item("mnuDadosAdicRegs", "Adicionar Regis&tros...", EdicaoGlobal),
             item("mnuDadosPreenchCampo", "Preenc&her Campo...", EdicaoGlobal),
             item("mnuDadosApagCampo", "&Apagar Campo...", EdicaoGlobal),
             item("mnuDadosSubstituir", "S&ubstituir Dado...", EdicaoGlobal),
-            item("mnuDadosExcRegs", "E&xcluir Registros..."),
+            inert("mnuDadosExcRegs", "E&xcluir Registros..."),
             separator("mnuTraco06"),
             menu("mnuDadosDesfazerExc", "Desfa&zer Exclusão", {
                 item("mnuDadosDesfExcCli", "&Clientes..."),
@@ -99,8 +106,8 @@ std::vector<MenuItem> buildTree()
             item("mnuOpEntradaEstq", "&Entrada de Estoque...", EntradaEstoque, "E"),
         }),
         menu("mnuFerramentas", "&Ferramentas", {
-            item("mnuFerrMalaDireta", "Mala &Direta..."),
-            item("mnuFerrEditorMsg", "Editor de &Mensagens..."),
+            inert("mnuFerrMalaDireta", "Mala &Direta..."),
+            inert("mnuFerrEditorMsg", "Editor de &Mensagens..."),
             item("mnuFerrEdTexto", "&Editor de Texto..."),
             separator("mnuTraco08"),
             gated("mnuFerrLogOn", "&Alterar Usuário...", MenuGate::SeveralOperators),
@@ -128,8 +135,8 @@ std::vector<MenuItem> buildTree()
             item("mnuUtilVerifRegsExc", "Verificar &Registros Excluídos"),
         }),
         menu("mnuHistoricos", "&Históricos", {
-            item("mnuRelPrevisaoDia", "Pre&visões para o Dia..."),
-            item("mnuHistMovsDia", "Movimentações do &Dia..."),
+            inert("mnuRelPrevisaoDia", "Pre&visões para o Dia..."),
+            inert("mnuHistMovsDia", "Movimentações do &Dia..."),
             item("mnuHistResumoDia", "&Resumo do Dia...", Historicos),
             separator("mnuTraco12"),
             item("mnuHistLocDev", "&Locações/Devoluções...", Historicos),
@@ -138,7 +145,7 @@ std::vector<MenuItem> buildTree()
             item("mnuHistGrafCaixa", "&Gráficos de Caixa...", Historicos),
         }),
         menu("mnuRelatórios", "&Relatórios", {
-            item("mnuRelEstatisticas", "&Estatísticas..."),
+            inert("mnuRelEstatisticas", "&Estatísticas..."),
             separator("mnuTraco14"),
             item("mnuRelTodosCliResp", "Clientes &Titulares...", Relatorios),
             item("mnuRelTodosCliDep", "Clientes &Dependentes...", Relatorios),

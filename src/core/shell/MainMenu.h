@@ -24,9 +24,17 @@ struct MenuItem {
     int accessRow = 0;         // 1..24 when gated by a row
     std::string_view shortcut; // key of the main window acting on the item: "Enter", "C"...
     std::vector<MenuItem> children;
+    // Kept in the tree as the store knows it, but does nothing by design.
+    bool noAction = false;
 
     bool isSeparator() const { return caption == "-"; }
 };
+
+// The tip of an item that does nothing by design, and the mark of an item whose window is
+// not part of the program yet (shown after its caption).
+inline constexpr std::string_view kNoActionTip =
+    "Este item não tem função: fica no menu como nas versões anteriores do Tavolim.";
+inline constexpr std::string_view kNotYetAvailable = "ainda não disponível";
 
 // The six top menus and Help, in menu-bar order.
 const std::vector<MenuItem>& mainMenuTree();

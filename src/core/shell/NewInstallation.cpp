@@ -122,13 +122,16 @@ LabelRecord newLabel()
 
 // A new store starts with the counter ready: terms from the general table, each late day
 // charged at the label price, and a main window with a calm colour and its shortcut legend.
-void writeFirstSettings(const std::filesystem::path& folder)
+// Registers ask before dropping typed changes: a new clerk's Esc must not lose a client.
+bool writeFirstSettings(const std::filesystem::path& folder)
 {
     ConfigFile config(folder);
-    config.writeConfig("TipoPrazo", "1");
-    config.writeConfig("TipoCobraAtraso", "1");
-    config.writeConfig("MostrarLeg", "True");
-    config.writeConfig("CorFundoPrinc", "&H7F5F3F");
+    bool ok = config.writeConfig("TipoPrazo", "1");
+    ok = config.writeConfig("TipoCobraAtraso", "1") && ok;
+    ok = config.writeConfig("MostrarLeg", "True") && ok;
+    ok = config.writeConfig("CorFundoPrinc", "&H7F5F3F") && ok;
+    ok = config.writeConfig("AcaoQdoSaiForm", "2") && ok;
+    return ok;
 }
 
 StoreRecord newStoreData()
@@ -175,11 +178,24 @@ bool createNewInstallation(const std::filesystem::path& folder, std::chrono::yea
     ok = writeIfMissing(folder / "DadosLoc.tvl", newStoreData()) && ok;
     ok = createBookFiles(folder, today) && ok;
     if (newSettings) {
-        writeFirstSettings(folder);
+        ok = writeFirstSettings(folder) && ok;
     }
     // The general rules record last: its presence is what marks the folder as a store.
     ok = ok && writeIfMissing(folder / "tavolim.ini", newRules(today));
     return ok;
+}
+
+std::string newStoreMessage(const std::filesystem::path& folder)
+{
+    return "Foi criada uma nova locadora, ainda sem clientes e sem fitas.\n"
+           "Os dados dela ficam na pasta:\n" +
+           folder.string() +
+           "\n\nPara começar:\n"
+           "- confira no calendário que vai se abrir os feriados deste mês;\n"
+           "- cadastre as fitas em Cadastros > Fitas (tecla F);\n"
+           "- cadastre os clientes em Cadastros > Clientes (tecla C);\n"
+           "- troque o nome \"Minha Locadora\" pelo da sua loja em Cadastros > Locadora.\n\n"
+           "Para abrir uma locadora que já existe, inicie o Tavolim com --dados e a pasta dela.";
 }
 
 } // namespace tavolim::core

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
 
 namespace tavolim::core {
 
@@ -14,5 +15,9 @@ bool needsNewInstallation(const std::filesystem::path& folder);
 // label with a full price and term table, and the store data. Files that already exist are
 // left as they are, so a half-installed folder is completed, never overwritten.
 bool createNewInstallation(const std::filesystem::path& folder, std::chrono::year_month_day today);
+
+// What the operator is told after the first start made a new store in `folder`: that it is
+// new and empty, where its data is, and the first steps.
+std::string newStoreMessage(const std::filesystem::path& folder);
 
 } // namespace tavolim::core

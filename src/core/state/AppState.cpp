@@ -24,7 +24,8 @@ void AppState::loadOptions()
 {
     m_records.readRecord(FileKind::GeneralRules, 1, true);
     m_records.readRecord(FileKind::Store, 1, true);
-    m_options = core::loadOptions(m_ports.settings, m_config);
+    configWarnings.clear();
+    m_options = core::loadOptions(m_ports.settings, m_config, &configWarnings);
 }
 
 bool AppState::saveRules()

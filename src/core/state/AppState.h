@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tavolim::core {
 
@@ -78,6 +79,11 @@ public:
     std::function<void(const std::string&)> showText;
     // The shortest term a rental can have, in days; kept by the holiday calendar.
     int PrazoMinimo = 1;
+    // The data files cannot be written (found at start): the program only shows and lists,
+    // and every operation that would write is refused with readOnlyMessage().
+    bool readOnly = false;
+    // What loading the options found missing or wrong in Config.ini, for the start to tell.
+    std::vector<std::string> configWarnings;
 
 private:
     RecordStore m_records;

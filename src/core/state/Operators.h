@@ -14,6 +14,9 @@ inline constexpr std::size_t kMaxPasswordLength = 10;
 
 // The 24 access rows, as the access-level grid names them; row r is kAccessRowNames[r - 1].
 extern const std::array<std::string_view, 24> kAccessRowNames;
+// "Cadastro de Clientes": the client register, also where the tape register and the client
+// situation open it.
+inline constexpr int kRowClientes = 3;
 
 // Operator levels: a smaller number has more rights.
 inline constexpr int kLevelAdministrator = 1;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 
 namespace tavolim::core {
@@ -59,11 +60,21 @@ constexpr Key<bool> kConfigBools[] = {
     {"MostrarLeg", &Options::MostrarLeg},
 };
 
-constexpr Key<std::int16_t> kConfigInts[] = {
-    {"TamFonte", &Options::TamFonte},       {"NumViasRec", &Options::NumViasRec},
-    {"TipoPrazo", &Options::TipoPrazo},     {"AcaoQdoSaiForm", &Options::AcaoQdoSaiForm},
-    {"FlagsAskBak", &Options::FlagsAskBak}, {"TipoCobraAtraso", &Options::TipoCobraAtraso},
-    {"NumBackUps", &Options::NumBackUps},
+// With the values each may hold; anything else is a damaged file.
+struct IntKey {
+    const char* name;
+    std::int16_t Options::*member;
+    std::int16_t least;
+    std::int16_t most;
+};
+constexpr IntKey kConfigInts[] = {
+    {"TamFonte", &Options::TamFonte, 0, 100},
+    {"NumViasRec", &Options::NumViasRec, 0, 99},
+    {"TipoPrazo", &Options::TipoPrazo, 0, 3},
+    {"AcaoQdoSaiForm", &Options::AcaoQdoSaiForm, 0, 2},
+    {"FlagsAskBak", &Options::FlagsAskBak, 0, 47},
+    {"TipoCobraAtraso", &Options::TipoCobraAtraso, 0, 5},
+    {"NumBackUps", &Options::NumBackUps, 1, 99},
 };
 
 constexpr Key<std::optional<std::int32_t>> kConfigScheme[] = {
@@ -183,9 +194,23 @@ void writeRegistry(SettingsStore& settings, const char* key, const std::string& 
 
 } // namespace
 
-Options loadOptions(const SettingsStore& settings, const ConfigFile& config)
+Options loadOptions(const SettingsStore& settings, const ConfigFile& config,
+                    std::vector<std::string>* problems)
 {
     Options o;
+    const bool configFound = std::filesystem::exists(config.path());
+    if (problems && !configFound) {
+        problems->push_back("O arquivo Config.ini não foi encontrado na pasta de dados; todas as "
+                            "suas opções usam o valor padrão (atraso sem cobrança, prazo geral).");
+    }
+    // A value the file lacks or holds wrongly is named, with the value used in its place.
+    const auto note = [&](const char* key, const std::string& raw, const std::string& used) {
+        if (problems && configFound) {
+            problems->push_back(std::string(key) + ": " +
+                                (trim(raw).empty() ? "ausente" : "\"" + trim(raw) + "\" inválido") +
+                                "; usado " + used + ".");
+        }
+    };
     for (const auto& k : kRegistryInts) {
         if (const auto v = parseInt16(readRegistry(settings, k.name))) {
             o.*k.member = *v;
@@ -200,13 +225,20 @@ Options loadOptions(const SettingsStore& settings, const ConfigFile& config)
     rebuildCommandBytes(o);
 
     for (const auto& k : kConfigBools) {
-        if (const auto v = parseBool(config.readConfig(k.name, ""))) {
+        const std::string raw = config.readConfig(k.name, "");
+        if (const auto v = parseBool(raw)) {
             o.*k.member = *v;
+        } else {
+            note(k.name, raw, boolText(o.*k.member));
         }
     }
     for (const auto& k : kConfigInts) {
-        if (const auto v = parseInt16(config.readConfig(k.name, ""))) {
+        const std::string raw = config.readConfig(k.name, "");
+        const auto v = parseInt16(raw);
+        if (v && *v >= k.least && *v <= k.most) {
             o.*k.member = *v;
+        } else {
+            note(k.name, raw, std::to_string(o.*k.member));
         }
     }
     o.UltDiaFezBak = config.readConfig("UltDiaFezBak", "");

@@ -88,7 +88,10 @@ struct Options {
 inline constexpr std::string_view kOptionsApplication = "Tavolim";
 inline constexpr std::string_view kOptionsSection = "Opções";
 
-Options loadOptions(const SettingsStore& settings, const ConfigFile& config);
+// `problems`, when given, receives a line for each Config.ini value missing or wrong (or one
+// line for a missing file), naming the value used instead.
+Options loadOptions(const SettingsStore& settings, const ConfigFile& config,
+                    std::vector<std::string>* problems = nullptr);
 void saveRegistryOptions(const Options& options, SettingsStore& settings);
 // Writes every Config.ini key; VerifHist is written False whenever GravHistFita is off, and an
 // absent colour of the scheme is not written.

@@ -28,6 +28,11 @@ void StoreTransaction::restore()
 bool StoreTransaction::commit()
 {
     m_done = true;
+    if (m_state.readOnly && m_files.outermost()) {
+        restore();
+        refuseWhenReadOnly(m_state);
+        return false;
+    }
     binaryfile::clearFailure();
     if (m_files.commit()) {
         return true;
@@ -41,6 +46,22 @@ std::string failedOperationMessage()
 {
     return binaryfile::failureMessage(binaryfile::lastFailure()) +
            "\nA operação foi cancelada e nada foi gravado.";
+}
+
+std::string readOnlyMessage()
+{
+    return "Os arquivos de dados estão somente para leitura, e o programa foi aberto apenas "
+           "para consulta.\nNada pode ser gravado: verifique as permissões da pasta de dados e "
+           "abra o programa novamente.";
+}
+
+bool refuseWhenReadOnly(AppState& state)
+{
+    if (!state.readOnly) {
+        return false;
+    }
+    state.ports().dialogs.message(readOnlyMessage(), msg::Exclamation, "Somente consulta");
+    return true;
 }
 
 } // namespace tavolim::core

@@ -38,4 +38,11 @@ private:
 // The text told when an operation could not be written.
 std::string failedOperationMessage();
 
+// The text told when the program, open only for looking, is asked to write.
+std::string readOnlyMessage();
+
+// Tells readOnlyMessage() and returns true when the program may not write: what an operation
+// checks before the operator fills in anything.
+bool refuseWhenReadOnly(AppState& state);
+
 } // namespace tavolim::core

@@ -173,6 +173,69 @@ bool physicalWrite(const std::filesystem::path& path, std::uint64_t offset,
     return ok || fail(path, error);
 }
 
+bool physicalWrites(const std::filesystem::path& path, std::span<const PendingWrite> writes)
+{
+    if (writes.empty()) {
+        return true;
+    }
+    if (!allowed(path)) {
+        return false;
+    }
+    errno = 0;
+    std::FILE* f = open(path, "r+b");
+    if (!f && errno == ENOENT) {
+        errno = 0;
+        f = open(path, "w+b");
+    }
+    if (!f) {
+        return fail(path, errnoOr(EIO));
+    }
+    bool ok = true;
+    int error = 0;
+    for (std::size_t i = 0; ok && i < writes.size(); ++i) {
+        const auto& w = writes[i];
+        if (i > 0 && !allowed(path)) {
+            error = lastFailure().error;
+            ok = false;
+            break;
+        }
+        errno = 0;
+        ok = seek(f, w.offset) && (w.bytes.empty() || std::fwrite(w.bytes.data(), 1, w.bytes.size(),
+                                                                  f) == w.bytes.size());
+        error = ok ? 0 : errnoOr(EIO);
+    }
+    if (std::fclose(f) != 0 && ok) {
+        ok = false;
+        error = errnoOr(EIO);
+    }
+    return ok || fail(path, error);
+}
+
+std::vector<PendingWrite> physicalReadsUnder(const std::filesystem::path& path,
+                                             std::span<const PendingWrite> writes,
+                                             std::uint64_t fileSize)
+{
+    std::vector<PendingWrite> images;
+    std::FILE* f = open(path, "rb");
+    for (const auto& w : writes) {
+        if (w.offset >= fileSize) {
+            continue;
+        }
+        const auto length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(w.bytes.size(), fileSize - w.offset));
+        PendingWrite image{w.offset, std::vector<std::uint8_t>(length, 0)};
+        if (f && seek(f, w.offset)) {
+            const std::size_t got = std::fread(image.bytes.data(), 1, length, f);
+            (void)got; // past the real end the image stays 0, as a plain read gives
+        }
+        images.push_back(std::move(image));
+    }
+    if (f) {
+        std::fclose(f);
+    }
+    return images;
+}
+
 bool physicalTruncate(const std::filesystem::path& path, std::uint64_t size)
 {
     if (!allowed(path)) {
@@ -209,6 +272,31 @@ bool physicalSync(const std::filesystem::path& path)
     ::close(fd);
 #endif
     return ok || fail(path, error);
+}
+
+bool physicalSyncAll(const std::filesystem::path& folder,
+                     const std::vector<std::filesystem::path>& files)
+{
+#ifdef __linux__
+    if (!allowed(folder)) {
+        return false;
+    }
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        const bool ok = ::syncfs(fd) == 0;
+        const int error = ok ? 0 : errnoOr(EIO);
+        ::close(fd);
+        return ok || fail(folder, error);
+    }
+#else
+    (void)folder;
+#endif
+    for (const auto& file : files) {
+        if (!physicalSync(file)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool physicalRemove(const std::filesystem::path& path)
@@ -353,7 +441,18 @@ bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
              std::span<const std::uint8_t> bytes)
 {
     if (auto* file = detail::pendingFor(path, true)) {
-        file->writes.push_back({offset, {bytes.begin(), bytes.end()}});
+        // A write that starts inside or right after the last one joins it, so a run of records
+        // written in order is held, journaled and applied as one write.
+        auto& writes = file->writes;
+        if (!writes.empty() && offset >= writes.back().offset &&
+            offset <= writes.back().offset + writes.back().bytes.size()) {
+            auto& last = writes.back().bytes;
+            const auto at = static_cast<std::size_t>(offset - writes.back().offset);
+            last.resize(std::max(last.size(), at + bytes.size()));
+            std::copy(bytes.begin(), bytes.end(), last.begin() + static_cast<std::ptrdiff_t>(at));
+        } else {
+            writes.push_back({offset, {bytes.begin(), bytes.end()}});
+        }
         file->size = std::max<std::uint64_t>(file->size, offset + bytes.size());
         return true;
     }

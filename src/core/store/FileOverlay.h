@@ -41,8 +41,19 @@ std::vector<std::uint8_t> physicalRead(const std::filesystem::path& path, std::u
                                        std::size_t length, std::size_t* got);
 bool physicalWrite(const std::filesystem::path& path, std::uint64_t offset,
                    std::span<const std::uint8_t> bytes);
+// Many writes to one file through one open, each asking the fault hook first; stops at the
+// first that fails.
+bool physicalWrites(const std::filesystem::path& path, std::span<const PendingWrite> writes);
+// The bytes now at the offset and length of each write, through one open (undo images).
+std::vector<PendingWrite> physicalReadsUnder(const std::filesystem::path& path,
+                                             std::span<const PendingWrite> writes,
+                                             std::uint64_t fileSize);
 bool physicalTruncate(const std::filesystem::path& path, std::uint64_t size);
 bool physicalSync(const std::filesystem::path& path);
+// Makes every file written in the folder reach the disk: one call where the system has one
+// for a whole file system, else a sync of each of `files`.
+bool physicalSyncAll(const std::filesystem::path& folder,
+                     const std::vector<std::filesystem::path>& files);
 bool physicalRemove(const std::filesystem::path& path);
 bool physicalExists(const std::filesystem::path& path);
 std::uint64_t physicalSize(const std::filesystem::path& path);

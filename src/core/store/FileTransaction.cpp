@@ -189,12 +189,17 @@ bool redo(const std::filesystem::path& folder, const JournalFile& f)
     if (f.replaced && !d::physicalTruncate(path, 0)) {
         return false;
     }
-    for (const auto& w : f.redo) {
-        if (!d::physicalWrite(path, w.offset, w.bytes)) {
-            return false;
-        }
+    return d::physicalWrites(path, f.redo);
+}
+
+std::vector<std::filesystem::path> pathsOf(const std::filesystem::path& folder,
+                                           const std::vector<JournalFile>& files)
+{
+    std::vector<std::filesystem::path> paths;
+    for (const auto& f : files) {
+        paths.push_back(folder / f.name);
     }
-    return d::physicalSync(path);
+    return paths;
 }
 
 // Best effort: every step is tried even after one fails.
@@ -209,25 +214,32 @@ bool undo(const std::filesystem::path& folder, const JournalFile& f)
     for (const auto& w : f.undo) {
         ok = d::physicalWrite(path, w.offset, w.bytes) && ok;
     }
-    ok = d::physicalTruncate(path, f.baseSize) && ok;
-    return d::physicalSync(path) && ok;
+    return d::physicalTruncate(path, f.baseSize) && ok;
 }
 
 // Changes the files as the journal says; on a failure puts every file back. True when the
 // files now hold the operation.
 bool applyJournal(const std::filesystem::path& folder, const std::vector<JournalFile>& files)
 {
+    const auto paths = pathsOf(folder, files);
+    bool ok = true;
     for (const auto& f : files) {
         if (!redo(folder, f)) {
-            const binaryfile::Failure failure = binaryfile::lastFailure();
-            for (const auto& g : files) {
-                undo(folder, g);
-            }
-            binaryfile::setFailure(failure.path, failure.error);
-            return false;
+            ok = false;
+            break;
         }
     }
-    return true;
+    // The journal may go only once the files are on the disk.
+    if (ok && binaryfile::detail::physicalSyncAll(folder, paths)) {
+        return true;
+    }
+    const binaryfile::Failure failure = binaryfile::lastFailure();
+    for (const auto& g : files) {
+        undo(folder, g);
+    }
+    binaryfile::detail::physicalSyncAll(folder, paths);
+    binaryfile::setFailure(failure.path, failure.error);
+    return false;
 }
 
 std::filesystem::path normalFolder(const std::filesystem::path& folder)
@@ -282,14 +294,7 @@ bool FileTransaction::commit()
                 {0, binaryfile::detail::physicalRead(
                         path, 0, static_cast<std::size_t>(pending.baseSize), nullptr)});
         } else {
-            for (const auto& w : pending.writes) {
-                if (w.offset < pending.baseSize) {
-                    const auto length = static_cast<std::size_t>(
-                        std::min<std::uint64_t>(w.bytes.size(), pending.baseSize - w.offset));
-                    f.undo.push_back({w.offset, binaryfile::detail::physicalRead(path, w.offset,
-                                                                                 length, nullptr)});
-                }
-            }
+            f.undo = binaryfile::detail::physicalReadsUnder(path, pending.writes, pending.baseSize);
         }
         f.redo = std::move(pending.writes);
         files.push_back(std::move(f));

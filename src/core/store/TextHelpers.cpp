@@ -79,6 +79,11 @@ std::string dateToText(std::int32_t ddmmyyyy)
     return out;
 }
 
+std::string dateToScreen(std::int32_t ddmmyyyy)
+{
+    return ddmmyyyy == 0 ? std::string() : dateToText(ddmmyyyy);
+}
+
 std::optional<std::chrono::year_month_day> toYmd(std::int32_t ddmmyyyy)
 {
     if (ddmmyyyy <= 0) {

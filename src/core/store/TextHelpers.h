@@ -17,6 +17,9 @@ namespace tavolim::core {
 
 // "00/00/0000" mask: 5032001 gives "05/03/2001", 0 gives "00/00/0000".
 std::string dateToText(std::int32_t ddmmyyyy);
+// A date as every screen shows it: the mask above, but "" for a field that holds no date, so
+// an empty date reads the same everywhere (receipts keep the mask).
+std::string dateToScreen(std::int32_t ddmmyyyy);
 // Any non-digit separates day, month and year ("5/3/2001", "05-03-01"); two-digit years
 // 00-29 are 2000-2029, 30-99 are 1930-1999. Text that is not a real date gives 0.
 std::int32_t textToDate(std::string_view text);

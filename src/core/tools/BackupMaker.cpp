@@ -62,7 +62,8 @@ public:
     void phase(const std::string& caption)
     {
         if (m_progress) {
-            m_progress->begin(caption, 0, 100);
+            // A backup may stop anywhere: the progress window offers Cancelar.
+            m_progress->beginCancellable(caption, 0, 100);
             m_progress->step(percent());
         }
     }
@@ -116,7 +117,11 @@ private:
     Attempt write(const std::filesystem::path& partial, const Stamps& stamps, Meter& meter);
     std::string verify(const std::filesystem::path& partial,
                        const std::vector<ManifestLine>& entries, Meter& meter, bool& stopped);
-    bool cancelled() const { return m_cancelRequested && m_cancelRequested(); }
+    bool cancelled() const
+    {
+        return m_cancelRequested ? m_cancelRequested()
+                                 : m_progress != nullptr && m_progress->cancelRequested();
+    }
 
     const BackupRequest& m_request;
     Progress* m_progress;

@@ -46,6 +46,7 @@ struct BackupOutcome {
 // record, which the program never reads, is left out with a warning, so that every record
 // file in an archive is made of whole records. The data folder is only read; an unfinished
 // journal there (Diario.jnl) refuses the backup: the caller settles it first.
+// `cancelRequested`, when given, is asked after each block; else the progress port's Cancelar.
 BackupOutcome makeBackup(const BackupRequest& request, Progress* progress = nullptr,
                          const std::function<bool()>& cancelRequested = {});
 

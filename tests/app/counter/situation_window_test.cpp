@@ -1,5 +1,6 @@
 #include "app/counter/ReservationsWindow.h"
 #include "app/counter/SituationWindow.h"
+#include "app/registers/TapeWindow.h"
 #include "app/shell/QtDialogs.h"
 
 #include "app/counter/CounterWindowFixture.h"
@@ -162,9 +163,14 @@ TEST_F(SituationWindowTest, ClickingARelatedPersonShowsThemButNotTwiceInABlink)
     SituationWindow window(state, {1, true}, {});
     auto* family = child<QListWidget>(window, "lstClientes");
 
+    EXPECT_EQ(std::tuple(text(window, "lblNumInsc"), text(window, "txtNumInsc")),
+              std::tuple("Nº Inscrição:", "1"));
     emit family->itemClicked(family->item(1));
     EXPECT_EQ(text(window, "txtNome"), "Bia Silva");
     EXPECT_EQ(text(window, "lblValorSaldo"), "4,00");
+    // A dependent goes by the family's number, the one typed to find her.
+    EXPECT_EQ(std::tuple(text(window, "lblNumInsc"), text(window, "txtNumInsc")),
+              std::tuple("Nº Inscr. (titular):", "1"));
     emit family->itemClicked(family->item(0));
 
     EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{"Vá mais devagar!"});
@@ -224,6 +230,23 @@ TEST_F(SituationWindowTest, ValuePromptGivesBackItsPrintBox)
 
     EXPECT_EQ(typed, "5,25");
     EXPECT_FALSE(print);
+}
+
+TEST_F(SituationWindowTest, ThePersonsRegisterFollowsTheClientsAccessRow)
+{
+    setUpFamily();
+    test::setOperators(state.records().rules(), {{"Ana", "", 1}, {"Bia", "", 3}});
+    for (const int level : {3, 1}) {
+        state.records().rules().NivelAcesso[2] = static_cast<std::int16_t>(level);
+        state.OperadorAtual = 2;
+
+        SituationWindow situation(state, {1, true}, {});
+        TapeWindow tapes(state);
+        tapes.showTape(7);
+
+        EXPECT_EQ(child<QWidget>(situation, "cmdDadosGerais")->isEnabled(), level == 3);
+        EXPECT_EQ(child<QWidget>(tapes, "cmdClienteComFita")->isEnabled(), level == 3);
+    }
 }
 
 } // namespace

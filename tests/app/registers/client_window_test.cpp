@@ -83,5 +83,65 @@ TEST_F(ClientWindowTest, SituationShowsTheClientSavedFirst)
     EXPECT_EQ(state.records().client().Cidade, "Recife");
 }
 
+TEST_F(ClientWindowTest, AnEmptyRegisterLetsOnlyAdicionarActAndSaysSo)
+{
+    ClientWindow empty(state);
+    empty.show();
+    const auto enabled = [](QWidget& window, const char* name) {
+        return child<QWidget>(window, name)->isEnabled();
+    };
+
+    for (const char* name : {"cmdSalvar", "cmdExcluir", "cmdCancelar", "cmdProcurar", "cmdSituação",
+                             "cmdNovoDep", "cmdProxCliente", "txtPrimNome"}) {
+        EXPECT_FALSE(enabled(empty, name)) << name;
+    }
+    EXPECT_TRUE(enabled(empty, "cmdAdicionar"));
+    EXPECT_TRUE(enabled(empty, "cmdOK"));
+    EXPECT_TRUE(child<QWidget>(empty, "lblVazio")->isVisible());
+
+    dialogs.texts = {"Maria Souza"};
+    click(empty, "cmdAdicionar");
+
+    for (const char* name : {"cmdSalvar", "cmdExcluir", "txtPrimNome"}) {
+        EXPECT_TRUE(enabled(empty, name)) << name;
+    }
+    EXPECT_FALSE(child<QWidget>(empty, "lblVazio")->isVisible());
+}
+
+TEST_F(ClientWindowTest, EscAsksAboutTypedChangesUnlessTheOptionDropsThem)
+{
+    struct Case {
+        int acaoQdoSaiForm;
+        core::msg::Answer answer;
+        bool closed;
+        const char* stored; // the city on file afterwards
+    };
+    const Case cases[] = {
+        {0, core::msg::Answer::Yes, true, ""},
+        {1, core::msg::Answer::Cancel, false, ""},
+        {1, core::msg::Answer::Yes, true, "Recife"},
+        {2, core::msg::Answer::No, true, ""},
+    };
+    for (const Case& c : cases) {
+        test::InstalledStore store;
+        store.state.options().AcaoQdoSaiForm = static_cast<std::int16_t>(c.acaoQdoSaiForm);
+        store.dialogs.texts = {"Maria Souza"};
+        ClientWindow window(store.state);
+        window.show();
+        click(window, "cmdAdicionar");
+        click(window, "cmdSalvar");
+        type(window, "txtCidade", "Recife");
+        store.dialogs.answers = {c.answer};
+
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(child<QLineEdit>(window, "txtCidade"), &esc);
+
+        EXPECT_EQ(!window.isVisible(), c.closed) << c.acaoQdoSaiForm;
+        EXPECT_EQ(store.dialogs.messages.size(), c.acaoQdoSaiForm == 0 ? 0u : 1u);
+        store.state.records().readRecord(core::FileKind::Clients, 1, true);
+        EXPECT_EQ(store.state.records().client().Cidade, c.stored) << c.acaoQdoSaiForm;
+    }
+}
+
 } // namespace
 } // namespace tavolim::app

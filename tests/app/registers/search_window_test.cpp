@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFormLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -58,18 +59,24 @@ TEST(SearchWindow, CaptionAndBoxOrderFollowModeAndCodPrimProc)
         bool codeFirst;
         QString title;
         QString firstBox;
+        bool procEsp;
+        QString hint;
     };
     const std::vector<Case> cases = {
-        {SearchMode::Clients, false, "Procurar Cliente", "txtNome"},
-        {SearchMode::ReturnTape, true, "Devolver Fita", "txtCodigo"},
+        {SearchMode::Clients, false, "Procurar Cliente", "txtNome", false,
+         "Por parte do nome, comece com *: \"*carlos\" acha \"Carlos Pereira\"."},
+        {SearchMode::ReturnTape, true, "Devolver Fita", "txtCodigo", true,
+         "A procura por parte do nome está ligada: \"tesouro\" acha \"O Tesouro Vermelho\"."},
     };
     for (const auto& c : cases) {
         test::SearchStore store;
         store.state.options().CodPrimProc = c.codeFirst;
+        store.state.options().ProcEsp = c.procEsp;
 
         SearchWindow window(store.state, c.mode);
 
         EXPECT_EQ(window.windowTitle(), c.title);
+        EXPECT_EQ(window.findChild<QLabel*>("lblDica")->text(), c.hint);
         auto* form = window.findChild<QFormLayout*>();
         ASSERT_NE(form, nullptr);
         EXPECT_EQ(form->itemAt(0, QFormLayout::FieldRole)->widget()->objectName(), c.firstBox);

@@ -17,6 +17,9 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSet>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -36,19 +39,37 @@ protected:
         ASSERT_TRUE(state.records().save(code, d));
     }
 
-    // Runs `opener` and, once its modal window is up, `drive` on it.
+    // Runs `opener` and, once its window is up (modal, or shown without waiting as the menu's
+    // windows are), `drive` on it.
     static QString whileModal(const std::function<void()>& opener,
                               const std::function<void(QWidget&)>& drive)
     {
         QString seen;
-        QTimer::singleShot(0, [&] {
+        QTimer modalUp;
+        modalUp.setSingleShot(true);
+        QObject::connect(&modalUp, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal) {
                 seen = modal->objectName();
                 drive(*modal);
             }
         });
+        QSet<QWidget*> before;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) {
+                before.insert(w);
+            }
+        }
+        modalUp.start(0);
         opener();
+        modalUp.stop();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (seen.isEmpty() && w->isVisible() && !before.contains(w) &&
+                !qobject_cast<QMenu*>(w)) {
+                seen = w->objectName();
+                drive(*w);
+            }
+        }
         return seen;
     }
 };
@@ -166,12 +187,11 @@ TEST_F(SetupRegistersWindowTest, TheMenuOpensEachWindowOfTheStoreSetUp)
         EXPECT_EQ(opened, window) << item;
         EXPECT_TRUE(clashes.empty()) << window << ": " << clashes.begin()->first.toStdString();
     }
-    const QString byShortcut = whileModal(
-        [&] {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"));
-            QApplication::sendEvent(&main, &press);
-        },
-        [](QWidget& w) { w.close(); });
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const QString byShortcut =
+        whileModal([&] { QTest::keyClick(&main, Qt::Key_P); }, [](QWidget& w) { w.close(); });
     EXPECT_EQ(byShortcut, "frmDadosProd");
 }
 

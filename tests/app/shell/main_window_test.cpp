@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include <memory>
 
@@ -48,7 +49,9 @@ TEST_F(MainWindowTest, MenuTreeCarriesNamesCaptionsAndSeparators)
         ASSERT_NE(action, nullptr) << item.name;
         EXPECT_EQ(action->isSeparator(), item.isSeparator()) << item.name;
         if (!item.isSeparator()) {
-            EXPECT_EQ(action->text().section('\t', 0, 0).toStdString(), item.caption);
+            EXPECT_TRUE(action->text().startsWith(
+                QString::fromUtf8(item.caption.data(), qsizetype(item.caption.size()))))
+                << item.name;
         }
     });
     EXPECT_NE(window.findChild<QMenu*>("mnuDadosDesfazerExc"), nullptr);
@@ -84,23 +87,46 @@ TEST_F(MainWindowTest, LevelTwoOperatorGetsRowsOfTwoAndThreeOnly)
     EXPECT_TRUE(window.findChild<QAction*>("mnuFerrLogOn")->isEnabled());
 }
 
-TEST_F(MainWindowTest, ItemsWithoutAWindowStayDisabled)
+TEST_F(MainWindowTest, ItemsSayWhyTheyCannotBeUsed)
 {
     state.OperadorAtual = 1;
+    struct Case {
+        const char* name;
+        bool enabled;
+        bool waiting;     // caption says "(ainda não disponível)"
+        bool noActionTip; // tip says it does nothing by design
+    };
+    const Case cases[] = {
+        {"mnuOpEntradaEstq", true, false, false},   {"mnuOpVendas", true, false, false},
+        {"mnuArqBackUp", true, false, false},       {"mnuRelDist", true, false, false},
+        {"mnuHistGrafCaixa", false, true, false},   {"mnuDadosImportar", false, false, true},
+        {"mnuUtilNomeRep", true, false, false},     {"mnuArqRecBackUp", true, false, false},
+        {"mnuFerrMalaDireta", false, false, true},  {"mnuRelEstatisticas", false, false, true},
+        {"mnuArqSair", true, false, false},         {"mnuFerrUsuarios", true, false, false},
+        {"mnuFerrOpções", true, false, false},      {"mnuDadosDesfExcCli", true, false, false},
+        {"mnuOpGerais", true, false, false},        {"mnuAjudaConteúdo", true, false, false},
+        {"mnuAjudaSobre", true, false, false},      {"mnuAjudaInet", true, false, false},
+        {"mnuAjudaSuporteTec", true, false, false},
+    };
 
     MainWindow window(state, backup);
 
-    for (const char* name :
-         {"mnuDadosExportar", "mnuOpVendas", "mnuDadosImportar", "mnuRelEstatisticas"}) {
-        EXPECT_FALSE(window.findChild<QAction*>(name)->isEnabled()) << name;
+    for (const Case& c : cases) {
+        const auto* action = window.findChild<QAction*>(QString::fromUtf8(c.name));
+        ASSERT_NE(action, nullptr) << c.name;
+        EXPECT_EQ(action->isEnabled(), c.enabled) << c.name;
+        EXPECT_EQ(action->text().contains("(ainda não disponível)"), c.waiting) << c.name;
+        EXPECT_EQ(action->toolTip().startsWith("Este item não tem função"), c.noActionTip)
+            << c.name;
     }
-    for (const char* name : {"mnuArqSair", "mnuFerrUsuarios", "mnuFerrOpções", "mnuDadosDesfExcCli",
-                             "mnuOpGerais", "mnuOpDevolucao", "mnuRelDist"}) {
-        EXPECT_TRUE(window.findChild<QAction*>(name)->isEnabled()) << name;
-    }
+    // Wiring an item is all it takes to make it available.
+    window.setHandler("mnuOpVendas", [] {});
+    const auto* vendas = window.findChild<QAction*>("mnuOpVendas");
+    EXPECT_TRUE(vendas->isEnabled());
+    EXPECT_EQ(vendas->text(), "&Vendas...\tV");
 }
 
-TEST_F(MainWindowTest, ShortcutsActOnlyOnEnabledItems)
+TEST_F(MainWindowTest, ShortcutsActOnlyOnEnabledItemsWhateverWasUsedBefore)
 {
     setOperators({{"Ana", "", 1}, {"Bia", "", 3}});
     auto& levels = state.records().rules().NivelAcesso;
@@ -108,35 +134,80 @@ TEST_F(MainWindowTest, ShortcutsActOnlyOnEnabledItems)
     levels[3] = 1; // Cadastro de Fitas: administrators only
     struct Case {
         int operatorIndex;
+        bool menusWalked; // Alt+C, Esc, Esc from the keyboard first
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char* item; // nullptr: nothing runs
     };
     const Case cases[] = {
-        {1, Qt::Key_F, Qt::NoModifier, "mnuDadosFitas"},
-        {2, Qt::Key_F, Qt::NoModifier, nullptr},
-        {2, Qt::Key_C, Qt::NoModifier, "mnuDadosClientes"},
-        {2, Qt::Key_C, Qt::AltModifier, nullptr},
-        {2, Qt::Key_Return, Qt::NoModifier, "mnuOpGerais"},
-        {2, Qt::Key_Enter, Qt::KeypadModifier, "mnuOpGerais"},
+        {1, false, Qt::Key_F, Qt::NoModifier, "mnuDadosFitas"},
+        {2, false, Qt::Key_F, Qt::NoModifier, nullptr},
+        {2, false, Qt::Key_C, Qt::NoModifier, "mnuDadosClientes"},
+        {2, false, Qt::Key_Return, Qt::NoModifier, "mnuOpGerais"},
+        {2, false, Qt::Key_Enter, Qt::KeypadModifier, "mnuOpGerais"},
+        {1, true, Qt::Key_C, Qt::NoModifier, "mnuDadosClientes"},
+        {1, true, Qt::Key_F, Qt::NoModifier, "mnuDadosFitas"},
+        {1, true, Qt::Key_O, Qt::NoModifier, "mnuFerrOpções"},
+        {1, true, Qt::Key_Return, Qt::NoModifier, "mnuOpGerais"},
     };
     MainWindow window(state, backup);
     std::vector<std::string> ran;
-    for (const char* name : {"mnuDadosFitas", "mnuDadosClientes", "mnuOpGerais"}) {
-        window.setHandler(name, [&ran, name] { ran.push_back(name); });
+    for (const char* name : {"mnuDadosFitas", "mnuDadosClientes", "mnuOpGerais", "mnuFerrOpções"}) {
+        window.setHandler(QString::fromUtf8(name), [&ran, name] { ran.push_back(name); });
     }
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto focused = [&window]() -> QWidget* {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    };
 
     for (const Case& c : cases) {
         state.OperadorAtual = c.operatorIndex;
         window.refreshMenus();
+        if (c.menusWalked) {
+            QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
+            ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTest::keyClick(focused(), Qt::Key_Escape);
+        }
         ran.clear();
-        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
 
-        QApplication::sendEvent(&window, &press);
+        QTest::keyClick(focused(), c.key, c.modifiers);
 
         EXPECT_EQ(ran, c.item ? std::vector<std::string>{c.item} : std::vector<std::string>{})
-            << c.key;
+            << c.key << (c.menusWalked ? " after the menus" : "");
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.key;
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
     }
+}
+
+TEST_F(MainWindowTest, MenuWindowsOpenWithoutWaitingAndOnlyOnce)
+{
+    state.OperadorAtual = 1;
+    MainWindow window(state, backup);
+    window.show();
+    auto* clients = window.findChild<QAction*>("mnuDadosClientes");
+    const auto shown = [](const char* name) {
+        int count = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            count += w->objectName() == QLatin1String(name) && w->isVisible() ? 1 : 0;
+        }
+        return count;
+    };
+
+    clients->trigger();
+    clients->trigger();
+    window.findChild<QAction*>("mnuAjudaSobre")->trigger();
+
+    EXPECT_EQ(shown("frmDadosCli"), 1);
+    EXPECT_EQ(shown("frmSobre"), 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // The exit closes them first.
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(shown("frmDadosCli"), 0);
 }
 
 TEST_F(MainWindowTest, LegendAndBackgroundFollowTheOptions)
@@ -149,7 +220,14 @@ TEST_F(MainWindowTest, LegendAndBackgroundFollowTheOptions)
     const auto* legend = window.findChild<QLabel*>("lblDicas");
     ASSERT_NE(legend, nullptr);
     EXPECT_TRUE(legend->isVisible());
-    EXPECT_TRUE(legend->text().startsWith("C = Clientes"));
+    // Six cells in two rows: no pair runs into the next ("Operações D = ...").
+    for (const char* cell : {"C = Clientes", "F = Fitas", "P = Produtos", "Enter = Operações",
+                             "D = Devoluções", "V = Vendas"}) {
+        EXPECT_TRUE(legend->text().contains(QStringLiteral(">") + QString::fromUtf8(cell) +
+                                            QStringLiteral("</td>")))
+            << cell;
+    }
+    EXPECT_EQ(legend->text().count("<tr>"), 2);
     EXPECT_EQ(window.grab().toImage().pixelColor(window.width() - 5, window.height() - 5),
               QColor(0, 0, 255));
 

@@ -33,11 +33,12 @@ TEST_F(OperatorWindowsTest, ThreeWrongPasswordsCloseTheLoginWithNobody)
     EXPECT_EQ(window.form().loggedIn(), 0);
 }
 
-TEST_F(OperatorWindowsTest, RightPasswordLogsInAndConfirmationClearsTheBox)
+TEST_F(OperatorWindowsTest, RightPasswordLogsInAndANewOneIsTypedInTwoBoxes)
 {
     setOperators({{"Ana", "certa", 1}, {"Bia", "", 3}});
     LoginWindow login(state, Mode::Login);
     login.show();
+    EXPECT_EQ(login.findChild<QLineEdit*>("txtConfirmaSenha"), nullptr);
     type(login, "txtNome", " ANA ");
     type(login, "txtSenha", "CERTA");
     click(login, "cmdOK");
@@ -49,11 +50,16 @@ TEST_F(OperatorWindowsTest, RightPasswordLogsInAndConfirmationClearsTheBox)
     EXPECT_EQ(child<QLineEdit>(change, "txtNome")->text(), "Bia");
     EXPECT_TRUE(child<QLineEdit>(change, "txtNome")->isReadOnly());
     type(change, "txtSenha", "nova");
+    type(change, "txtConfirmaSenha", "nvoa");
     click(change, "cmdOK");
     EXPECT_TRUE(change.isVisible());
     EXPECT_EQ(child<QLineEdit>(change, "txtSenha")->text(), "");
+    EXPECT_EQ(child<QLineEdit>(change, "txtConfirmaSenha")->text(), "");
     type(change, "txtSenha", "nova");
+    type(change, "txtConfirmaSenha", "NOVA");
     click(change, "cmdOK");
+
+    EXPECT_EQ(dialogs.shownTexts(), std::vector<std::string>{"A Senha Digitada Não Coincide."});
     EXPECT_EQ(change.result(), QDialog::Accepted);
     EXPECT_TRUE(core::passwordMatches(state.records().rules(), 2, "nova"));
 }

@@ -33,10 +33,27 @@ TEST(QtPrinter, RawBytesAreAppendedUntouchedOrRefused)
 
     EXPECT_TRUE(printer.writeRaw(port, first));
     EXPECT_TRUE(printer.writeRaw(port, second));
-    EXPECT_FALSE(printer.writeRaw((folder.path() / "sem" / "porta").string(), first));
+    const std::string missing = (folder.path() / "sem" / "porta").string();
+    EXPECT_FALSE(printer.writeRaw(missing, first));
+    EXPECT_EQ(printer.lastError(), "a porta " + missing + " não existe neste computador");
     EXPECT_FALSE(printer.writeRaw(folder.path().string(), first));
+    EXPECT_EQ(printer.lastError(),
+              folder.path().string() + " é uma pasta, não uma porta de impressora");
+    EXPECT_TRUE(printer.writeRaw(port, {}));
+    EXPECT_EQ(printer.lastError(), "");
 
     EXPECT_EQ(fileText(port), std::string("\x1B@\0OK\r\n\xFF\x0C\x80", 10));
+}
+
+TEST(QtPrinter, NoPrinterChosenSaysSo)
+{
+    QtPrinter printer;
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
+    printer.device().setOutputFileName({});
+
+    EXPECT_FALSE(printer.printText("Linha", "Courier New", 10));
+
+    EXPECT_EQ(printer.lastError().rfind("nenhuma impressora ", 0), 0u) << printer.lastError();
 }
 
 TEST(QtPrinter, TextRunsOntoAsManyPagesAsItNeeds)

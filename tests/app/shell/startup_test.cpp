@@ -57,9 +57,11 @@ TEST(Startup, EmptyFolderBecomesANewStore)
     const test::TempDataFolder folder;
     test::ScriptedDialogs dialogs;
 
-    const bool ready = prepareDataFolder(folder.path() / "nova", kToday, dialogs);
+    const auto made = prepareDataFolder(folder.path() / "nova", kToday, dialogs);
+    const auto again = prepareDataFolder(folder.path() / "nova", kToday, dialogs);
 
-    EXPECT_TRUE(ready);
+    EXPECT_EQ(made, DataFolderState::Created);
+    EXPECT_EQ(again, DataFolderState::Ready);
     EXPECT_TRUE(fs::exists(folder.path() / "nova" / "tavolim.ini"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -71,9 +73,9 @@ TEST(Startup, FolderThatCannotBeMadeIsReported)
     const fs::path impossible = folder.file("arquivo") / "dados";
     test::ScriptedDialogs dialogs;
 
-    const bool ready = prepareDataFolder(impossible, kToday, dialogs);
+    const auto result = prepareDataFolder(impossible, kToday, dialogs);
 
-    EXPECT_FALSE(ready);
+    EXPECT_EQ(result, DataFolderState::Failed);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               "Não foi possível criar os arquivos de dados em " + impossible.string());

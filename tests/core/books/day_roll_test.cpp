@@ -70,18 +70,28 @@ TEST_F(DayRollTest, RollingADayAlreadyHeldWritesNothingButGivesAnEmptyRecordItsF
     EXPECT_EQ(sales.read(2).PrimeiroReg, 1);
 }
 
-TEST_F(DayRollTest, AMissingOrUnreadableHeaderIsRebuiltWithoutOverwritingDays)
+TEST_F(DayRollTest, ADamagedHeaderIsRebuiltToEndWhereTheOtherBooksEnd)
 {
+    // The other books were rolled today (10/03): three days kept under a damaged header are
+    // 08/03 to today, found from them rather than guessed.
+    const auto header = [](std::int32_t date) {
+        PositionRecord h;
+        h.PrimeiroReg = date;
+        auto bytes = h.encoded();
+        bytes.resize(bytes.size() + 3 * PositionRecord::Size, 0);
+        return bytes;
+    };
     struct Case {
         const char* name;
         std::vector<std::uint8_t> fileBytes;
         std::chrono::year_month_day firstDay;
         std::size_t records;
     };
-    const std::vector<std::uint8_t> garbageAndThreeDays(24, 0xFF);
     const std::vector<Case> cases = {
         {"missing", {}, dayOf(2026, 3, 10), 2},
-        {"header not a date, three days", garbageAndThreeDays, dayOf(2026, 3, 7), 5},
+        {"header not a date", header(-1), dayOf(2026, 3, 8), 4},
+        {"header in the year 9999", header(fromYmd(dayOf(9999, 1, 1))), dayOf(2026, 3, 8), 4},
+        {"header in the year 1900", header(fromYmd(dayOf(1900, 1, 1))), dayOf(2026, 3, 8), 4},
     };
 
     for (const auto& c : cases) {
@@ -90,6 +100,7 @@ TEST_F(DayRollTest, AMissingOrUnreadableHeaderIsRebuiltWithoutOverwritingDays)
         if (!c.fileBytes.empty()) {
             binaryfile::writeAt(folder.file("PosLivCx.tvl"), 0, c.fileBytes);
         }
+        dialogs.messages.clear();
 
         const auto outcome = rollSalesPositions(state);
         const PositionFile sales(folder.path(), Book::Sales);
@@ -98,7 +109,27 @@ TEST_F(DayRollTest, AMissingOrUnreadableHeaderIsRebuiltWithoutOverwritingDays)
         EXPECT_EQ(sales.firstDay(), c.firstDay);
         EXPECT_EQ(static_cast<std::size_t>(sales.recordCount()), c.records);
         EXPECT_EQ(sales.read(sales.recordCount()).PrimeiroReg, 1);
+        EXPECT_EQ(dialogs.messages.size(), c.fileBytes.empty() ? 0u : 1u);
     }
+    EXPECT_EQ(dialogs.shownTexts().back(),
+              "O cabeçalho do arquivo 'PosLivCx.tvl' estava danificado "
+              "e foi refeito: o primeiro dia do arquivo agora é "
+              "08/03/2026.");
+}
+
+TEST_F(DayRollTest, ADailyTotalsHeaderInTheYear32767AddsNoDays)
+{
+    DailyTotalsRecord header = DailyTotalsRecord::header(dayOf(2026, 3, 9));
+    header.NumVendas = 32767;
+    auto bytes = header.encoded();
+    bytes.resize(3 * DailyTotalsRecord::Size, 0); // 09/03 and today
+    binaryfile::writeNew(folder.file("Caixa.tvl"), bytes);
+
+    const auto outcome = rollCaixa(state);
+
+    EXPECT_EQ(outcome, RollOutcome::UpToDate);
+    EXPECT_EQ(binaryfile::size(folder.file("Caixa.tvl")), bytes.size());
+    EXPECT_EQ(DailyTotalsFile(folder.path()).base(), dayOf(2026, 3, 9));
 }
 
 TEST_F(DayRollTest, CaixaDiaIsSavedToAndLoadedFromTheCurrentDaysRecord)

@@ -173,6 +173,26 @@ TEST_F(MonthDeletionTest, EveryKeptRentalReturnAndHistoryEntryNamesWhatItNamedBe
     EXPECT_NE(binaryfile::readAll(folder.file("LivroFts.tvl")), original);
 }
 
+TEST_F(MonthDeletionTest, TheLastRecordCutBecomesNoRecordAndTheFirstKeptBecomesOne)
+{
+    // January holds tape-book records 1..6; 7 and 8 are client 1's tapes of 03/02.
+    const auto historyOfClient1 = [&] {
+        std::vector<std::int32_t> refs;
+        for (const auto& e : Histories(folder.path()).tapeEntries(numbers[{1, -1}])) {
+            refs.push_back(e.RegLivro);
+        }
+        return refs;
+    };
+    ASSERT_EQ(logRefs(), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6, 8, 9}));
+    ASSERT_EQ(historyOfClient1(), (std::vector<std::int32_t>{1, 2, 7, 8}));
+
+    ASSERT_TRUE(deleteOldestTapeMonths(folder.path(), 2026y / January, state.DataDia));
+
+    // The 25/01 return day went with January; record 6 (the last cut) names nothing now.
+    EXPECT_EQ(logRefs(), (std::vector<std::int32_t>{0, 0, 0, 0, 0, 2, 3}));
+    EXPECT_EQ(historyOfClient1(), (std::vector<std::int32_t>{0, 0, 1, 2}));
+}
+
 TEST_F(MonthDeletionTest, TheCurrentMonthAndMonthsBeforeTheBookAreNotDeleted)
 {
     const auto before = binaryfile::readAll(folder.file("PosLivFt.tvl"));

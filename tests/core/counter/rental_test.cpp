@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include <string>
 #include <tuple>
 #include <vector>
@@ -152,7 +154,7 @@ TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
         {"15", "", NotAdded, "O registro desta fita foi excluído."},
         {"1", "", NotAdded, ""}, // already in the grid
         {"16", "", NotAdded,
-         "A fita 'Fita 16' está locada no momento.\nDeseja reservá-la "
+         "A fita 'Fita 16' está locada com o cliente de código 2.\n\nDeseja reservá-la "
          "para este cliente ?"},
         {"18", "", NotAdded,
          "A fita 'Fita 18' já foi locada pelo(a) cliente.\nDeseja "
@@ -181,6 +183,40 @@ TEST_F(RentalTest, TapesThatCannotBeAddedSayWhy)
     EXPECT_EQ(rental.rowTexts(3)[1], "000020");
 }
 
+TEST_F(RentalTest, RentedTapeSaysWhoHasItUntilWhenAndConfirmsTheReservation)
+{
+    struct Case {
+        int ago;
+        std::int16_t dias;
+        const char* due;
+    };
+    const Case cases[] = {
+        {1, 2, "que deve devolvê-la amanhã (06/12/2026)"},
+        {2, 2, "que deve devolvê-la hoje (05/12/2026)"},
+        {3, 2, "que deveria tê-la devolvido ontem (04/12/2026)"},
+        {5, 2, "que deveria tê-la devolvido em 02/12/2026"},
+        {0, 10, "que deve devolvê-la em 15/12/2026"},
+    };
+    for (const Case& c : cases) {
+        lend(3, {2, true}, c.ago, c.dias, 2.0);
+        dialogs.messages.clear();
+        dialogs.choices = {2, 2};
+        RentalModel rental(state, {1, true}, {});
+
+        const auto outcome = add(rental, "3");
+
+        EXPECT_EQ(outcome, RentalModel::AddOutcome::NotAdded);
+        EXPECT_EQ(dialogs.shownTexts(),
+                  (std::vector<std::string>{
+                      std::string("A fita 'Fita 3' está locada com Beto Silva,\n") + c.due +
+                          ".\n\nDeseja reservá-la para este cliente ?",
+                      "Reservar a fita 'Fita 3' para:",
+                      "A fita 'Fita 3' foi reservada para Ana Silva no dia 06/12/2026."}))
+            << c.due;
+        EXPECT_EQ(tape(3).reservationCount(), 1);
+    }
+}
+
 TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
 {
     const PersonRef ana{1, true};
@@ -190,7 +226,7 @@ TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
         std::vector<std::pair<PersonRef, int>> before;
         bool rentedByBeto;
         Choice choice;
-        int dayChoice; // frmMsgBox button: 1 Hoje, 2 Amanhã
+        std::deque<int> choices; // frmMsgBox buttons: reserve or not, then 1 Hoje, 2 Amanhã
         bool added;
         std::vector<std::pair<std::int16_t, int>> after; // client code and day
     };
@@ -199,32 +235,41 @@ TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
          {{ana, 0}, {beto, 2}},
          false,
          Choice::Cancelar,
-         0,
+         {},
          true,
          {{2, 2}}},
         {"Locar drops her own later one",
          {{beto, 0}, {ana, 2}},
          false,
          Choice::Locar,
-         0,
+         {},
          true,
          {{2, 0}}},
         {"Reservar places her in date order",
          {{beto, 2}},
          false,
          Choice::Reservar,
-         1,
+         {1},
          false,
          {{1, 0}, {2, 2}}},
         {"Reservar when she already holds one",
          {{beto, 0}, {ana, 3}},
          false,
          Choice::Reservar,
-         1,
+         {1},
          false,
          {{2, 0}, {1, 3}}},
-        {"Cancelar", {{beto, 2}}, false, Choice::Cancelar, 0, false, {{2, 2}}},
-        {"a rented tape is reserved for tomorrow", {}, true, Choice::Cancelar, 2, false, {{1, 1}}},
+        {"Cancelar", {{beto, 2}}, false, Choice::Cancelar, {}, false, {{2, 2}}},
+        {"a rented tape is reserved for tomorrow",
+         {},
+         true,
+         Choice::Cancelar,
+         {2, 2},
+         false,
+         {{1, 1}}},
+        // "Não reservar" is the default: Enter or Esc on the rented tape reserves nothing.
+        {"Enter on a rented tape", {}, true, Choice::Cancelar, {1}, false, {}},
+        {"Esc on a rented tape", {}, true, Choice::Cancelar, {0}, false, {}},
     };
 
     for (const auto& c : cases) {
@@ -234,7 +279,7 @@ TEST_F(RentalTest, ReservationsDecideWhetherTheTapeIsAdded)
             tape(3).ClienteFita = 2;
             records().writeRecord(FileKind::Tapes, 3);
         }
-        dialogs.choices = {c.dayChoice};
+        dialogs.choices = c.choices;
         RentalModel rental(state, ana, {});
         int asked = 0;
         rental.chooseReservation = [&](ReservationList&) {

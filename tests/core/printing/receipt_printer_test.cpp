@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include <sstream>
 #include <vector>
 
@@ -254,22 +256,67 @@ TEST_F(ReceiptPrinterTest, PlatformPrinterGetsFontAndPlainText)
     EXPECT_EQ(printer.fonts[0], std::make_pair(std::string("Courier New"), 9));
 }
 
-TEST_F(ReceiptPrinterTest, FailedPrintStopsTheCopiesAndTellsTheOperator)
+TEST_F(ReceiptPrinterTest, FailedPrintSaysWhyAndOffersSetUpOrPdf)
 {
+    struct Case {
+        bool direct;
+        std::deque<int> choices; // the operator's buttons on each failure; none = Esc
+        bool setUpWorks;
+        bool pdfWorks;
+        const char* pdfWhy;
+        int printed;
+        std::size_t pdfs;
+        std::size_t failures; // how many times the operator was told
+    };
+    const Case cases[] = {
+        {false, {}, false, false, "", 0, 0, 1},
+        {true, {}, false, false, "", 0, 0, 1},
+        // Configurar Impressora with a printer chosen prints every copy.
+        {false, {1}, true, false, "", 3, 0, 1},
+        // The set-up cancelled gives up.
+        {false, {1}, false, false, "", 0, 0, 1},
+        // A PDF is one copy; direct printing offers it first.
+        {false, {2}, false, true, "", 1, 1, 1},
+        {true, {1}, false, true, "", 1, 1, 1},
+        {true, {2}, false, true, "", 0, 0, 1},
+        // A cancelled file name says nothing more; a file not written says why.
+        {false, {2}, false, false, "", 0, 0, 1},
+        {false, {2}, false, false, "não há espaço livre no disco", 0, 0, 2},
+    };
     state.options().NumViasRec = 3;
-    printer.fail = true;
-    for (const bool direct : {true, false}) {
-        state.options().ImpDireto = direct;
+    printer.why = "nenhuma impressora está configurada neste computador";
+    for (const Case& c : cases) {
+        state.options().ImpDireto = c.direct;
+        printer.fail = true;
+        printer.setUpWorks = c.setUpWorks;
+        printer.pdfWorks = c.pdfWorks;
+        printer.pdfWhy = c.pdfWhy;
+        printer.printed.clear();
+        printer.raw.clear();
+        printer.pdfs.clear();
         dialogs.messages.clear();
+        dialogs.choices = c.choices;
 
         const int printed = ReceiptPrinter(state).printCopies(
             "#T#", nullptr, [](const ReceiptBuilder&) { return std::string(); }, "");
 
-        EXPECT_EQ(printed, 0);
-        EXPECT_EQ(dialogs.shownTexts(),
-                  std::vector<std::string>{direct ? "Não foi possível imprimir na porta " +
-                                                        printerPort(state.options()) + "."
-                                                  : "Não foi possível imprimir."});
+        EXPECT_EQ(printed, c.printed) << c.direct << c.choices.size();
+        EXPECT_EQ(printer.pdfs.size(), c.pdfs);
+        EXPECT_EQ(printer.printed.size() + printer.raw.size(),
+                  static_cast<std::size_t>(c.printed) - c.pdfs);
+        // A receipt saved as a PDF says where.
+        ASSERT_EQ(dialogs.messages.size(), c.failures + c.pdfs);
+        if (c.pdfs > 0) {
+            EXPECT_EQ(dialogs.messages.back().text, "O recibo foi salvo no arquivo recibo.pdf.");
+        }
+        const std::string first =
+            c.direct ? "Não foi possível imprimir na porta " + printerPort(state.options()) + "."
+                     : "Não foi possível imprimir.";
+        EXPECT_EQ(dialogs.messages[0].text,
+                  first + "\nMotivo: nenhuma impressora está configurada neste computador." +
+                      (c.direct ? "\n\nConfira a porta em Arquivo > Configurar Recibos, ou "
+                                  "salve o recibo em PDF."
+                                : "\n\nConfigure uma impressora, ou salve o recibo em PDF."));
     }
 }
 

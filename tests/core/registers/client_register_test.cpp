@@ -152,5 +152,41 @@ TEST(DateBox, SwallowsSeparatorsAndPutsTheSlashesItself)
     }
 }
 
+TEST_F(ClientRegisterTest, DeletingWhatWasNeverSavedIsNoInternalError)
+{
+    struct Case {
+        bool typedNew;       // Adicionar first, then Excluir before saving
+        msg::Answer discard; // the answer to dropping the new client
+        std::string message;
+        std::int32_t codeAfter; // 0: the empty form
+    };
+    const std::string unsaved = "Este cliente ainda não foi salvo.\nDeseja descartar o que foi "
+                                "digitado ?";
+    const Case cases[] = {
+        {false, msg::Answer::Yes, "Não há um cliente selecionado.", 0},
+        {true, msg::Answer::No, unsaved, 1},
+        {true, msg::Answer::Yes, unsaved, 0},
+    };
+    for (const Case& c : cases) {
+        PeopleStore fresh;
+        ClientRegister reg(fresh.state);
+        reg.open();
+        if (c.typedNew) {
+            fresh.dialogs.texts = {"Ana Lima"};
+            ASSERT_TRUE(reg.addHolder());
+        } else {
+            // A name typed into the blank form of an empty register.
+            reg.form.PrimNome = "Ana";
+        }
+        fresh.dialogs.answers = {c.discard};
+
+        EXPECT_FALSE(reg.deleteHolder());
+
+        EXPECT_EQ(fresh.dialogs.shownTexts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(reg.code(), c.codeAfter);
+        EXPECT_EQ(fresh.state.records().recordCount(FileKind::Clients), 0);
+    }
+}
+
 } // namespace
 } // namespace tavolim::core

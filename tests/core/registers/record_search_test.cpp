@@ -98,7 +98,14 @@ TEST(RecordSearch, FindsByCodeOrNameWithItsMessages)
         // Names: case and spaces do not matter; holders come before dependents.
         {Clients, "  MARIA   souza ", false, {}, {{C, 2}}, {}},
         {Clients, "zé", false, {}, {{C, 4}}, {}},
-        {Clients, "maria", false, {}, {}, {kNoClient}},
+        // An exact search that finds nothing offers what the partial one finds.
+        {Clients,
+         "maria",
+         false,
+         {},
+         {},
+         {kNoClient + "\n\nHá 2 registros com \"maria\" em parte do nome.\nDeseja vê-los ?"},
+         {"00002 Maria Souza  (titular)", "00002 ANA MARIA SOUZA  (dependente)"}},
         {Clients, "pedro paulo", false, {}, {}, {kNoClient}},
         {Clients,
          "João Silva",
@@ -169,6 +176,62 @@ TEST(RecordSearch, FindsByCodeOrNameWithItsMessages)
         EXPECT_EQ(store.dialogs.shownTexts(), c.messages) << what;
         EXPECT_EQ(offered, c.offered) << what;
     }
+}
+
+TEST(RecordSearch, PartialSearchIsOfferedAndExplained)
+{
+    struct Case {
+        const char* typed;
+        msg::Answer answer; // to the offer
+        std::optional<std::pair<FileKind, int>> hit;
+    };
+    const Case cases[] = {
+        {"zé", msg::Answer::Yes, std::pair{FileKind::Clients, 4}},
+        {"souz", msg::Answer::No, std::nullopt},
+        {"souz", msg::Answer::Yes, std::pair{FileKind::Clients, 2}},
+    };
+    for (const Case& c : cases) {
+        test::SearchStore store;
+        store.dialogs.answers = {c.answer};
+
+        const auto hit = RecordSearch(store.state, SearchMode::Clients)
+                             .find(c.typed, [](const auto&, const auto&) { return 0; });
+
+        EXPECT_EQ(hit ? std::optional(std::pair{hit->kind, int(hit->number)}) : std::nullopt, c.hit)
+            << c.typed;
+        const bool offered = std::string(c.typed) != "zé";
+        EXPECT_EQ(store.dialogs.messages.size(), offered ? 1u : 0u) << c.typed;
+        if (offered) {
+            EXPECT_EQ(store.dialogs.messages[0].flags, msg::Question + msg::YesNo);
+        }
+    }
+    EXPECT_EQ(searchHint(SearchMode::Operations, false),
+              "Por parte do nome, comece com *: \"*carlos\" acha \"Carlos Pereira\".");
+    EXPECT_EQ(searchHint(SearchMode::Tapes, true),
+              "A procura por parte do nome está ligada: \"tesouro\" acha \"O Tesouro "
+              "Vermelho\".");
+}
+
+TEST(RecordSearch, ADependentIsListedUnderItsFamilysNumber)
+{
+    test::SearchStore store;
+    auto& records = store.state.records();
+    records.dependent() = {};
+    records.dependent().Titular = 4;
+    records.dependent().PrimNome = "Lia";
+    records.dependent().SobreNome = "SILVA";
+    records.writeRecord(FileKind::Dependents, 3);
+    std::vector<std::string> offered;
+
+    RecordSearch(store.state, SearchMode::Operations)
+        .find("*silva", [&](const std::string&, const std::vector<std::string>& lines) {
+            offered = lines;
+            return std::optional<std::size_t>{};
+        });
+
+    EXPECT_EQ(offered, (std::vector<std::string>{"00001 JOÃO SILVA  (titular)",
+                                                 "00001 joão silva  (dependente)",
+                                                 "00004 Lia SILVA  (dependente)"}));
 }
 
 TEST(RecordSearch, TheFoundRecordBecomesCurrentAndMessagesHaveTheirIcons)

@@ -29,7 +29,10 @@ public:
     }
 
 protected:
-    std::int32_t numberAt(int position) const override { return position; }
+    std::int32_t numberAt(int position) const override
+    {
+        return position >= 1 && position <= positionCount() ? position : 0;
+    }
     bool readIntoForm(std::int32_t number) override
     {
         m_state.records().readRecord(m_kind, number, true);
@@ -154,6 +157,49 @@ TEST_F(RegisterModelTest, ClosingWithChangesFollowsAcaoQdoSaiForm)
         EXPECT_EQ(fresh.state.records().recordCount(FileKind::Products), c.saved ? 1 : 0);
         EXPECT_EQ(fresh.dialogs.shownTexts(), c.messages);
     }
+}
+
+TEST_F(RegisterModelTest, EscAsksAboutTypedChangesUnlessTheOptionDropsThem)
+{
+    const std::string ask = "Deseja salvar as alterações ?";
+    const std::vector<CloseCase> cases = {
+        {0, {}, true, false, {}},
+        // Esc never saves without a word, even where closing would.
+        {1, {msg::Answer::Yes}, true, true, {ask}},
+        {1, {msg::Answer::Cancel}, false, false, {ask}},
+        {2, {msg::Answer::No}, true, false, {ask}},
+    };
+    for (const auto& c : cases) {
+        test::InstalledStore fresh;
+        fresh.state.options().AcaoQdoSaiForm = static_cast<std::int16_t>(c.action);
+        fresh.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        ProductRegister reg(fresh.state);
+        reg.addAt(1, "Pipoca");
+        ProductRegister clean(fresh.state);
+
+        const bool closes = reg.closeByEscape();
+
+        SCOPED_TRACE(std::to_string(c.action) + " " + std::to_string(c.answers.size()));
+        EXPECT_EQ(closes, c.closes);
+        EXPECT_TRUE(clean.closeByEscape());
+        EXPECT_EQ(fresh.state.records().recordCount(FileKind::Products), c.saved ? 1 : 0);
+        EXPECT_EQ(fresh.dialogs.shownTexts(), c.messages);
+    }
+}
+
+TEST_F(RegisterModelTest, AnEmptyFileHasNoRecordToWorkOn)
+{
+    test::InstalledStore fresh;
+    ProductRegister empty(fresh.state);
+    ProductRegister full(state);
+
+    empty.open();
+    full.open();
+
+    EXPECT_FALSE(empty.hasRecord());
+    EXPECT_TRUE(empty.save());
+    EXPECT_EQ(fresh.state.records().recordCount(FileKind::Products), 0);
+    EXPECT_TRUE(full.hasRecord());
 }
 
 } // namespace

@@ -181,7 +181,9 @@ TEST_F(PrintedReportsTest, PrintingAsksAboutTheClientFramesTheReportAndReminds)
     EXPECT_EQ(dialogs.shownTexts(),
               (std::vector<std::string>{
                   "Deseja imprimir, juntamente com cada fita, o(a) cliente que a locou ?",
-                  "Não se esqueça de retirar impressão!", "Não foi possível imprimir."}));
+                  "Não se esqueça de retirar impressão!",
+                  "Não foi possível imprimir.\n\nConfigure uma impressora, ou salve o recibo em "
+                  "PDF."}));
     EXPECT_EQ(dialogs.messages[0].flags, msg::Question + msg::YesNo);
 }
 

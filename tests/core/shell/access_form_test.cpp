@@ -86,6 +86,17 @@ TEST_F(AccessFormTest, NewPasswordsAreTypedTwiceAndAtMostTenCharacters)
         rules() = GeneralRulesRecord{};
         state.records().readRecord(FileKind::GeneralRules, 1, true);
         EXPECT_EQ(passwordMatches(rules(), 1, c.first), c.refusal.empty()) << c.first;
+
+        // With a confirmation box both are checked at once, with no reminder in between.
+        setOperators({{"Ana", "velha", 1}});
+        AccessForm boxes(state, AccessForm::Mode::ChangePassword);
+        dialogs.messages.clear();
+
+        const Outcome once = boxes.ok("ignored", c.first, c.second);
+
+        EXPECT_EQ(once, c.refusal.empty() ? Outcome::Succeeded : Outcome::Stay) << c.first;
+        EXPECT_EQ(dialogs.shownTexts(), c.refusal.empty() ? std::vector<std::string>{}
+                                                          : std::vector<std::string>{c.refusal});
     }
 }
 

@@ -47,6 +47,8 @@ TEST_F(NewInstallationTest, AnEmptyFolderBecomesAWorkingStore)
     EXPECT_EQ(state.options().TipoPrazo, 1);
     EXPECT_EQ(state.options().TipoCobraAtraso, 1);
     EXPECT_TRUE(state.options().MostrarLeg);
+    // A new clerk's Esc asks before typed changes are lost.
+    EXPECT_EQ(state.options().AcaoQdoSaiForm, 2);
     EXPECT_TRUE(std::filesystem::exists(folder.file("RegMemos.tvl")));
 }
 

@@ -134,7 +134,7 @@ TEST_F(OptionsTest, StoredTextsConvertOrKeepTheDefault)
         {"bool Portuguese", false, "ProcEsp", "Verdadeiro", [](auto& o) { return o.ProcEsp; }},
         {"bool number", false, "ConfirmOp", "-1", [](auto& o) { return o.ConfirmOp; }},
         {"bool text", false, "Desacent", "talvez", [](auto& o) { return !o.Desacent; }},
-        {"int negative", false, "TamFonte", "-2", [](auto& o) { return o.TamFonte == -2; }},
+        {"int out of its range", false, "TamFonte", "-2", [](auto& o) { return o.TamFonte == 0; }},
         {"int text", false, "TamFonte", "doze", [](auto& o) { return o.TamFonte == 0; }},
         {"int decimal point", false, "TipoPrazo", "1.5", [](auto& o) { return o.TipoPrazo == 0; }},
         {"int past 16 bits", false, "FlagsAskBak", "32768",

@@ -187,6 +187,27 @@ TEST(TapeRecord, ReservationsAndBoolArraysRoundTrip)
     EXPECT_EQ(back.ValorArrecadado, Money::fromCents(1250));
 }
 
+TEST(TapeRecord, ABoolIsTrueOnlyWhenItHoldsMinusOne)
+{
+    // Old files and hand edits leave other values in Bool fields: only -1 is true, and
+    // writing the record back stores the value the program read.
+    const std::vector<std::pair<std::int16_t, bool>> cases = {
+        {-1, true}, {0, false}, {1, false}, {2, false}, {-2, false}, {0x7FFF, false}};
+    for (const auto& [stored, expected] : cases) {
+        std::vector<std::uint8_t> bytes(TapeRecord::Size, 0);
+        bytes[122] = static_cast<std::uint8_t>(stored); // ClienteTitular
+        bytes[123] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(stored) >> 8);
+        TapeRecord t;
+
+        t.decode(bytes);
+        t.encode(bytes);
+
+        EXPECT_EQ(t.ClienteTitular, expected) << stored;
+        EXPECT_EQ(bytes[122], expected ? 0xFF : 0x00) << stored;
+        EXPECT_EQ(bytes[123], expected ? 0xFF : 0x00) << stored;
+    }
+}
+
 TEST(GeneralRulesRecord, ScrambledPasswordBytesSurviveRoundTrip)
 {
     // Scrambled passwords use bytes the code page leaves undefined and high letters alike.

@@ -34,6 +34,8 @@ TEST(TextHelpers, DatesConvertBothWays)
 
         EXPECT_EQ(stored, c.stored) << c.typed;
         EXPECT_EQ(dateToText(stored), c.shown) << c.typed;
+        // Screens show no date as an empty box, never as a mask of zeros.
+        EXPECT_EQ(dateToScreen(stored), stored == 0 ? "" : c.shown) << c.typed;
     }
 }
 

@@ -355,6 +355,12 @@ TEST_F(BackupTest, CancellingLeavesTheFolderAsItWas)
         EXPECT_EQ(outcome.message, "O back-up foi cancelado; nada foi gravado.");
         EXPECT_EQ(namesIn(backups()), std::vector<std::string>{});
     }
+    // Without a cancel of its own, the backup stops at the progress window's Cancelar.
+    progress.cancelAfterSteps = 2;
+    const BackupOutcome outcome = makeBackup(backupRequest(state, backups()), &progress);
+    EXPECT_TRUE(progress.cancellable);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(namesIn(backups()), std::vector<std::string>{});
 }
 
 TEST_F(BackupTest, FilesChangedWhileCopiedAreCopiedAgain)
