@@ -165,6 +165,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             line.csv = true;
             continue;
         }
+        if (arg == "--reparar" || arg == "--codigos") {
+            (arg == "--reparar" ? line.repair : line.codes) = true;
+            continue;
+        }
+        if (arg == "--para") {
+            if (i + 1 >= args.size()) {
+                return fail(line, "falta o valor de --para.");
+            }
+            line.destination = args[++i];
+            if (line.destination.empty()) {
+                return fail(line, "--para pede uma pasta.");
+            }
+            continue;
+        }
         if (arg == "--devolucoes" || (arg == "--produtos" && history)) {
             (arg == "--devolucoes" ? line.returns : line.products) = true;
             continue;
@@ -284,6 +298,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
         line.command = Command::History;
     } else if (command == "localizar") {
         line.command = Command::Find;
+    } else if (command == "backup") {
+        line.command = Command::Backup;
+    } else if (command == "restaurar") {
+        line.command = Command::Restore;
+    } else if (command == "verificar") {
+        line.command = Command::Check;
+    } else if (command == "repetidos") {
+        line.command = Command::Repeated;
     } else {
         return fail(line, "comando desconhecido: " + command + ".");
     }
@@ -300,8 +322,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     const bool byPerson = situation || line.command == Command::History;
     const bool bookListing =
         line.command == Command::TapeBook || line.command == Command::SalesBook;
-    if (line.today && !situation && !listed && line.command != Command::DailySummary) {
-        return fail(line, "--hoje é só dos comandos situacao, lista, listagem e resumo-dia.");
+    if (line.today && !situation && !listed && line.command != Command::DailySummary &&
+        line.command != Command::Check) {
+        return fail(line,
+                    "--hoje é só dos comandos situacao, lista, listagem, resumo-dia e verificar.");
     }
     if (line.now && !situation) {
         return fail(line, "--agora é só do comando situacao.");
@@ -327,6 +351,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     if (line.csv && line.command != Command::List) {
         return fail(line, "--csv é só do comando lista.");
     }
+    if (!line.destination.empty() && line.command != Command::Backup) {
+        return fail(line, "--para é só do comando backup.");
+    }
+    if (line.repair && line.command != Command::Check) {
+        return fail(line, "--reparar é só do comando verificar.");
+    }
+    if (line.codes && line.command != Command::Repeated) {
+        return fail(line, "--codigos é só do comando repetidos.");
+    }
     if ((line.wholeWords || line.matchCase) && line.command != Command::Find) {
         return fail(line, "--palavra-inteira e --maiusculas são só do comando localizar.");
     }
@@ -335,6 +368,40 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
     }
     if (listed || line.command == Command::Sheet) {
         return parseReportWords(line, words);
+    }
+    switch (line.command) {
+    case Command::Backup:
+        if (line.destination.empty()) {
+            return fail(line, "backup pede --para PASTA.");
+        }
+        break;
+    case Command::Check:
+        if (!line.repair) {
+            return fail(line, "verificar pede --reparar: cada problema achado é reparado.");
+        }
+        break;
+    case Command::Restore:
+    case Command::Repeated:
+        if (words.size() < 2) {
+            return fail(line, command == "restaurar" ? "restaurar pede o arquivo do back-up."
+                                                     : "repetidos pede o tipo de registro.");
+        }
+        if (words.size() > 2) {
+            return fail(line, "argumento a mais: " + words[2] + ".");
+        }
+        line.what = words[1];
+        if (line.command == Command::Repeated) {
+            const bool barcoded = line.what == "fitas" || line.what == "produtos";
+            if (!barcoded && line.what != "clientes" && line.what != "distribuidoras") {
+                return fail(line, "tipo desconhecido para repetidos: " + line.what + ".");
+            }
+            if (line.codes && !barcoded) {
+                return fail(line, "--codigos é só de fitas e produtos.");
+            }
+        }
+        return line;
+    default:
+        break;
     }
     if (line.command != Command::Dump) {
         if (words.size() > 1) {

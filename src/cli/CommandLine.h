@@ -24,7 +24,11 @@ enum class Command {
     SalesBook,
     DailySummary,
     History,
-    Find
+    Find,
+    Backup,
+    Restore,
+    Check,
+    Repeated
 };
 
 // What the tool was asked to do, checked for form only: whether the folder holds a store
@@ -33,7 +37,8 @@ struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path folder;
     std::string what;     // dump: a record kind name, "memo" or "sinopse"; lista, listagem: the
-                          // list's name; ficha: the sheet kind; localizar: the record kind
+                          // list's name; ficha: the sheet kind; localizar: the record kind;
+                          // restaurar: the archive; repetidos: the kind
     std::string argument; // lista, listagem: the list's argument; localizar: the value
     bool csv = false;     // lista --csv
     std::optional<std::int64_t> number; // dump N, ficha N; values beyond int64 saturate
@@ -51,6 +56,9 @@ struct CommandLine {
     std::optional<std::int64_t> lastRecord;          // localizar --ate M
     bool wholeWords = false;                         // localizar --palavra-inteira
     bool matchCase = false;                          // localizar --maiusculas
+    std::filesystem::path destination;               // backup --para
+    bool repair = false;                             // verificar --reparar
+    bool codes = false;                              // repetidos --codigos
     std::string problem; // why the usage is wrong; empty when it is right
 };
 

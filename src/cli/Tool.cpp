@@ -3,6 +3,7 @@
 #include "cli/BookCommands.h"
 #include "cli/BookDump.h"
 #include "cli/CommandLine.h"
+#include "cli/DataCommands.h"
 #include "cli/Dump.h"
 #include "cli/FindCommand.h"
 #include "cli/ReportCommands.h"
@@ -145,6 +146,14 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return dailySummaryCommand(line, out, err);
     case Command::History:
         return historyCommand(line, out, err);
+    case Command::Backup:
+        return backupCommand(line, out, err);
+    case Command::Restore:
+        return restoreCommand(line, out, err);
+    case Command::Check:
+        return checkCommand(line, out, err);
+    case Command::Repeated:
+        return repeatedCommand(line, out, err);
     case Command::Find:
         return findCommand(line, out, err);
     }

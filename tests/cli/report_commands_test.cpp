@@ -107,7 +107,7 @@ TEST_F(ReportCommandsTest, CommandsPrintTheirReportOrTellWhatIsWrong)
          2,
          "",
          "",
-         "tavolim-tool: --hoje é só dos comandos situacao, lista, listagem e resumo-dia."},
+         "tavolim-tool: --hoje é só dos comandos situacao, lista, listagem, resumo-dia e verificar."},
         {{"ficha", "ator", "1"}, 2, "", "", "tavolim-tool: tipo de ficha desconhecido: ator."},
         {{"ficha", "fita", "0"},
          2,

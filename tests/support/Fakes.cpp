@@ -86,6 +86,17 @@ void MemorySettings::write(const std::string& application, const std::string& se
     values[{application, section, key}] = value;
 }
 
+std::vector<core::SettingValue> MemorySettings::allValues(const std::string& application) const
+{
+    std::vector<core::SettingValue> out;
+    for (const auto& [where, value] : values) {
+        if (std::get<0>(where) == application) {
+            out.push_back({std::get<1>(where), std::get<2>(where), value});
+        }
+    }
+    return out;
+}
+
 bool RecordingPrinter::printText(const std::string& text, const std::string& fontName, int fontSize)
 {
     m_lastError = fail ? why : std::string();

@@ -24,7 +24,9 @@
 #include "app/shell/OptionsWindow.h"
 #include "app/shell/ProgramTitle.h"
 #include "app/shell/QtConversions.h"
+#include "app/tools/ChecksMenu.h"
 #include "app/tools/ToolsMenu.h"
+#include "core/ports/Backup.h"
 #include "core/ports/Dialogs.h"
 #include "core/registers/ClientUndelete.h"
 #include "core/registers/StoreDataForm.h"
@@ -36,6 +38,7 @@
 #include "core/shell/MainMenu.h"
 #include "core/shell/OperatorSession.h"
 #include "core/state/AppState.h"
+#include "core/tools/BackupSession.h"
 
 #include <QCloseEvent>
 #include <QImage>
@@ -405,6 +408,20 @@ void MainWindow::registerOwnHandlers()
                           [this, kind = list.kind] { openList(m_state, kind, this); });
     }
     for (auto& [name, handler] : bookMenuHandlers(m_state, this)) {
+        m_handlers.insert(name, std::move(handler));
+    }
+    if (m_backup.available()) {
+        m_handlers.insert(QStringLiteral("mnuArqBackUp"),
+                          [this] { core::backupOnDemand(m_state, m_backup); });
+        m_handlers.insert(QStringLiteral("mnuArqRecBackUp"), [this] {
+            if (core::restoreFromMenu(m_state, m_backup)) {
+                setWindowTitle(toQString(core::mainWindowCaption(m_state.records().store())));
+                applyAppearance();
+                refreshMenus();
+            }
+        });
+    }
+    for (auto& [name, handler] : checkMenuHandlers(m_state, this)) {
         m_handlers.insert(name, std::move(handler));
     }
     for (auto& [name, handler] : salesMenuHandlers(m_state, this)) {

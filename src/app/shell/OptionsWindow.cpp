@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -100,6 +101,7 @@ OptionsWindow::OptionsWindow(core::AppState& state, QWidget* parent)
     connect(m_bakNumDias, &QLineEdit::textChanged, this, &OptionsWindow::store);
     connect(m_bakNumDias, &QLineEdit::editingFinished, this, &OptionsWindow::checkBackupDays);
     connect(m_bakDiaSem, &QComboBox::currentIndexChanged, this, &OptionsWindow::store);
+    connect(m_bakManter, &QSpinBox::valueChanged, this, &OptionsWindow::store);
     connect(m_unicaConta, &QRadioButton::toggled, this, [this](bool single) {
         if (!m_loading) {
             m_form.setUnicaConta(single, m_state.ports().dialogs);
@@ -304,6 +306,19 @@ QWidget* OptionsWindow::backupTab()
     grid->addWidget(m_bakDiaSem, 2, 1, 1, 2);
     grid->setColumnStretch(3, 1);
     layout->addWidget(group);
+
+    // Not the old program's: archives pile up on the backup folder, so the oldest go.
+    auto* keep = new QHBoxLayout;
+    m_bakManter = new QSpinBox(tab);
+    m_bakManter->setObjectName(QStringLiteral("spnBakManter"));
+    m_bakManter->setRange(1, 99);
+    auto* keepLabel = new QLabel(QStringLiteral("&Manter os últimos"), tab);
+    keepLabel->setBuddy(m_bakManter);
+    keep->addWidget(keepLabel);
+    keep->addWidget(m_bakManter);
+    keep->addWidget(new QLabel(QStringLiteral("back-ups na pasta de back-up"), tab));
+    keep->addStretch();
+    layout->addLayout(keep);
     return tab;
 }
 
@@ -357,6 +372,7 @@ void OptionsWindow::load()
     }
     m_bakNumDias->setText(toQString(m_form.backupDays));
     m_bakDiaSem->setCurrentIndex(m_form.backupWeekday - 1);
+    m_bakManter->setValue(o.NumBackUps >= 1 && o.NumBackUps <= 99 ? o.NumBackUps : 10);
     updateEnabled();
     m_loading = false;
 }
@@ -392,6 +408,7 @@ void OptionsWindow::store()
                                                      : BackupSchedule::EveryDay;
     m_form.backupDays = toStdString(m_bakNumDias->text());
     m_form.backupWeekday = m_bakDiaSem->currentIndex() + 1;
+    o.NumBackUps = static_cast<std::int16_t>(m_bakManter->value());
 
     m_loading = true;
     if (!m_form.verifHistEnabled()) {

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -89,6 +90,7 @@ private:
     QLineEdit* m_bakNumDias = nullptr;
     QRadioButton* m_bakToda = nullptr;
     QComboBox* m_bakDiaSem = nullptr;
+    QSpinBox* m_bakManter = nullptr;
 };
 
 } // namespace tavolim::app

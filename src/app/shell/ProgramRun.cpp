@@ -15,12 +15,13 @@
 #include "app/shell/Startup.h"
 #include "app/shell/SystemClock.h"
 #include "app/shell/Translations.h"
-#include "app/shell/UnavailableBackup.h"
+#include "app/tools/BackupComponent.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
 #include "core/shell/NewInstallation.h"
 #include "core/shell/OperatorSession.h"
 #include "core/state/AppState.h"
+#include "core/tools/BackupRestore.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -85,14 +86,16 @@ int runProgram(QApplication& application)
     QtPrinter printer;
     QtProgress progress;
     QtLauncher launcher;
-    UnavailableBackup backup;
 
     const auto folder = resolveDataFolder(QCoreApplication::arguments());
+    // A restore stopped half-way is carried through before anything reads the store.
+    core::finishInterruptedRestore(folder);
     const auto folderState = prepareDataFolder(folder, clock.today(), dialogs);
     if (folderState == DataFolderState::Failed) {
         return 1;
     }
     core::AppState state(folder, {dialogs, clock, settings, printer, progress, launcher});
+    BackupComponent backup(state);
     state.records().readRecord(core::FileKind::Store, 1, true);
 
     // The splash stays up for its two seconds while the program goes on loading; it owns no
@@ -106,6 +109,7 @@ int runProgram(QApplication& application)
     applyColourScheme(state.options());
 
     MainWindow window(state, backup);
+    backup.setWindow(&window);
     installTextEditor(state, &window);
     installHolidayEditor(state, &window);
     window.show();

@@ -33,4 +33,19 @@ void QtSettingsStore::write(const std::string& application, const std::string& s
     settings.setValue(toQString(key), toQString(value));
 }
 
+std::vector<core::SettingValue> QtSettingsStore::allValues(const std::string& application) const
+{
+    QSettings settings(QString::fromLatin1(kProgramTitle), toQString(application));
+    std::vector<core::SettingValue> out;
+    for (const QString& path : settings.allKeys()) {
+        // "Section/Key"; a key outside any group has no section.
+        const qsizetype slash = path.indexOf(QLatin1Char('/'));
+        const QString section = slash < 0 ? QString() : path.left(slash);
+        const QString key = slash < 0 ? path : path.mid(slash + 1);
+        out.push_back({toStdString(section), toStdString(key),
+                       read(application, toStdString(section), toStdString(key), {})});
+    }
+    return out;
+}
+
 } // namespace tavolim::app

@@ -12,6 +12,7 @@ public:
                      const std::string& key, const std::string& defaultValue) const override;
     void write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
+    std::vector<core::SettingValue> allValues(const std::string& application) const override;
 };
 
 } // namespace tavolim::app

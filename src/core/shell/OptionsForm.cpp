@@ -28,6 +28,7 @@ void copyEdited(const Options& from, Options& to)
     to.AcaoQdoSaiForm = from.AcaoQdoSaiForm;
     to.AskForBackUp = from.AskForBackUp;
     to.FlagsAskBak = from.FlagsAskBak;
+    to.NumBackUps = from.NumBackUps;
     to.CorFundoPrinc = from.CorFundoPrinc;
     to.MostrarLeg = from.MostrarLeg;
     to.CorFundo = from.CorFundo;

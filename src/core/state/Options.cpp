@@ -74,6 +74,7 @@ constexpr IntKey kConfigInts[] = {
     {"AcaoQdoSaiForm", &Options::AcaoQdoSaiForm, 0, 2},
     {"FlagsAskBak", &Options::FlagsAskBak, 0, 47},
     {"TipoCobraAtraso", &Options::TipoCobraAtraso, 0, 5},
+    {"NumBackUps", &Options::NumBackUps, 1, 99},
 };
 
 constexpr Key<std::optional<std::int32_t>> kConfigScheme[] = {

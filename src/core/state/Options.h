@@ -67,6 +67,7 @@ struct Options {
     bool AskForBackUp = false;
     std::int16_t FlagsAskBak = 0; // see decodeBackupFlags
     std::string UltDiaFezBak;     // date text of the last backup
+    std::int16_t NumBackUps = 10; // the store's backups kept in the backup folder
     std::int16_t TipoCobraAtraso = 0;
     bool CobrarMulta = false;
     bool BrindeAuto = false;

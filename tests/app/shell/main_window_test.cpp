@@ -98,8 +98,9 @@ TEST_F(MainWindowTest, ItemsSayWhyTheyCannotBeUsed)
     };
     const Case cases[] = {
         {"mnuOpEntradaEstq", true, false, false},   {"mnuOpVendas", true, false, false},
-        {"mnuArqBackUp", false, true, false},       {"mnuRelDist", true, false, false},
-        {"mnuUtilNomeRep", false, true, false},     {"mnuDadosImportar", false, false, true},
+        {"mnuArqBackUp", true, false, false},       {"mnuRelDist", true, false, false},
+        {"mnuHistGrafCaixa", false, true, false},   {"mnuDadosImportar", false, false, true},
+        {"mnuUtilNomeRep", true, false, false},     {"mnuArqRecBackUp", true, false, false},
         {"mnuFerrMalaDireta", false, false, true},  {"mnuRelEstatisticas", false, false, true},
         {"mnuArqSair", true, false, false},         {"mnuFerrUsuarios", true, false, false},
         {"mnuFerrOpções", true, false, false},      {"mnuDadosDesfExcCli", true, false, false},

@@ -54,7 +54,7 @@ Options everythingChanged()
         .GravHistFita = true, .VerifHist = true, .GravHistProd = true, .VerifNomeECod = true,
         .TipoPrazo = 2, .UnicaConta = true, .ProcEsp = true, .CodPrim = true,
         .CodPrimProc = true, .ConfirmOp = true, .MostraUltReg = true, .AcaoQdoSaiForm = 2,
-        .AskForBackUp = true, .FlagsAskBak = 38, .UltDiaFezBak = "05/12/2026",
+        .AskForBackUp = true, .FlagsAskBak = 38, .UltDiaFezBak = "05/12/2026", .NumBackUps = 7,
         .TipoCobraAtraso = 1, .CobrarMulta = true, .BrindeAuto = true,
         .ContaBrindeDiaria = true, .ContaBrindePrazo = true, .ContaBrindeMsg = true,
         .CorFundoPrinc = 0xFF8080, .MostrarLeg = true, .CorFundo = 0xC0C0C0,
@@ -108,7 +108,7 @@ TEST_F(OptionsTest, StoresHoldTheKnownKeyNames)
         "CodPrimProc",      "ConfirmOp",        "MostraUltReg",    "AcaoQdoSaiForm", "AskForBackUp",
         "FlagsAskBak",      "UltDiaFezBak",     "TipoCobraAtraso", "CobrarMulta",    "BrindeAuto",
         "ContaBrindeDiari", "ContaBrindePrazo", "ContaBrindeMsg",  "CorFundoPrinc",  "MostrarLeg",
-        "CorFundo",         "CorJan",           "CorBot",
+        "CorFundo",         "CorJan",           "CorBot",          "NumBackUps",
     };
     EXPECT_EQ(configKeysOnDisk(), expectedConfig);
 }
