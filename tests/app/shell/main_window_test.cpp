@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, ItemsSayWhyTheyCannotBeUsed)
     const Case cases[] = {
         {"mnuOpEntradaEstq", true, false, false},   {"mnuOpVendas", true, false, false},
         {"mnuArqBackUp", true, false, false},       {"mnuRelDist", true, false, false},
-        {"mnuHistGrafCaixa", false, true, false},   {"mnuDadosImportar", false, false, true},
+        {"mnuHistGrafCaixa", true, false, false},   {"mnuDadosImportar", false, false, true},
         {"mnuUtilNomeRep", true, false, false},     {"mnuArqRecBackUp", true, false, false},
         {"mnuFerrMalaDireta", false, false, true},  {"mnuRelEstatisticas", false, false, true},
         {"mnuArqSair", true, false, false},         {"mnuFerrUsuarios", true, false, false},
