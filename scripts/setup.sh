@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     poppler-utils
+    clang libfuzzer-14-dev
 )
 
 missing=()
