@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     poppler-utils
     libarchive-dev
+    clang libfuzzer-14-dev
 )
 
 missing=()

@@ -55,6 +55,38 @@ void SynopsisStore::finishInterruptedCompaction() const
     compaction().finishInterrupted();
 }
 
+// Tapes whose block runs past the end of the file (a tape file from another copy, a synopsis
+// file cut short) read as "": once the file grew under them they would read, and later
+// overwrite in place, another tape's text. Their synopsis fields are cleared in the tape file.
+bool SynopsisStore::dropClaimsPastEnd(std::uint64_t heapSize) const
+{
+    const auto tapes = file(TapeFile);
+    std::vector<std::uint64_t> dangling;
+    std::uint64_t at = 0;
+    binaryfile::readBlocks(
+        tapes, 0, binaryfile::size(tapes), TapeRecordSize * 1024,
+        [&](std::span<const std::uint8_t> block) {
+            for (std::size_t i = 0; i + TapeRecordSize <= block.size();
+                 i += TapeRecordSize, at += TapeRecordSize) {
+                const auto record = block.subspan(i, TapeRecordSize);
+                std::int32_t sinopse = 0;
+                std::int16_t tamSinopse = 0;
+                RecordDecoder(record).field("Sinopse", SinopseOffset, sinopse);
+                RecordDecoder(record).field("TamSinopse", TamSinopseOffset, tamSinopse);
+                if (sinopse >= 1 && tamSinopse >= 1 && !holdsText(sinopse, tamSinopse, heapSize)) {
+                    dangling.push_back(at);
+                }
+            }
+        });
+    const std::uint8_t none[6] = {0, 0, 0, 0, 0, 0};
+    for (const auto record : dangling) {
+        if (!binaryfile::writeAt(tapes, record + SinopseOffset, none)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse, std::string text)
 {
     finishInterruptedCompaction();
@@ -84,6 +116,9 @@ void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinops
     }
     if (position - 1 + bytes.size() > MaxPosition) {
         return; // Sinopse could not address it
+    }
+    if (position == heapSize + 1 && !dropClaimsPastEnd(heapSize)) {
+        return;
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     if (!binaryfile::writeAt(heapPath, position - 1, std::span(data, bytes.size()))) {

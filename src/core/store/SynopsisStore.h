@@ -14,7 +14,8 @@ struct PairedReplace;
 // that no longer fits is written again at the end and its old block abandoned;
 // SinopsesDesperdicio of the general rules record counts the appends since the last compaction.
 //
-// A block that does not lie inside the file reads as "" and is never overwritten in place.
+// A block that does not lie inside the file reads as "", is never overwritten in place, and is
+// taken from its tape before the file grows under it (so it never reads another tape's text).
 class SynopsisStore {
 public:
     static constexpr std::size_t MaxLength = 32767;
@@ -35,6 +36,7 @@ private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }
     PairedReplace compaction() const;
     void finishInterruptedCompaction() const;
+    bool dropClaimsPastEnd(std::uint64_t heapSize) const;
 
     std::filesystem::path m_folder;
     std::int16_t& m_desperdicio;
