@@ -242,12 +242,44 @@ void MemoStore::freeMemo(std::int32_t memoNumber)
     }
 }
 
+namespace {
+
+// Entries that hold text, and entries whose claim is no place in the heap (a free number or an
+// empty entry is neither).
+std::pair<std::size_t, std::size_t> claims(std::span<const std::uint8_t> directory,
+                                           std::uint64_t heapSize)
+{
+    std::size_t inside = 0;
+    std::size_t outside = 0;
+    for (std::size_t at = 0; at + EntrySize <= directory.size(); at += EntrySize) {
+        const Entry e = decodeEntry(directory.subspan(at, EntrySize));
+        if (holdsText(e, heapSize)) {
+            ++inside;
+        } else if (e.PosMemo != FreeNumber && (e.PosMemo != 0 || e.TamMemo != 0)) {
+            ++outside;
+        }
+    }
+    return {inside, outside};
+}
+
+} // namespace
+
+bool MemoStore::directoryDamaged() const
+{
+    const auto [inside, outside] =
+        claims(binaryfile::readAll(file(DirectoryFile)), binaryfile::size(file(HeapFile)));
+    return outside > inside;
+}
+
 bool MemoStore::compactMemos()
 {
     compaction().clearLeftovers();
 
     auto directory = binaryfile::readAll(file(DirectoryFile));
     const auto heap = binaryfile::readAll(file(HeapFile));
+    if (const auto [inside, outside] = claims(directory, heap.size()); outside > inside) {
+        return false;
+    }
     const std::size_t count = directory.size() / EntrySize;
     directory.resize(count * EntrySize); // a torn last entry is dropped
 

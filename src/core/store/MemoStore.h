@@ -37,8 +37,11 @@ public:
     // Lowest free number, else one past the end of the directory.
     std::int32_t newMemoNumber();
     // Rewrites the heap with only the live texts, in directory order. False when the new files
-    // could not be put in place; the old ones then stay in force.
+    // could not be put in place, or when the directory is damaged; the old ones then stay.
     bool compactMemos();
+    // More entries claim text outside the heap than inside it: a directory that lost track of
+    // the texts, over which a compaction would throw them away.
+    bool directoryDamaged() const;
 
 private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }

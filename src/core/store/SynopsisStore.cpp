@@ -152,6 +152,38 @@ std::string SynopsisStore::readSynopsis(std::int32_t& sinopse, std::int16_t& tam
     return fromCp1252(std::string(bytes.begin(), bytes.end()));
 }
 
+namespace {
+
+// Tapes whose block lies inside the heap, and tapes whose claim is no place in it.
+std::pair<std::size_t, std::size_t> claims(std::span<const std::uint8_t> tapes,
+                                           std::uint64_t heapSize)
+{
+    std::size_t inside = 0;
+    std::size_t outside = 0;
+    for (std::size_t at = 0; at + TapeRecordSize <= tapes.size(); at += TapeRecordSize) {
+        const auto record = tapes.subspan(at, TapeRecordSize);
+        std::int32_t sinopse = 0;
+        std::int16_t tamSinopse = 0;
+        RecordDecoder(record).field("Sinopse", SinopseOffset, sinopse);
+        RecordDecoder(record).field("TamSinopse", TamSinopseOffset, tamSinopse);
+        if (holdsText(sinopse, tamSinopse, heapSize)) {
+            ++inside;
+        } else if (sinopse != 0 && tamSinopse != 0) {
+            ++outside;
+        }
+    }
+    return {inside, outside};
+}
+
+} // namespace
+
+bool SynopsisStore::claimsDamaged() const
+{
+    const auto [inside, outside] =
+        claims(binaryfile::readAll(file(TapeFile)), binaryfile::size(file(HeapFile)));
+    return outside > inside;
+}
+
 bool SynopsisStore::compact()
 {
     compaction().clearLeftovers();
@@ -159,6 +191,9 @@ bool SynopsisStore::compact()
     // One pass over the whole tape file in memory rather than a seek per record.
     auto tapes = binaryfile::readAll(file(TapeFile));
     const auto heap = binaryfile::readAll(file(HeapFile));
+    if (const auto [inside, outside] = claims(tapes, heap.size()); outside > inside) {
+        return false;
+    }
     std::vector<std::uint8_t> packed;
     packed.reserve(heap.size());
     const std::size_t count = tapes.size() / TapeRecordSize;

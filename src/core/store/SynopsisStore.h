@@ -29,8 +29,11 @@ public:
     std::string readSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse) const;
     // Rewrites the file with only the blocks the tapes of DadosFit.tvl use, in record order,
     // and points each tape at its new place. False when the new files could not be put in
-    // place; the old ones then stay in force.
+    // place, or when the tapes' claims are damaged; the old ones then stay in force.
     bool compact();
+    // More tapes claim a block outside the file than inside it: claims that lost track of the
+    // texts, over which a compaction would throw them away.
+    bool claimsDamaged() const;
 
 private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }

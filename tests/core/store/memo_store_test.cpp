@@ -280,6 +280,41 @@ TEST_F(MemoStoreTest, CompactionPacksLiveTextsInDirectoryOrder)
     EXPECT_FALSE(std::filesystem::exists(folder.file("Memos.tmp")));
 }
 
+// A directory that lost track of most texts is no guide to what to keep: the heap stays whole.
+// A compaction that goes ahead keeps the files' permissions.
+TEST_F(MemoStoreTest, CompactionKeepsTheHeapOverADamagedDirectoryAndTheFilesModes)
+{
+    struct Case {
+        int damaged; // entries pointing past the heap, beside two good ones
+        bool compacts;
+    };
+    const Case cases[] = {{0, true}, {2, true}, {3, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damaged);
+        std::filesystem::remove(directory());
+        std::filesystem::remove(heap());
+        write(0, "um");
+        write(0, "dois");
+        write(1, "um, mais longo");
+        for (int k = 0; k < c.damaged; ++k) {
+            putEntry(3 + k, {900 + k, 4});
+        }
+        std::filesystem::permissions(heap(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_write |
+                                                 std::filesystem::perms::group_read);
+        const std::string before = heapBytes();
+
+        EXPECT_EQ(store.directoryDamaged(), !c.compacts);
+        EXPECT_EQ(store.compactMemos(), c.compacts);
+
+        EXPECT_EQ(heapBytes(), c.compacts ? "um, mais longodois" : before);
+        EXPECT_EQ(store.readMemo(1), "um, mais longo");
+        EXPECT_EQ(std::filesystem::status(heap()).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read);
+    }
+}
+
 TEST_F(MemoStoreTest, LeftoversOfAnUnfinishedCompaction)
 {
     struct Case {
