@@ -4,128 +4,15 @@
 #include "core/store/FileTransaction.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
+#include "core/tools/AuditRecords.h"
 #include "core/tools/BookAudit.h"
 
 #include <algorithm>
-#include <array>
-#include <span>
 
 namespace tavolim::core {
 namespace {
 
-// The fields of a holder or a dependent the audit follows.
-struct Person {
-    bool present = false;
-    bool deleted = false;
-    std::int16_t titular = 0; // dependents only
-    std::int16_t numDep = 0;  // holders only
-    std::array<std::int16_t, ClientRecord::MaxDependents> dep{};
-    std::int16_t numFitas = 0;
-    std::array<std::int16_t, ClientRecord::MaxTapes> fitas{};
-    Money pago;
-    Money devido;
-
-    bool live() const { return present && !deleted; }
-    std::span<const std::int16_t> tapes() const
-    {
-        return std::span(fitas).first(
-            static_cast<std::size_t>(clampCount(numFitas, ClientRecord::MaxTapes)));
-    }
-    std::span<const std::int16_t> dependents() const
-    {
-        return std::span(dep).first(
-            static_cast<std::size_t>(clampCount(numDep, ClientRecord::MaxDependents)));
-    }
-};
-
-struct Tape {
-    bool present = false;
-    bool deleted = false;
-    std::int16_t secao = 0;
-    std::int16_t selo = 0;
-    std::int16_t midia = 0;
-    std::int16_t distribuidor = 0;
-    std::int16_t diretor = 0;
-    std::int16_t numAtores = 0;
-    std::array<std::int16_t, TapeRecord::MaxActors> atores{};
-    std::int16_t clienteFita = 0;
-    bool titular = false;
-    bool rentalFields = false; // any rental-state field set
-    std::int32_t dataRetirada = 0;
-    std::int16_t numReservas = 0;
-    std::array<std::int16_t, TapeRecord::MaxReservations> reservaCliente{};
-    std::array<bool, TapeRecord::MaxReservations> reservaTitular{};
-
-    std::span<const std::int16_t> cast() const
-    {
-        return std::span(atores).first(
-            static_cast<std::size_t>(clampCount(numAtores, TapeRecord::MaxActors)));
-    }
-};
-
-struct Actor {
-    bool present = false;
-    std::int16_t numFitas = 0;
-    std::array<std::int16_t, ActorRecord::MaxTapes> fitas{};
-
-    std::span<const std::int16_t> tapes() const
-    {
-        return std::span(fitas).first(
-            static_cast<std::size_t>(clampCount(numFitas, ActorRecord::MaxTapes)));
-    }
-};
-
-// Records indexed by code, slot 0 unused; a code outside the file reads as a blank record.
-template <class T>
-class Table {
-public:
-    const T& operator[](std::int32_t n) const
-    {
-        return n >= 1 && n < static_cast<std::int32_t>(m_rows.size())
-                   ? m_rows[static_cast<std::size_t>(n)]
-                   : m_blank;
-    }
-    T& at(std::int32_t n)
-    {
-        if (static_cast<std::size_t>(n) >= m_rows.size()) {
-            m_rows.resize(static_cast<std::size_t>(n) + 1);
-        }
-        return m_rows[static_cast<std::size_t>(n)];
-    }
-    std::int32_t count() const { return std::max<std::int32_t>(0, std::ssize(m_rows) - 1); }
-
-private:
-    std::vector<T> m_rows{T{}};
-    T m_blank{};
-};
-
-template <class R>
-void readPerson(Person& p, const R& r)
-{
-    p.present = r.Codigo != 0;
-    p.deleted = isDeletedName(r.PrimNome);
-    p.numFitas = r.NumFitas;
-    p.fitas = r.Fitas;
-    p.pago = r.ValorPago;
-    p.devido = r.ValorDevido;
-}
-
-std::string n(std::int32_t value)
-{
-    return std::to_string(value);
-}
-
-// "cliente 3" or "dependente 3", as a tape or a list names the person.
-std::string person(bool holder, std::int32_t code)
-{
-    return (holder ? "cliente " : "dependente ") + n(code);
-}
-
-std::string capitalised(std::string text)
-{
-    text.front() = static_cast<char>(text.front() - 'a' + 'A');
-    return text;
-}
+using namespace audit;
 
 std::string money(Money value)
 {
@@ -134,59 +21,9 @@ std::string money(Money value)
 
 class Auditor {
 public:
-    explicit Auditor(const std::filesystem::path& folder) : m_records(folder)
+    explicit Auditor(const std::filesystem::path& folder)
+        : m_records(folder), m_files(readRecords(m_records))
     {
-        m_records.scan<ClientRecord>(FileKind::Clients, [&](std::int32_t c, const ClientRecord& r) {
-            Person& p = m_clients.at(c);
-            readPerson(p, r);
-            p.numDep = r.NumDep;
-            p.dep = r.Dep;
-        });
-        m_records.scan<DependentRecord>(FileKind::Dependents,
-                                        [&](std::int32_t d, const DependentRecord& r) {
-                                            Person& p = m_dependents.at(d);
-                                            readPerson(p, r);
-                                            p.titular = r.Titular;
-                                        });
-        m_records.scan<TapeRecord>(FileKind::Tapes, [&](std::int32_t t, const TapeRecord& r) {
-            Tape& tape = m_tapes.at(t);
-            tape.present = r.Codigo != 0;
-            tape.deleted = isDeletedName(r.Nome);
-            tape.secao = r.Secao;
-            tape.selo = r.Selo;
-            tape.midia = r.Midia;
-            tape.distribuidor = r.Distribuidor;
-            tape.diretor = r.Diretor;
-            tape.numAtores = r.NumAtores;
-            tape.atores = r.Atores;
-            tape.clienteFita = r.ClienteFita;
-            tape.titular = r.ClienteTitular;
-            tape.dataRetirada = r.DataRetirada;
-            tape.rentalFields = r.ClienteTitular || r.DataRetirada != 0 || r.HoraRetirada != 0 ||
-                                r.QtdLocadas != 0 || !r.ValorLocacao.isZero() || r.Dias != 0 ||
-                                r.Brinde || r.DataBase != 0 || r.DiasBase != 0 || r.QtdBase != 0 ||
-                                r.AcertoQtd != 0 || !r.AcertoValor.isZero();
-            tape.numReservas = r.NumReservas;
-            tape.reservaCliente = r.ReservaCliente;
-            tape.reservaTitular = r.ReservaTitular;
-        });
-        m_records.scan<ActorRecord>(FileKind::Actors, [&](std::int32_t a, const ActorRecord& r) {
-            Actor& actor = m_actors.at(a);
-            actor.present = r.Codigo != 0;
-            actor.numFitas = r.NumFitas;
-            actor.fitas = r.Fitas;
-        });
-        m_records.scan<DistributorRecord>(FileKind::Distributors, [&](std::int32_t d,
-                                                                      const DistributorRecord& r) {
-            m_distributors.at(d) = r.Codigo == 0 ? Absent : isDeletedName(r.Nome) ? Deleted : Live;
-        });
-        m_records.scanRaw(FileKind::Labels, [&](std::int32_t l, std::span<const std::uint8_t> b) {
-            m_labels.at(l) = b[0] != 0 || b[1] != 0;
-        });
-        m_records.scanRaw(FileKind::Media, [&](std::int32_t m, std::span<const std::uint8_t> b) {
-            m_media.at(m) = b[0] != 0 || b[1] != 0;
-        });
-        m_sections = m_records.load<GeneralRulesRecord>(1).sectionCount();
     }
 
     std::vector<AuditFinding> run(std::chrono::year_month_day today)
@@ -195,6 +32,7 @@ public:
         dependents();
         tapes();
         actors();
+        auditRecordLists(m_records, m_files, m_findings);
         std::vector<AuditedTape> rented(static_cast<std::size_t>(m_tapes.count()) + 1);
         for (std::int32_t t = 1; t <= m_tapes.count(); ++t) {
             const Tape& tape = m_tapes[t];
@@ -206,8 +44,6 @@ public:
     }
 
 private:
-    enum Presence : std::uint8_t { Absent, Deleted, Live };
-
     void add(AuditIssue issue, std::string text) { m_findings.push_back({issue, std::move(text)}); }
 
     const Person& personOf(bool holder, std::int32_t code) const
@@ -439,14 +275,15 @@ private:
     }
 
     RecordStore m_records;
-    Table<Person> m_clients;
-    Table<Person> m_dependents;
-    Table<Tape> m_tapes;
-    Table<Actor> m_actors;
-    Table<Presence> m_distributors;
-    Table<std::uint8_t> m_labels; // 1: the record is there
-    Table<std::uint8_t> m_media;
-    int m_sections = 0;
+    const Records m_files;
+    const Table<Person>& m_clients = m_files.clients;
+    const Table<Person>& m_dependents = m_files.dependents;
+    const Table<Tape>& m_tapes = m_files.tapes;
+    const Table<Actor>& m_actors = m_files.actors;
+    const Table<Presence>& m_distributors = m_files.distributors;
+    const Table<std::uint8_t>& m_labels = m_files.labels;
+    const Table<std::uint8_t>& m_media = m_files.media;
+    const int m_sections = m_files.sections;
     std::vector<AuditFinding> m_findings;
 };
 

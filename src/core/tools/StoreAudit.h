@@ -38,6 +38,9 @@ enum class AuditIssue {
     // The tape book.
     NoOpenRental,
     OpenRentalOfTapeIn,
+    // Deleted-record lists and history numbers.
+    DeletedListWrong, // a live record listed for reuse, or a deleted one not listed
+    HistoryWrong,     // a history past its file, shared, or listed free while in use
     // Day-indexed files.
     DamagedHeader,
     DaysAfterToday,
@@ -65,6 +68,8 @@ struct AuditReport {
 // - a person holding both credit and debt, or a negative amount;
 // - tapes naming a label, media, section, distributor, director or reserving person that is
 //   not there; cast links not listed back (a director is named from the tape only);
+// - the deleted-record lists against the "#" marks, and the history numbers persons hold
+//   (in the file, one person each, not listed free);
 // - day-indexed files: a damaged header, days held after `today`; per day held by both,
 //   the daily totals' tapes rented and items sold against the tape and sales books, and
 //   Entrada against the amounts paid it is the sum of.

@@ -96,10 +96,12 @@ struct BusyStore : test::SampleStore {
         EXPECT_TRUE(state.records().save(n, record));
     }
 
+    // Marked and listed, as the registers delete.
     template <class R>
     void markDeleted(std::int32_t n)
     {
         edit<R>(n, [](R& r) { r.name() = "#" + r.name(); });
+        state.records().addDeleted(kindOf<R>(), n);
     }
 
     std::string today() const { return dateToText(fromYmd(clock.date)); }
@@ -409,6 +411,27 @@ TEST(StoreAudit, EachInconsistencyIsOneLineNamingItsRecordsAndNothingIsWritten)
                  "Fita " + s(t) + " tem no elenco o ator 999, que não existe.",
                  "Ator " + s(a) + " tem na lista a fita " + s(other) + ", que não o tem no elenco.",
                  "Ator " + s(a) + " tem na lista a fita 9999, que não existe.",
+             };
+         }},
+        {"deleted lists against the marks, and the history numbers",
+         [](BusyStore& b) {
+             auto& r = b.state.records();
+             r.addDeleted(FileKind::Clients, b.x);
+             b.edit<ProductRecord>(2, [](ProductRecord& p) { p.Descricao = "#" + p.Descricao; });
+             test::SampleStoreFixture::put(b.folder.file("HistFita.tvl"),
+                                           std::string(3 * 600, '\0'));
+             b.edit<ClientRecord>(b.x, [](ClientRecord& c) { c.RegHistFita = 2; });
+             b.edit<DependentRecord>(b.d, [](DependentRecord& p) { p.RegHistFita = 2; });
+             b.edit<ClientRecord>(b.h, [](ClientRecord& c) { c.RegHistFita = 7; });
+             r.addDeleted(FileKind::TapeHistory, 2);
+             r.addDeleted(FileKind::TapeHistory, 3);
+             return Lines{
+                 "DelCli.tvl lista o cliente " + s(b.x) + ", que não está excluído.",
+                 "Produto 2 está excluído, mas não consta em DelPrd.tvl.",
+                 "Cliente " + s(b.h) + " tem o histórico de fitas 7, que HistFita.tvl não tem.",
+                 "Dependente " + s(b.d) + " tem o histórico de fitas 2, que é também do cliente " +
+                     s(b.x) + ".",
+                 "DelHistF.tvl lista o histórico de fitas 2, que é do cliente " + s(b.x) + ".",
              };
          }},
         {"the day's totals against the books",
