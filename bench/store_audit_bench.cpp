@@ -108,4 +108,23 @@ void AuditFullStore(benchmark::State& bench)
 }
 BENCHMARK(AuditFullStore)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The floor: the files the audit reads, read whole and nothing more.
+void AuditFilesReadOnly(benchmark::State& bench)
+{
+    const auto& store = AuditedStore::instance();
+    const char* files[] = {"DadosCli.tvl", "DadosDep.tvl", "DadosFit.tvl", "DadosAto.tvl",
+                           "DadosFrn.tvl", "DadosPrd.tvl", "FitaSelo.tvl", "DadosMid.tvl",
+                           "LivroFts.tvl", "PosLivFt.tvl", "PosFtDev.tvl", "LivroCx.tvl",
+                           "PosLivCx.tvl", "Caixa.tvl"};
+    std::size_t bytes = 0;
+    for (auto _ : bench) {
+        bytes = 0;
+        for (const char* name : files) {
+            bytes += binaryfile::readAll(store.folder() / name).size();
+        }
+    }
+    bench.counters["MB"] = static_cast<double>(bytes) / (1 << 20);
+}
+BENCHMARK(AuditFilesReadOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 } // namespace

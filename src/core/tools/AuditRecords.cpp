@@ -3,6 +3,8 @@
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
 
+#include <utility>
+
 namespace tavolim::core::audit {
 namespace {
 
@@ -19,24 +21,59 @@ void readPerson(Person& p, const R& r)
     p.regHistProd = r.RegHistProd;
 }
 
+// Decodes a record's numbers and, of its texts, only whether they begin with the deleted
+// mark: the audit reads no names, and converting them would be most of its time.
+class MarkOnlyDecoder : public RecordDecoder {
+public:
+    explicit MarkOnlyDecoder(std::span<const std::uint8_t> bytes)
+        : RecordDecoder(bytes), m_bytes(bytes)
+    {
+    }
+    using RecordDecoder::array;
+    using RecordDecoder::field;
+
+    void text(std::string_view, std::size_t offset, std::size_t, std::string& value)
+    {
+        value.assign(offset < m_bytes.size() && m_bytes[offset] == '#' ? "#" : "");
+    }
+    template <std::size_t N>
+    void textArray(std::string_view, std::size_t, std::size_t, std::array<std::string, N>&)
+    {
+    }
+
+private:
+    std::span<const std::uint8_t> m_bytes;
+};
+
+template <class R, class F>
+void scanNumbers(const RecordStore& store, FileKind kind, F&& f)
+{
+    R record;
+    store.scanRaw(kind, [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
+        MarkOnlyDecoder decoder(bytes);
+        R::fields(record, decoder);
+        f(n, std::as_const(record));
+    });
+}
+
 } // namespace
 
 Records readRecords(const RecordStore& store)
 {
     Records files;
-    store.scan<ClientRecord>(FileKind::Clients, [&](std::int32_t c, const ClientRecord& r) {
+    scanNumbers<ClientRecord>(store, FileKind::Clients, [&](std::int32_t c, const ClientRecord& r) {
         Person& p = files.clients.at(c);
         readPerson(p, r);
         p.numDep = r.NumDep;
         p.dep = r.Dep;
     });
-    store.scan<DependentRecord>(FileKind::Dependents,
-                                [&](std::int32_t d, const DependentRecord& r) {
-                                    Person& p = files.dependents.at(d);
-                                    readPerson(p, r);
-                                    p.titular = r.Titular;
-                                });
-    store.scan<TapeRecord>(FileKind::Tapes, [&](std::int32_t t, const TapeRecord& r) {
+    scanNumbers<DependentRecord>(store, FileKind::Dependents,
+                                 [&](std::int32_t d, const DependentRecord& r) {
+                                     Person& p = files.dependents.at(d);
+                                     readPerson(p, r);
+                                     p.titular = r.Titular;
+                                 });
+    scanNumbers<TapeRecord>(store, FileKind::Tapes, [&](std::int32_t t, const TapeRecord& r) {
         Tape& tape = files.tapes.at(t);
         tape.present = r.Codigo != 0;
         tape.deleted = isDeletedName(r.Nome);
@@ -58,16 +95,18 @@ Records readRecords(const RecordStore& store)
         tape.reservaCliente = r.ReservaCliente;
         tape.reservaTitular = r.ReservaTitular;
     });
-    store.scan<ActorRecord>(FileKind::Actors, [&](std::int32_t a, const ActorRecord& r) {
+    scanNumbers<ActorRecord>(store, FileKind::Actors, [&](std::int32_t a, const ActorRecord& r) {
         Actor& actor = files.actors.at(a);
         actor.present = r.Codigo != 0;
         actor.numFitas = r.NumFitas;
         actor.fitas = r.Fitas;
     });
-    store.scan<DistributorRecord>(FileKind::Distributors, [&](std::int32_t d,
-                                                              const DistributorRecord& r) {
-        files.distributors.at(d) = r.Codigo == 0 ? Absent : isDeletedName(r.Nome) ? Deleted : Live;
-    });
+    scanNumbers<DistributorRecord>(store, FileKind::Distributors,
+                                   [&](std::int32_t d, const DistributorRecord& r) {
+                                       files.distributors.at(d) = r.Codigo == 0           ? Absent
+                                                                  : isDeletedName(r.Nome) ? Deleted
+                                                                                          : Live;
+                                   });
     store.scanRaw(FileKind::Products, [&](std::int32_t p, std::span<const std::uint8_t> b) {
         const auto& info = fileKindInfo(FileKind::Products);
         files.products.at(p) = b[0] == 0 && b[1] == 0      ? Absent
