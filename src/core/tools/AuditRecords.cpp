@@ -87,10 +87,10 @@ Records readRecords(const RecordStore& store)
         tape.clienteFita = r.ClienteFita;
         tape.titular = r.ClienteTitular;
         tape.dataRetirada = r.DataRetirada;
+        // The return keeps QtdLocadas and ValorLocacao, as the last rental's.
         tape.rentalFields = r.ClienteTitular || r.DataRetirada != 0 || r.HoraRetirada != 0 ||
-                            r.QtdLocadas != 0 || !r.ValorLocacao.isZero() || r.Dias != 0 ||
-                            r.Brinde || r.DataBase != 0 || r.DiasBase != 0 || r.QtdBase != 0 ||
-                            r.AcertoQtd != 0 || !r.AcertoValor.isZero();
+                            r.Dias != 0 || r.Brinde || r.DataBase != 0 || r.DiasBase != 0 ||
+                            r.QtdBase != 0 || r.AcertoQtd != 0 || !r.AcertoValor.isZero();
         tape.numReservas = r.NumReservas;
         tape.reservaCliente = r.ReservaCliente;
         tape.reservaTitular = r.ReservaTitular;

@@ -62,7 +62,7 @@ struct Tape {
     std::array<std::int16_t, TapeRecord::MaxActors> atores{};
     std::int16_t clienteFita = 0;
     bool titular = false;
-    bool rentalFields = false; // any rental-state field set
+    bool rentalFields = false; // a rental-state field the return clears is set
     std::int32_t dataRetirada = 0;
     std::int16_t numReservas = 0;
     std::array<std::int16_t, TapeRecord::MaxReservations> reservaCliente{};

@@ -194,6 +194,11 @@ TEST(StoreAudit, EachInconsistencyIsOneLineNamingItsRecordsAndNothingIsWritten)
          [](BusyStore& b) {
              b.edit<TapeRecord>(10, [](TapeRecord& t) { t.AcertoValor = Money::fromCents(50); });
              b.edit<TapeRecord>(12, [](TapeRecord& t) { t.ClienteTitular = true; });
+             // The return keeps the last rental's count and price: no line.
+             b.edit<TapeRecord>(13, [](TapeRecord& t) {
+                 t.QtdLocadas = 2;
+                 t.ValorLocacao = Money::fromCents(300);
+             });
              return Lines{"Fita 10 não está locada, mas guarda dados de uma locação.",
                           "Fita 12 não está locada, mas guarda dados de uma locação."};
          }},
