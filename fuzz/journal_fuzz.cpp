@@ -146,6 +146,11 @@ std::map<std::string, Bytes> redone(std::map<std::string, Bytes> files,
                                     const std::vector<File>& journal)
 {
     for (const auto& f : journal) {
+        // A file named without a write, and not replaced, is not opened: one that is not
+        // there stays away.
+        if (!f.replaced && f.redo.empty() && files.count(f.name) == 0) {
+            continue;
+        }
         Bytes& bytes = files[f.name];
         if (f.replaced) {
             bytes.clear();

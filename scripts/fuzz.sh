@@ -57,12 +57,12 @@ run_target() {
         "build-fuzz/corpus/$name" "fuzz/corpus/$name" > "$log" 2>&1 || status=$?
     local runs cov corpus
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
-    cov="$(grep -Eo 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -1)"
+    cov="$(grep -Eo 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 || true)"
     corpus="$(find "build-fuzz/corpus/$name" -type f | wc -l)"
     if [ "$status" -ne 0 ]; then
         echo "fuzz $name: FALHOU (veja $log)"
         grep -E 'Falhou:|runtime error|ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|Test unit written' \
-            "$log" | head -5
+            "$log" | head -5 || true
         return 1
     fi
     echo "fuzz $name: ${runs:-0} execuções, $cov, corpus $corpus"
