@@ -392,7 +392,7 @@ void OptionsWindow::store()
         o.Tipo = core::pictureChoiceText(PictureChoice::Tiled);
     }
     o.MostrarLeg = m_mostrarLeg->isChecked();
-    m_form.setGravHistFita(m_gravHistFita->isChecked());
+    m_form.keepTapeHistory(m_gravHistFita->isChecked());
     o.VerifHist = m_verifHist->isChecked() && o.GravHistFita;
     o.GravHistProd = m_gravHistProd->isChecked();
     o.VerifNomeECod = m_verifNomeECod->isChecked();

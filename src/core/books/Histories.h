@@ -61,7 +61,7 @@ private:
     std::filesystem::path m_folder;
 };
 
-// A history record number for a new history (kind 11 or 12): reused from the deleted list
+// A history record number for a new history (TapeHistory or ProductHistory): reused from the deleted list
 // or appended. A reused record still holds its former owner's entries, so it is cleared
 // here, before anything is appended to it. 0 when the record could not be cleared.
 std::int32_t allocateHistory(RecordStore& records, FileKind kind);

@@ -101,7 +101,7 @@ OptionsForm::OptionsForm(const Options& current) : m_original(current), m_values
     m_originalBackup = backupControls();
 }
 
-void OptionsForm::setGravHistFita(bool on)
+void OptionsForm::keepTapeHistory(bool on)
 {
     m_values.GravHistFita = on;
     if (!on) {

@@ -36,7 +36,7 @@ public:
     const Options& values() const { return m_values; }
 
     // Off also clears the history check, which needs the history.
-    void setGravHistFita(bool on);
+    void keepTapeHistory(bool on);
     bool verifHistEnabled() const { return m_values.GravHistFita; }
 
     // Choosing the holder's account only warns; the choice stands.

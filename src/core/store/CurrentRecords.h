@@ -17,7 +17,8 @@
 
 namespace tavolim::core {
 
-// The one in-memory record per kind 1-10 that every window shares and edits in place.
+// The one in-memory record per kind, Clients to Products, that every window shares and edits
+// in place.
 struct CurrentRecords {
     ClientRecord client;
     DependentRecord dependent;
@@ -31,7 +32,7 @@ struct CurrentRecords {
     ProductRecord product;
 };
 
-// The file kind a record struct belongs to (kinds 1-10).
+// The file kind a record struct belongs to (Clients to Products).
 template <class R>
 constexpr FileKind kindOf()
 {
@@ -54,7 +55,8 @@ constexpr FileKind kindOf()
     } else if constexpr (std::is_same_v<R, StoreRecord>) {
         return FileKind::Store;
     } else {
-        static_assert(std::is_same_v<R, ProductRecord>, "not a record of kinds 1-10");
+        static_assert(std::is_same_v<R, ProductRecord>,
+                      "not a record of a kind from Clients to Products");
         return FileKind::Products;
     }
 }

@@ -13,7 +13,7 @@
 
 namespace tavolim::core {
 
-// The record file layer: the current record of each kind 1-10, whole-record reads and
+// The record file layer: the current record of each kind from Clients to Products, whole-record reads and
 // writes by number, new record numbers, deletion by mark with reuse through the deleted
 // lists, and undeletion. Every call opens, works and closes its files.
 //
@@ -50,7 +50,7 @@ public:
     std::uint64_t fileReads() const { return m_fileReads; }
 
     // A record by value, straight from its file: the way core logic reads. The current
-    // records are not touched. Kinds 8 and 9 always read record 1; a number outside 1..32767
+    // records are not touched. GeneralRules and Store always read record 1; a number outside 1..32767
     // or past the end gives a blank record (Codigo 0); the torn last record of a file cut short
     // reads as far as it goes, the rest as 0.
     template <class R>
@@ -100,9 +100,9 @@ public:
     }
 
     // Kinds 1-7 and 10: without force, a current record already holding `number` is taken
-    // as it is, unsaved edits included. Kinds 8 and 9 always read record 1.
+    // as it is, unsaved edits included. GeneralRules and Store always read record 1.
     void readRecord(FileKind kind, int number, bool force);
-    // Kinds 8 and 9 write record 1. A number past the end appends, with Codigo set to it.
+    // GeneralRules and Store write record 1. A number past the end appends, with Codigo set to it.
     bool writeRecord(FileKind kind, int number);
 
     // Whole records in the file (length div record length).
@@ -155,7 +155,7 @@ public:
 
 private:
     std::filesystem::path deletedListPath(FileKind kind) const;
-    // The number a read or write goes to (1 for kinds 8 and 9); nullopt outside 1..32767.
+    // The number a read or write goes to (1 for GeneralRules and Store); nullopt outside 1..32767.
     static std::optional<std::int32_t> recordNumber(FileKind kind, std::int32_t number);
     // A record's stored bytes; past the end they read as 0.
     std::vector<std::uint8_t> recordBytes(FileKind kind, std::int32_t number) const;

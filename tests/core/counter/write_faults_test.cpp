@@ -127,6 +127,7 @@ TEST_F(WriteFaultsTest, AFailedWriteAnywhereLeavesTheStoreAndTheDayTotalsAsBefor
         restore(before);
         const int points = test::countFaultPoints([&] { op.run(); });
         ASSERT_GT(points, 2);
+        RecordProperty(op.name, points);
 
         for (int k = 1; k <= points; ++k) {
             SCOPED_TRACE("write step " + std::to_string(k) + " of " + std::to_string(points));

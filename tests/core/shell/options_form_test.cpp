@@ -94,7 +94,7 @@ TEST_F(OptionsFormTest, SavingWritesOnlyTheWindowsOptionsAndClearsTheHistoryChec
     form.values().Tipo = pictureChoiceText(PictureChoice::Tiled);
     form.values().CorBot = 0x00FF00;
 
-    form.setGravHistFita(false);
+    form.keepTapeHistory(false);
     ASSERT_TRUE(save(form));
 
     EXPECT_FALSE(target.VerifHist);
