@@ -1,5 +1,8 @@
 #include "core/tools/ZipArchive.h"
 
+// Without libarchive, ZipArchiveStored.cpp stands in.
+#ifndef TAVOLIM_STORED_ZIP
+
 #include "core/store/BinaryFile.h"
 
 #include <archive.h>
@@ -198,3 +201,5 @@ bool ZipReader::read(const std::function<bool(std::span<const std::uint8_t>)>& b
 }
 
 } // namespace tavolim::core
+
+#endif
