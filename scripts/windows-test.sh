@@ -55,7 +55,7 @@ fi
 
 if [ ! -f "$out/core/CMakeCache.txt" ]; then
     cmake -S . -B "$out/core" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DTAVOLIM_CORE_ONLY=ON -DTAVOLIM_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DTAVOLIM_CORE_ONLY=ON -DTAVOLIM_BENCH=OFF \
         -DTAVOLIM_WERROR=ON -DTAVOLIM_LIBARCHIVE=OFF \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_cmd" \
         -DGTest_DIR="$prefix/lib/cmake/GTest" \

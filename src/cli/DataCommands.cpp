@@ -1,5 +1,6 @@
 #include "cli/DataCommands.h"
 
+#include "cli/LocalTime.h"
 #include "core/ports/Dialogs.h"
 #include "core/shell/NewInstallation.h"
 #include "core/state/AppState.h"
@@ -27,9 +28,7 @@ using namespace core;
 // The store's calendar and clock are the local ones.
 BackupMoment localNow()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localTime();
     return {std::chrono::year{local.tm_year + 1900} /
                 std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
                 std::chrono::day{static_cast<unsigned>(local.tm_mday)},

@@ -131,7 +131,11 @@ std::string ZipWriter::error() const
 ZipReader::ZipReader(const std::filesystem::path& file) : m_archive(archive_read_new())
 {
     if (!m_archive || archive_read_support_format_zip(m_archive) != ARCHIVE_OK ||
+#ifdef _WIN32
+        archive_read_open_filename_w(m_archive, file.c_str(), kBlockLength) != ARCHIVE_OK) {
+#else
         archive_read_open_filename(m_archive, file.string().c_str(), kBlockLength) != ARCHIVE_OK) {
+#endif
         m_failed = true;
         const char* text = m_archive ? archive_error_string(m_archive) : nullptr;
         m_error = text ? text : "não foi possível abrir o arquivo";
