@@ -73,14 +73,15 @@ for exe in tavolim_core_tests tavolim_cli_tests; do
     (cd "$out/core/tests" && "$wine_cmd" "./$exe.exe" --gtest_brief=1 > "$log" 2>&1)
     rc=$?
     set -e
-    grep -v '^\[       OK \]' "$log" | tail -n 40
+    grep -E '^\[  (FAILED|SKIPPED) \]|^\[==========\]|Skipped$' -A1 "$log" | grep -v '^--$' | tail -n 30
+    ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' "$log" | tail -n1)
     p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n1)
-    f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n1)
     s=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) test.*/\1/p' "$log" | tail -n1)
+    # Failed is what ran and neither passed nor was skipped (the brief output lists no count).
     passed=$((passed + ${p:-0}))
-    failed=$((failed + ${f:-0}))
     skipped=$((skipped + ${s:-0}))
-    if [ "$rc" -ne 0 ] || [ -z "$p" ]; then
+    failed=$((failed + ${ran:-0} - ${p:-0} - ${s:-0}))
+    if [ "$rc" -ne 0 ] || [ -z "$ran" ]; then
         status=1
     fi
 done

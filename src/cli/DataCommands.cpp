@@ -1,6 +1,7 @@
 #include "cli/DataCommands.h"
 
 #include "cli/LocalTime.h"
+#include "cli/Utf8Path.h"
 #include "core/ports/Dialogs.h"
 #include "core/shell/NewInstallation.h"
 #include "core/state/AppState.h"
@@ -125,7 +126,7 @@ int backupCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
         err << outcome.message << "\n";
         return 1;
     }
-    out << outcome.archive.string() << "\n";
+    out << utf8Text(outcome.archive) << "\n";
     for (const std::string& warning : outcome.warnings) {
         err << warning << "\n";
     }
@@ -134,9 +135,9 @@ int backupCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
 
 int restoreCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const std::filesystem::path archive = line.what;
+    const std::filesystem::path archive = utf8Path(line.what);
     if (!binaryfile::exists(archive)) {
-        err << "O arquivo " << archive.string() << " não existe.\n";
+        err << "O arquivo " << utf8Text(archive) << " não existe.\n";
         return 1;
     }
     std::error_code ec;
@@ -164,9 +165,9 @@ int restoreCommand(const CommandLine& line, std::ostream& out, std::ostream& err
         err << outcome.message << "\n";
         return 1;
     }
-    out << "Back-up recuperado em " << line.folder.string() << ".\n";
+    out << "Back-up recuperado em " << utf8Text(line.folder) << ".\n";
     if (!outcome.safetyCopy.empty()) {
-        out << "Os dados anteriores estão em " << outcome.safetyCopy.string() << ".\n";
+        out << "Os dados anteriores estão em " << utf8Text(outcome.safetyCopy) << ".\n";
     }
     return 0;
 }
