@@ -328,7 +328,7 @@ TEST_F(BackupTest, TheNewestNOfTheStoreAreKeptAndNothingElseIsTouched)
     };
     std::filesystem::create_directories(backups());
     for (const auto& name : strangers) {
-        put(backups() / name, "?");
+        put(backups() / std::filesystem::path(std::u8string(name.begin(), name.end())), "?");
     }
     const std::pair<int, int> moments[] = {{1, 600}, {2, 600}, {2, 600}, {3, 480}, {3, 481}};
     for (const auto& [day, minute] : moments) {
