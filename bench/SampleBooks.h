@@ -77,12 +77,14 @@ inline void writeSampleBooks(const std::filesystem::path& folder, std::chrono::y
         sold.PrimeiroReg = static_cast<std::int32_t>(sales.size() / SaleBookRecord::Size) + 1;
         sold.QtdRegs = static_cast<std::int16_t>(salesPerDay);
         append(salesDays, sold);
+        std::int32_t items = 0;
         for (int i = 0; i < salesPerDay; ++i) {
             SaleBookRecord s;
             s.Data = fromYmd(dayOf(d));
             s.Produto = static_cast<std::int16_t>(1 + next(products));
             s.Qtd = static_cast<std::int16_t>(1 + next(3));
             s.PrecoUnit = Money::fromCents(150 + 100 * next(5));
+            items += s.Qtd;
             append(sales, s);
         }
         DailyTotalsRecord t;
@@ -91,7 +93,7 @@ inline void writeSampleBooks(const std::filesystem::path& folder, std::chrono::y
         t.NumDevolucoes = static_cast<std::int16_t>(perDay / 2);
         t.FitasDevolvidas = static_cast<std::int16_t>(perDay);
         t.NumVendas = static_cast<std::int16_t>(salesPerDay / 2);
-        t.ItensVendidos = salesPerDay * 2;
+        t.ItensVendidos = items;
         t.LocPago = Money::fromCents(275 * perDay);
         t.DevPago = Money::fromCents(120 * perDay);
         t.VendaPago = Money::fromCents(300 * salesPerDay);

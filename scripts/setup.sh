@@ -12,6 +12,7 @@ packages=(
     xvfb xauth
     poppler-utils
     libarchive-dev
+    clang libfuzzer-14-dev
     dpkg-dev desktop-file-utils librsvg2-bin
 )
 if [ "${1:-}" = "--windows" ]; then

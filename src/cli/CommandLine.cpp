@@ -376,11 +376,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             return fail(line, "backup pede --para PASTA.");
         }
         break;
-    case Command::Check:
-        if (!line.repair) {
-            return fail(line, "verificar pede --reparar: cada problema achado é reparado.");
-        }
-        break;
     case Command::Restore:
     case Command::Repeated:
         if (words.size() < 2) {

@@ -16,6 +16,7 @@
 #include "core/tools/LinkCheck.h"
 #include "core/tools/QuietPorts.h"
 #include "core/tools/RepeatedRecords.h"
+#include "core/tools/StoreAudit.h"
 
 #include <chrono>
 #include <ctime>
@@ -172,10 +173,31 @@ int restoreCommand(const CommandLine& line, std::ostream& out, std::ostream& err
     return 0;
 }
 
+namespace {
+
+// `verificar` without --reparar: reads only, so no lock and no journal recovery.
+int auditCommand(const CommandLine& line, std::ostream& out)
+{
+    const AuditReport report = auditStore(line.folder, line.today ? *line.today : localNow().day);
+    if (report.pendingJournal) {
+        out << pendingJournalNotice() << "\n";
+    }
+    for (const AuditFinding& finding : report.findings) {
+        out << finding.text << "\n";
+    }
+    out << findingsCountLine(report.findings.size()) << "\n";
+    return report.findings.empty() ? 0 : 1;
+}
+
+} // namespace
+
 int checkCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
     if (!hasStore(line, err)) {
         return 1;
+    }
+    if (!line.repair) {
+        return auditCommand(line, out);
     }
     const FolderLock lock(line.folder);
     if (lock.state() == FolderLock::State::Busy) {

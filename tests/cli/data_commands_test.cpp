@@ -127,8 +127,9 @@ TEST_F(DataCommandsTest, WrongUseOfTheDataCommandsGivesTheUsage)
         {"backup", "--para", "x", "y"},
         {"restaurar"},
         {"restaurar", "a.zip", "b.zip"},
-        {"verificar"},
+        {"verificar", "mais"},
         {"verificar", "--codigos"},
+        {"verificar", "--hoje", "31/02/2026"},
         {"repetidos"},
         {"repetidos", "atores"},
         {"repetidos", "clientes", "--codigos"},
@@ -148,8 +149,9 @@ TEST_F(DataCommandsTest, WrongUseOfTheDataCommandsGivesTheUsage)
     EXPECT_EQ(snapshotOf(dir), before);
     EXPECT_FALSE(std::filesystem::exists("x"));
     const Result help = run({"--ajuda"});
-    for (const char* command : {"backup --para PASTA", "restaurar ARQUIVO", "verificar --reparar",
-                                "repetidos (clientes|fitas|produtos|"}) {
+    for (const char* command :
+         {"backup --para PASTA", "restaurar ARQUIVO", "verificar [--hoje dd/mm/aaaa]",
+          "verificar --reparar", "repetidos (clientes|fitas|produtos|"}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
 }

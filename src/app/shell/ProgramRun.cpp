@@ -16,12 +16,13 @@
 #include "app/shell/SystemClock.h"
 #include "app/shell/Translations.h"
 #include "app/tools/BackupComponent.h"
+#include "app/tools/RestoreWindow.h"
 #include "core/day/BusinessDay.h"
 #include "core/ports/Dialogs.h"
 #include "core/shell/NewInstallation.h"
 #include "core/shell/OperatorSession.h"
+#include "core/shell/StoreStart.h"
 #include "core/state/AppState.h"
-#include "core/tools/BackupRestore.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -88,13 +89,21 @@ int runProgram(QApplication& application)
     QtLauncher launcher;
 
     const auto folder = resolveDataFolder(QCoreApplication::arguments());
-    // A restore stopped half-way is carried through before anything reads the store.
-    core::finishInterruptedRestore(folder);
-    const auto folderState = prepareDataFolder(folder, clock.today(), dialogs);
-    if (folderState == DataFolderState::Failed) {
+    const core::Ports ports{dialogs, clock, settings, printer, progress, launcher};
+    // A folder that lost its tavolim.ini is offered its backups, through a state that reads
+    // nothing of the store before the restore.
+    const auto offerRestore = [&] {
+        core::AppState bare(folder, ports);
+        RestoreWindow window(bare);
+        return window.exec() == QDialog::Accepted;
+    };
+    const core::StoreStart start =
+        core::startStore(folder, clock.today(), dialogs, settings, offerRestore);
+    if (start.state == core::StoreStart::State::Refused) {
         return 1;
     }
-    core::AppState state(folder, {dialogs, clock, settings, printer, progress, launcher});
+    core::AppState state(folder, ports);
+    state.readOnly = start.state == core::StoreStart::State::ReadOnly;
     BackupComponent backup(state);
     state.records().readRecord(core::FileKind::Store, 1, true);
 
@@ -105,6 +114,13 @@ int runProgram(QApplication& application)
     QCoreApplication::processEvents();
 
     state.loadOptions();
+    if (!state.configWarnings.empty()) {
+        std::string text = "Problemas no arquivo Config.ini (valem os padrões indicados):";
+        for (const auto& warning : state.configWarnings) {
+            text += "\n- " + warning;
+        }
+        dialogs.message(text, core::msg::Exclamation);
+    }
 
     applyColourScheme(state.options());
 
@@ -123,7 +139,7 @@ int runProgram(QApplication& application)
     }
     window.activateWindow();
 
-    if (folderState == DataFolderState::Created) {
+    if (start.state == core::StoreStart::State::Created) {
         dialogs.message(core::newStoreMessage(folder), core::msg::Information, "Nova locadora");
     }
     if (!core::logInAtStart(state, [&] { return LoginWindow::logIn(state, &window); })) {

@@ -163,8 +163,15 @@ bool PositionFile::addEntries(std::int32_t record, std::int32_t firstEntry, int 
         return false;
     }
     auto day = read(record);
-    if (day.PrimeiroReg < 1) {
+    // A day's entries are contiguous and the new ones follow them. A record that says otherwise
+    // (damaged, or its book cut short) would leave the new entries outside the day, where a
+    // return never finds them: it is made to end where they begin.
+    const std::int64_t held = static_cast<std::int64_t>(firstEntry) - day.PrimeiroReg;
+    if (day.PrimeiroReg < 1 || held < 0 || held + count > 32767) {
         day.PrimeiroReg = firstEntry;
+        day.QtdRegs = 0;
+    } else {
+        day.QtdRegs = static_cast<std::int16_t>(held);
     }
     day.QtdRegs = static_cast<std::int16_t>(std::clamp(day.QtdRegs + count, 0, 32767));
     return write(record, day);

@@ -68,7 +68,8 @@ public:
     std::optional<std::int32_t> appendRecordFor(std::chrono::year_month_day day) const;
 
     // Counts `count` new entries, the first numbered `firstEntry`, in a day's record; a
-    // record without a first entry yet takes `firstEntry`.
+    // record without a first entry yet takes `firstEntry`, and one whose entries do not end
+    // right before it is set to (see the .cpp).
     bool addEntries(std::int32_t record, std::int32_t firstEntry, int count) const;
 
     // New header after old months were cut: DataInicial = firstDay, QtdRegs 0.

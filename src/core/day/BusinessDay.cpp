@@ -73,13 +73,29 @@ void startDay(AppState& state, bool restart)
 
     auto& rules = state.records().rules();
     bool compacted = false;
+    // A damaged index is left with every text it may still lead to, and said.
+    const auto damaged = [&](const char* index, const char* heap) {
+        ports.dialogs.message(std::string("O índice ") + index + " está danificado: o arquivo " +
+                                  heap +
+                                  " não foi rearranjado, para que nenhum texto se perca.\nFaça "
+                                  "um back-up da pasta de dados antes de qualquer reparo.",
+                              msg::Exclamation);
+    };
     if (rules.SinopsesDesperdicio > kCompactAbove) {
-        ScopedWait wait(&ports.progress, "Rearranjando Arquivo de Sinopses...");
-        compacted = state.synopses().compact() || compacted;
+        if (state.synopses().claimsDamaged()) {
+            damaged("das sinopses (campos Sinopse do arquivo DadosFit.tvl)", "Sinopses.tvl");
+        } else {
+            ScopedWait wait(&ports.progress, "Rearranjando Arquivo de Sinopses...");
+            compacted = state.synopses().compact() || compacted;
+        }
     }
     if (rules.MemosDesperdicio > kCompactAbove) {
-        ScopedWait wait(&ports.progress, "Rearranjando Arquivo de Memos...");
-        compacted = state.memos().compactMemos() || compacted;
+        if (state.memos().directoryDamaged()) {
+            damaged("dos memos (RegMemos.tvl)", "Memos.tvl");
+        } else {
+            ScopedWait wait(&ports.progress, "Rearranjando Arquivo de Memos...");
+            compacted = state.memos().compactMemos() || compacted;
+        }
     }
     if (compacted) {
         // The counters were reset; keep that even if the program does not end cleanly.

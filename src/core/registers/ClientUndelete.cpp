@@ -63,7 +63,8 @@ bool restoreDependentAsHolder(AppState& state, std::int32_t number)
     records.readRecord(FileKind::Dependents, number, true);
     DependentRecord d = records.dependent();
     d.PrimNome = unmarkDeletedName(
-        d.PrimNome, DeletedNameTails(state.dataFolder()).take(FileKind::Dependents, number));
+        d.PrimNome, DeletedNameTails(state.dataFolder()).take(FileKind::Dependents, number),
+        DependentRecord::NameWidth);
     const auto code = static_cast<std::int16_t>(free);
     StoreTransaction write(state);
     records.client() = clientFromDependent(d, code);

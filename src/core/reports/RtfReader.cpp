@@ -478,6 +478,10 @@ private:
             m_numberText += utf8;
             break;
         case Destination::FontTable:
+            // A font name is one line: a tab or a line break in it could not be written back.
+            if (utf8 == "\t" || utf8 == "\xE2\x80\xA8") {
+                break;
+            }
             for (const char c : utf8) {
                 if (c == ';') {
                     endFontEntry();

@@ -73,9 +73,11 @@ int renumberTapes(std::span<std::uint8_t> tapes, const TapeRenumbering& codes,
     for (int n = 0; n < total; ++n) {
         auto record =
             tapes.subspan(static_cast<std::size_t>(n) * TapeRecord::Size, TapeRecord::Size);
-        // Each of the three is re-pointed; `|` so that none is skipped.
-        if (remap(record, kSecaoOffset, sections) | remap(record, kSeloOffset, labels) |
-            remap(record, kMidiaOffset, media)) {
+        // Each of the three is re-pointed, whatever the others did.
+        const bool section = remap(record, kSecaoOffset, sections);
+        const bool label = remap(record, kSeloOffset, labels);
+        const bool medium = remap(record, kMidiaOffset, media);
+        if (section || label || medium) {
             ++changed;
         }
         if (progress && (n + 1) % 1024 == 0) {

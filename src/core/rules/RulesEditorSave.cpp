@@ -19,9 +19,6 @@ namespace tavolim::core {
 namespace {
 
 constexpr const char* kNothingChanged = "\nNenhuma alteração foi gravada.";
-// After the texts and the settings went in, a rule file that cannot be written leaves the rest.
-constexpr const char* kFilesKept =
-    "\nOs selos, as mídias, as seções e as fitas ficaram como estavam.";
 
 template <class R>
 std::vector<std::uint8_t> fileOf(std::vector<R>& records)

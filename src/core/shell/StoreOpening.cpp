@@ -2,6 +2,7 @@
 
 #include "core/store/BinaryFile.h"
 #include "core/store/FileTransaction.h"
+#include "core/tools/BackupRestore.h"
 
 #include <algorithm>
 #include <array>
@@ -62,8 +63,8 @@ std::string missingRulesMessage(const std::filesystem::path& folder)
     return "A pasta de dados '" + folder.string() +
            "' tem os arquivos de uma locadora, mas falta o arquivo tavolim.ini (as regras, os "
            "operadores e os contadores da locadora).\nO programa não vai criar uma instalação "
-           "nova por cima dos dados. Recupere um back-up (menu Arquivo, Recuperar Back-Up) ou "
-           "copie o tavolim.ini de uma cópia desta pasta, e abra o programa de novo.";
+           "nova por cima dos dados. Copie o tavolim.ini de uma cópia desta pasta ou recupere um "
+           "back-up (tavolim-tool --dados PASTA restaurar ARQUIVO) e abra o programa de novo.";
 }
 
 std::vector<std::string> unwritableFiles(const std::filesystem::path& folder)
@@ -82,13 +83,38 @@ std::vector<std::string> unwritableFiles(const std::filesystem::path& folder)
 StoreOpening openStore(const std::filesystem::path& folder)
 {
     StoreOpening o;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
     o.lock = std::make_unique<FolderLock>(folder);
     if (o.lock->state() == FolderLock::State::Busy) {
         o.notices.push_back(folderBusyMessage(folder));
         return o;
     }
-    if (inspectFolder(folder) == FolderContents::StoreNoRules) {
+    if (o.lock->held()) {
+        switch (finishInterruptedRestore(folder)) {
+        case RestoreRecovery::None:
+        case RestoreRecovery::Discarded:
+            break;
+        case RestoreRecovery::Completed:
+            o.notices.push_back("A recuperação de um back-up foi interrompida e foi concluída "
+                                "agora: a pasta de dados tem os dados do back-up.");
+            break;
+        case RestoreRecovery::Failed:
+            o.notices.push_back("A recuperação de um back-up foi interrompida e não pôde ser "
+                                "concluída (" +
+                                binaryfile::failureMessage(binaryfile::lastFailure()) +
+                                "). Libere o problema e abra o programa de novo.");
+            return o;
+        }
+    }
+    o.contents = inspectFolder(folder);
+    if (o.contents == FolderContents::StoreNoRules) {
         o.notices.push_back(missingRulesMessage(folder));
+        return o;
+    }
+    if (o.contents == FolderContents::Empty && !o.lock->held()) {
+        o.notices.push_back("Não foi possível criar os arquivos de dados em '" + folder.string() +
+                            "' (" + binaryfile::causeText(o.lock->error()) + ").");
         return o;
     }
     const auto unwritable = unwritableFiles(folder);

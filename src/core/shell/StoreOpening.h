@@ -21,8 +21,9 @@ FolderContents inspectFolder(const std::filesystem::path& folder);
 std::string missingRulesMessage(const std::filesystem::path& folder);
 
 // The checks made when the program (or a writing command of the tool) opens a store, before it
-// reads a record: the folder taken for this process alone, an operation a crash interrupted
-// finished or undone, and data files that cannot be written found.
+// reads a record: the folder (made if missing) taken for this process alone, a restore and an
+// operation a crash interrupted finished or undone, and data files that cannot be written
+// found. A folder that holds no store yet and cannot be written is refused.
 struct StoreOpening {
     enum class Verdict {
         Open,         // go on
@@ -30,6 +31,7 @@ struct StoreOpening {
         Refuse,       // stop: `notices` says why
     };
     Verdict verdict = Verdict::Refuse;
+    FolderContents contents = FolderContents::Empty;
     // To tell the operator at start, in order.
     std::vector<std::string> notices;
     // Held for as long as the program runs.

@@ -205,6 +205,12 @@ Options loadOptions(const SettingsStore& settings, const ConfigFile& config,
     }
     // A value the file lacks or holds wrongly is named, with the value used in its place.
     const auto note = [&](const char* key, const std::string& raw, const std::string& used) {
+        // An absent key is the file's usual state, the option at its default; only the two
+        // that decide what is charged are worth a word when they are missing.
+        const std::string_view name(key);
+        if (trim(raw).empty() && name != "TipoCobraAtraso" && name != "TipoPrazo") {
+            return;
+        }
         if (problems && configFound) {
             problems->push_back(std::string(key) + ": " +
                                 (trim(raw).empty() ? "ausente" : "\"" + trim(raw) + "\" inválido") +

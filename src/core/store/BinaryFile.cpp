@@ -540,6 +540,11 @@ bool replace(const std::filesystem::path& source, const std::filesystem::path& t
         return false;
     }
     std::error_code ec;
+    // The new file takes the old one's permissions: a read-only file stays read-only.
+    if (const auto old = std::filesystem::status(target, ec); !ec && std::filesystem::exists(old)) {
+        std::filesystem::permissions(source, old.permissions(), ec);
+    }
+    ec.clear();
     std::filesystem::rename(source, target, ec);
     if (ec) {
         // Some platforms refuse to rename over an existing file.

@@ -42,7 +42,9 @@ struct DailyTotalsRecord : Record<DailyTotalsRecord, 50> {
     // The base date of a header record; nullopt when the numbers are not a date.
     std::optional<std::chrono::year_month_day> headerDate() const
     {
-        if (FitasLocadas < 1 || FitasDevolvidas < 1 || NumVendas < 100) {
+        // Checked before chrono sees them: it keeps a day or month in one byte (257 is 1).
+        if (FitasLocadas < 1 || FitasLocadas > 31 || FitasDevolvidas < 1 || FitasDevolvidas > 12 ||
+            NumVendas < 100) {
             return std::nullopt;
         }
         const std::chrono::year_month_day d{

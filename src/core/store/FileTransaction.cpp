@@ -133,11 +133,14 @@ std::vector<std::uint8_t> encodeJournal(const std::vector<JournalFile>& files)
     return std::move(w.out());
 }
 
-// A name the journal may hold: a plain file name of the folder.
+// A name the journal may hold: a plain file name of the folder. A control character (a NUL
+// above all, which would cut the name short on its way to the system) is none.
 bool plainName(const std::string& name)
 {
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
     return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("/\\:") == std::string::npos;
+           name.find_first_of("/\\:") == std::string::npos &&
+           std::none_of(name.begin(), name.end(), control);
 }
 
 std::optional<std::vector<JournalFile>> decodeJournal(std::span<const std::uint8_t> bytes)

@@ -104,6 +104,23 @@ void MemoStore::finishInterruptedCompaction() const
     compaction().finishInterrupted();
 }
 
+// Entries claiming text past the end of the heap (a directory from another copy, a heap cut
+// short) read as "": once the heap grew under them they would read, and later overwrite in
+// place, text that is not theirs. They keep their number with no text.
+bool MemoStore::dropClaimsPastEnd(std::uint64_t heapSize) const
+{
+    const auto directory = binaryfile::readAll(file(DirectoryFile));
+    const std::size_t count = directory.size() / EntrySize;
+    for (std::size_t k = 0; k < count; ++k) {
+        const Entry e = decodeEntry(std::span(directory).subspan(k * EntrySize, EntrySize));
+        if (e.PosMemo >= 1 && e.TamMemo >= 1 && !holdsText(e, heapSize) &&
+            !writeEntry(file(DirectoryFile), static_cast<std::int32_t>(k + 1), Entry{})) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::int32_t MemoStore::newMemoNumber()
 {
     finishInterruptedCompaction();
@@ -164,6 +181,9 @@ void MemoStore::writeMemo(std::int32_t& memoNumber, std::string& text)
             position = old.PosMemo;
             wasted = length < old.TamMemo;
         } else {
+            if (!dropClaimsPastEnd(heapSize)) {
+                return;
+            }
             position = static_cast<std::int32_t>(heapSize + 1);
             wasted = old.TamMemo > 0;
         }
@@ -185,7 +205,8 @@ void MemoStore::writeMemo(std::int32_t& memoNumber, std::string& text)
 std::string MemoStore::readMemo(std::int32_t memoNumber) const
 {
     finishInterruptedCompaction();
-    if (memoNumber <= 0) {
+    // A torn last entry is no entry: writing its number starts the memo afresh.
+    if (memoNumber <= 0 || memoNumber > entryCount()) {
         return {};
     }
     const Entry e = readEntry(file(DirectoryFile), memoNumber);
@@ -221,12 +242,44 @@ void MemoStore::freeMemo(std::int32_t memoNumber)
     }
 }
 
+namespace {
+
+// Entries that hold text, and entries whose claim is no place in the heap (a free number or an
+// empty entry is neither).
+std::pair<std::size_t, std::size_t> claims(std::span<const std::uint8_t> directory,
+                                           std::uint64_t heapSize)
+{
+    std::size_t inside = 0;
+    std::size_t outside = 0;
+    for (std::size_t at = 0; at + EntrySize <= directory.size(); at += EntrySize) {
+        const Entry e = decodeEntry(directory.subspan(at, EntrySize));
+        if (holdsText(e, heapSize)) {
+            ++inside;
+        } else if (e.PosMemo != FreeNumber && (e.PosMemo != 0 || e.TamMemo != 0)) {
+            ++outside;
+        }
+    }
+    return {inside, outside};
+}
+
+} // namespace
+
+bool MemoStore::directoryDamaged() const
+{
+    const auto [inside, outside] =
+        claims(binaryfile::readAll(file(DirectoryFile)), binaryfile::size(file(HeapFile)));
+    return outside > inside;
+}
+
 bool MemoStore::compactMemos()
 {
     compaction().clearLeftovers();
 
     auto directory = binaryfile::readAll(file(DirectoryFile));
     const auto heap = binaryfile::readAll(file(HeapFile));
+    if (const auto [inside, outside] = claims(directory, heap.size()); outside > inside) {
+        return false;
+    }
     const std::size_t count = directory.size() / EntrySize;
     directory.resize(count * EntrySize); // a torn last entry is dropped
 

@@ -21,7 +21,8 @@ struct MemoCounters {
 // holds the texts back to back in the Western code page; in memory they are UTF-8.
 //
 // Damaged files never make an operation read or write outside them: an entry whose text does
-// not lie inside the heap reads as "" and is never overwritten in place; a negative memo number
+// not lie inside the heap reads as "", is never overwritten in place and loses its claim before
+// the heap grows under it (so it never reads another memo's text); a negative memo number
 // is ignored; a number past the end of the directory reads "", cannot be freed, and is replaced
 // by a fresh number when written.
 class MemoStore {
@@ -36,14 +37,18 @@ public:
     // Lowest free number, else one past the end of the directory.
     std::int32_t newMemoNumber();
     // Rewrites the heap with only the live texts, in directory order. False when the new files
-    // could not be put in place; the old ones then stay in force.
+    // could not be put in place, or when the directory is damaged; the old ones then stay.
     bool compactMemos();
+    // More entries claim text outside the heap than inside it: a directory that lost track of
+    // the texts, over which a compaction would throw them away.
+    bool directoryDamaged() const;
 
 private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }
     std::int64_t entryCount() const;
     PairedReplace compaction() const;
     void finishInterruptedCompaction() const;
+    bool dropClaimsPastEnd(std::uint64_t heapSize) const;
 
     std::filesystem::path m_folder;
     MemoCounters m_counters;

@@ -10,13 +10,13 @@ Money Money::fromReais(double reais)
         return Money();
     }
     // A damaged Single can hold anything; keep far inside the int64 range.
-    constexpr double limit = 1e15;
+    constexpr double limit = static_cast<double>(Limit) / 1000.0;
     if (reais > limit) {
         reais = limit;
     } else if (reais < -limit) {
         reais = -limit;
     }
-    return Money(std::llround(reais * 1000.0));
+    return fromThousandths(std::llround(reais * 1000.0));
 }
 
 std::int64_t Money::roundedCents() const

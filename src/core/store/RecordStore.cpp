@@ -68,13 +68,18 @@ std::string markDeletedName(const std::string& name, std::size_t width, std::opt
     return fromCp1252("#" + bytes);
 }
 
-std::string unmarkDeletedName(const std::string& name, std::optional<char> tail)
+std::string unmarkDeletedName(const std::string& name, std::optional<char> tail, std::size_t width)
 {
     std::string bytes = toCp1252(name);
     if (!bytes.empty() && bytes.front() == '#') {
         bytes.erase(0, 1);
     }
     if (tail) {
+        // The name filled its field: spaces before its last byte were trimmed off the stored
+        // "#" form ("PARTE 2" kept as "#PARTE"), so the tail goes back at the field's end.
+        if (width > 1 && bytes.size() < width - 1) {
+            bytes.resize(width - 1, ' ');
+        }
         bytes += *tail;
     }
     return fromCp1252(bytes);
@@ -284,6 +289,10 @@ std::optional<std::int32_t> RecordStore::deleteRecord(FileKind kind, int which)
     });
     if (tail) {
         DeletedNameTails(m_folder).keep(kind, number, *tail);
+    } else {
+        // A tail kept for an earlier record under this number (deleted, then reused without an
+        // undeletion) belongs to no name now.
+        DeletedNameTails(m_folder).take(kind, number);
     }
     writeRecord(kind, number);
 
@@ -335,7 +344,8 @@ std::optional<std::string> RecordStore::restoreRecord(FileKind kind, std::int32_
     std::optional<std::string> restored;
     withCurrent(m_current, kind, [&](auto& record) {
         if (std::string* name = nameOf(record)) {
-            *name = unmarkDeletedName(*name, DeletedNameTails(m_folder).take(kind, number));
+            *name = unmarkDeletedName(*name, DeletedNameTails(m_folder).take(kind, number),
+                                      fileKindInfo(kind).nameWidth);
             restored = *name;
         }
     });

@@ -51,7 +51,8 @@ public:
 
     // A record by value, straight from its file: the way core logic reads. The current
     // records are not touched. Kinds 8 and 9 always read record 1; a number outside 1..32767
-    // or past the end gives a blank record (Codigo 0).
+    // or past the end gives a blank record (Codigo 0); the torn last record of a file cut short
+    // reads as far as it goes, the rest as 0.
     template <class R>
     R load(std::int32_t number) const
     {
@@ -167,9 +168,10 @@ private:
 };
 
 // The name field with "#" put in front, cut to the field width, and back. Names are UTF-8;
-// widths count code-page bytes. `tail` receives the byte the mark pushed out, if any.
+// widths count code-page bytes. `tail` receives the byte the mark pushed out, if any; given
+// back, it goes at the end of the field, after any spaces the stored name lost when trimmed.
 std::string markDeletedName(const std::string& name, std::size_t width, std::optional<char>* tail);
-std::string unmarkDeletedName(const std::string& name, std::optional<char> tail);
+std::string unmarkDeletedName(const std::string& name, std::optional<char> tail, std::size_t width);
 bool isDeletedName(const std::string& name);
 
 } // namespace tavolim::core

@@ -55,6 +55,38 @@ void SynopsisStore::finishInterruptedCompaction() const
     compaction().finishInterrupted();
 }
 
+// Tapes whose block runs past the end of the file (a tape file from another copy, a synopsis
+// file cut short) read as "": once the file grew under them they would read, and later
+// overwrite in place, another tape's text. Their synopsis fields are cleared in the tape file.
+bool SynopsisStore::dropClaimsPastEnd(std::uint64_t heapSize) const
+{
+    const auto tapes = file(TapeFile);
+    std::vector<std::uint64_t> dangling;
+    std::uint64_t at = 0;
+    binaryfile::readBlocks(
+        tapes, 0, binaryfile::size(tapes), TapeRecordSize * 1024,
+        [&](std::span<const std::uint8_t> block) {
+            for (std::size_t i = 0; i + TapeRecordSize <= block.size();
+                 i += TapeRecordSize, at += TapeRecordSize) {
+                const auto record = block.subspan(i, TapeRecordSize);
+                std::int32_t sinopse = 0;
+                std::int16_t tamSinopse = 0;
+                RecordDecoder(record).field("Sinopse", SinopseOffset, sinopse);
+                RecordDecoder(record).field("TamSinopse", TamSinopseOffset, tamSinopse);
+                if (sinopse >= 1 && tamSinopse >= 1 && !holdsText(sinopse, tamSinopse, heapSize)) {
+                    dangling.push_back(at);
+                }
+            }
+        });
+    const std::uint8_t none[6] = {0, 0, 0, 0, 0, 0};
+    for (const auto record : dangling) {
+        if (!binaryfile::writeAt(tapes, record + SinopseOffset, none)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse, std::string text)
 {
     finishInterruptedCompaction();
@@ -84,6 +116,9 @@ void SynopsisStore::writeSynopsis(std::int32_t& sinopse, std::int16_t& tamSinops
     }
     if (position - 1 + bytes.size() > MaxPosition) {
         return; // Sinopse could not address it
+    }
+    if (position == heapSize + 1 && !dropClaimsPastEnd(heapSize)) {
+        return;
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     if (!binaryfile::writeAt(heapPath, position - 1, std::span(data, bytes.size()))) {
@@ -117,6 +152,38 @@ std::string SynopsisStore::readSynopsis(std::int32_t& sinopse, std::int16_t& tam
     return fromCp1252(std::string(bytes.begin(), bytes.end()));
 }
 
+namespace {
+
+// Tapes whose block lies inside the heap, and tapes whose claim is no place in it.
+std::pair<std::size_t, std::size_t> claims(std::span<const std::uint8_t> tapes,
+                                           std::uint64_t heapSize)
+{
+    std::size_t inside = 0;
+    std::size_t outside = 0;
+    for (std::size_t at = 0; at + TapeRecordSize <= tapes.size(); at += TapeRecordSize) {
+        const auto record = tapes.subspan(at, TapeRecordSize);
+        std::int32_t sinopse = 0;
+        std::int16_t tamSinopse = 0;
+        RecordDecoder(record).field("Sinopse", SinopseOffset, sinopse);
+        RecordDecoder(record).field("TamSinopse", TamSinopseOffset, tamSinopse);
+        if (holdsText(sinopse, tamSinopse, heapSize)) {
+            ++inside;
+        } else if (sinopse != 0 && tamSinopse != 0) {
+            ++outside;
+        }
+    }
+    return {inside, outside};
+}
+
+} // namespace
+
+bool SynopsisStore::claimsDamaged() const
+{
+    const auto [inside, outside] =
+        claims(binaryfile::readAll(file(TapeFile)), binaryfile::size(file(HeapFile)));
+    return outside > inside;
+}
+
 bool SynopsisStore::compact()
 {
     compaction().clearLeftovers();
@@ -124,6 +191,9 @@ bool SynopsisStore::compact()
     // One pass over the whole tape file in memory rather than a seek per record.
     auto tapes = binaryfile::readAll(file(TapeFile));
     const auto heap = binaryfile::readAll(file(HeapFile));
+    if (const auto [inside, outside] = claims(tapes, heap.size()); outside > inside) {
+        return false;
+    }
     std::vector<std::uint8_t> packed;
     packed.reserve(heap.size());
     const std::size_t count = tapes.size() / TapeRecordSize;

@@ -14,7 +14,8 @@ struct PairedReplace;
 // that no longer fits is written again at the end and its old block abandoned;
 // SinopsesDesperdicio of the general rules record counts the appends since the last compaction.
 //
-// A block that does not lie inside the file reads as "" and is never overwritten in place.
+// A block that does not lie inside the file reads as "", is never overwritten in place, and is
+// taken from its tape before the file grows under it (so it never reads another tape's text).
 class SynopsisStore {
 public:
     static constexpr std::size_t MaxLength = 32767;
@@ -28,13 +29,17 @@ public:
     std::string readSynopsis(std::int32_t& sinopse, std::int16_t& tamSinopse) const;
     // Rewrites the file with only the blocks the tapes of DadosFit.tvl use, in record order,
     // and points each tape at its new place. False when the new files could not be put in
-    // place; the old ones then stay in force.
+    // place, or when the tapes' claims are damaged; the old ones then stay in force.
     bool compact();
+    // More tapes claim a block outside the file than inside it: claims that lost track of the
+    // texts, over which a compaction would throw them away.
+    bool claimsDamaged() const;
 
 private:
     std::filesystem::path file(const char* name) const { return m_folder / name; }
     PairedReplace compaction() const;
     void finishInterruptedCompaction() const;
+    bool dropClaimsPastEnd(std::uint64_t heapSize) const;
 
     std::filesystem::path m_folder;
     std::int16_t& m_desperdicio;

@@ -92,6 +92,10 @@ std::optional<std::chrono::year_month_day> toYmd(std::int32_t ddmmyyyy)
     const int day = ddmmyyyy / 1000000;
     const int month = (ddmmyyyy / 10000) % 100;
     const int year = ddmmyyyy % 10000;
+    // chrono keeps a day or month in one byte: 257 would read back as 1.
+    if (day > 31 || month > 12) {
+        return std::nullopt;
+    }
     const std::chrono::year_month_day ymd{std::chrono::year{year},
                                           std::chrono::month{static_cast<unsigned>(month)},
                                           std::chrono::day{static_cast<unsigned>(day)}};

@@ -32,11 +32,17 @@ std::filesystem::path defaultBackupFolder(const std::filesystem::path& dataFolde
     return dataFolder / "Backups";
 }
 
+std::filesystem::path rememberedBackupFolder(const SettingsStore& settings,
+                                             const std::filesystem::path& dataFolder)
+{
+    const std::string folder = settings.read(std::string(kOptionsApplication),
+                                             std::string(kOptionsSection), kFolderKey, "");
+    return folder.empty() ? defaultBackupFolder(dataFolder) : std::filesystem::path(folder);
+}
+
 std::filesystem::path rememberedBackupFolder(const AppState& state)
 {
-    const std::string folder = state.ports().settings.read(
-        std::string(kOptionsApplication), std::string(kOptionsSection), kFolderKey, "");
-    return folder.empty() ? defaultBackupFolder(state.dataFolder()) : std::filesystem::path(folder);
+    return rememberedBackupFolder(state.ports().settings, state.dataFolder());
 }
 
 void rememberBackupFolder(AppState& state, const std::filesystem::path& folder)

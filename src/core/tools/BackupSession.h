@@ -19,6 +19,8 @@ class SettingsStore;
 std::filesystem::path defaultBackupFolder(const std::filesystem::path& dataFolder);
 // The folder of the last backup made ("PastaBackUp" in the settings store), else the default.
 std::filesystem::path rememberedBackupFolder(const AppState& state);
+std::filesystem::path rememberedBackupFolder(const SettingsStore& settings,
+                                             const std::filesystem::path& dataFolder);
 void rememberBackupFolder(AppState& state, const std::filesystem::path& folder);
 
 // "1.0.0"

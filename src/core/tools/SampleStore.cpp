@@ -257,7 +257,9 @@ bool SampleBuilder::clients(ProgressSteps& steps)
             c.ValorPago = price * rentals;
             c.ValorUltPgto = price * m_dice.between(1, std::min(rentals, 4));
             if (m_dice.chance(5)) {
+                // An account holds a credit or a debt, never both.
                 c.ValorDevido = Money::fromCents(m_dice.between(4, 24) * 50);
+                c.ValorPago = Money();
             }
         }
         if (m_dice.chance(8)) {

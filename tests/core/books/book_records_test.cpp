@@ -73,6 +73,15 @@ TEST(BookRecords, DailyTotalsHeaderKeepsItsBaseInTheTapeAndSaleCounters)
     EXPECT_EQ(bytes[6], 2);
     EXPECT_EQ(bytes[8] | (bytes[9] << 8), 2025);
     EXPECT_EQ(back.headerDate(), base);
+
+    // A day or month that only wraps into range (257 is 1 in one byte) is no date.
+    for (const auto& [d, m] : {std::pair{257, 1}, std::pair{1, 257}, std::pair{32, 1}}) {
+        DailyTotalsRecord damaged;
+        damaged.FitasLocadas = static_cast<std::int16_t>(d);
+        damaged.FitasDevolvidas = static_cast<std::int16_t>(m);
+        damaged.NumVendas = 2026;
+        EXPECT_FALSE(damaged.headerDate()) << d << "/" << m;
+    }
 }
 
 TEST(BookRecords, ReturnLogReachesPastTheSignedIntRange)

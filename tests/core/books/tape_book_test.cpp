@@ -183,5 +183,37 @@ TEST_F(TapeBookTest, WithTheClockBehindEntriesStayAtTheEndOfTheBook)
     EXPECT_EQ(days[3].QtdRegs, 2);
 }
 
+TEST_F(TapeBookTest, ADayRecordOutOfStepWithItsBookStillFindsTheRentalsWrittenUnderIt)
+{
+    // Today's record claims entries that start past the end of the book (damaged, or a book
+    // cut short): the next rental must still be counted where its return will look.
+    struct Case {
+        const char* what;
+        std::int32_t pastTheEnd; // PrimeiroReg, counted from the book's end
+        std::int16_t count;
+    };
+    const std::vector<Case> cases = {
+        {"first entry far past the book", 50, 0},
+        {"first entry just past the new one", 2, 3},
+    };
+    const PositionFile positions(folder.path(), Book::Rentals);
+    const auto today = code(dayOf(2026, 3, 10));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        rent({7}, 1);
+        PositionRecord damaged;
+        damaged.PrimeiroReg = positions.bookCount() + c.pastTheEnd;
+        damaged.QtdRegs = c.count;
+        ASSERT_TRUE(positions.write(positions.recordCount(), damaged));
+
+        const auto first = rent({5}, 2);
+        const ReturnedTape returned[] = {{5, 1, Money::fromCents(250), today}};
+
+        ASSERT_TRUE(first);
+        EXPECT_EQ(markReturns(state, returned), 1);
+        EXPECT_FALSE(readAll<TapeBookRecord>("LivroFts.tvl").at(*first - 1).isOut());
+    }
+}
+
 } // namespace
 } // namespace tavolim::core

@@ -7,6 +7,7 @@
 #include "core/counter/CounterFixture.h"
 #include "core/day/BusinessDay.h"
 #include "core/store/TextHelpers.h"
+#include "core/tools/StoreAudit.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,16 @@ protected:
         startDay(state, false);
     }
 
+    // What the files say inconsistently of each other after a step: nothing, at any step.
+    std::vector<std::string> audit() const
+    {
+        std::vector<std::string> lines;
+        for (const auto& finding : auditStore(folder.path(), clock.date).findings) {
+            lines.push_back(finding.text);
+        }
+        return lines;
+    }
+
     static constexpr PersonRef kAna{1, true};
 };
 
@@ -92,6 +103,7 @@ TEST_P(CounterRoadTest, RentThenReturnTwoLatePayingNothingThenPayTheDebt)
     rentThree();
     // Tapes are charged when they come back: the 2.00 paid now is credit until then.
     EXPECT_EQ(balance(), (Balance{reais(2), Money()}));
+    EXPECT_EQ(audit(), std::vector<std::string>{});
 
     nextDay(2026y / 12 / 10);
     const Situation before = showSituation(state, kAna);
@@ -113,6 +125,7 @@ TEST_P(CounterRoadTest, RentThenReturnTwoLatePayingNothingThenPayTheDebt)
     loadCaixaDia(state);
     EXPECT_EQ(state.CaixaDia.FitasDevolvidas, 2);
     EXPECT_EQ(state.CaixaDia.NumDevolucoes, 1);
+    EXPECT_EQ(audit(), std::vector<std::string>{});
 
     // Paying exactly the debt clears it and leaves no credit.
     const Situation owing = showSituation(state, kAna);
@@ -123,6 +136,7 @@ TEST_P(CounterRoadTest, RentThenReturnTwoLatePayingNothingThenPayTheDebt)
     EXPECT_EQ(balance(), Balance{});
     loadCaixaDia(state);
     EXPECT_EQ(state.CaixaDia.Pagamentos, debt);
+    EXPECT_EQ(audit(), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWayOfCharging, CounterRoadTest, ::testing::ValuesIn(kCases),

@@ -1,4 +1,5 @@
 #include "core/books/BookFiles.h"
+#include "core/books/DailyTotalsFile.h"
 #include "core/books/DayRoll.h"
 #include "core/counter/AccountMove.h"
 #include "core/counter/CounterFixture.h"
@@ -176,6 +177,44 @@ TEST_F(WriteFaultsTest, AProgramKilledAtAnyWriteIsBeforeOrAfterAtTheNextStart)
             finished += now == after ? 1 : 0;
         }
         EXPECT_GT(finished, 0) << "a kill after the journal was whole finishes the operation";
+    }
+}
+
+// Data opened only to look, and a clock set before the store's first day: each counter
+// operation says why and writes nothing.
+TEST_F(WriteFaultsTest, CounterWorkIsRefusedOnReadOnlyDataAndOnADayBeforeTheBooks)
+{
+    const FolderSnapshot before = test::snapshotOf(folder.path());
+    const auto today = clock.date;
+    const auto firstDay = DailyTotalsFile(folder.path()).base();
+    ASSERT_TRUE(firstDay);
+    struct Refusal {
+        const char* why;
+        std::function<void()> arrange;
+        const char* told;
+    };
+    const Refusal refusals[] = {
+        {"read-only", [this] { state.readOnly = true; }, "apenas para consulta"},
+        {"day before the books", [&] { clock.date = state.DataDia = addDays(*firstDay, -1); },
+         "é anterior ao primeiro dia registrado"},
+    };
+    auto ops = operations();
+    ops.pop_back(); // the roll is the start's, refused on its own path
+    for (const auto& refusal : refusals) {
+        for (const auto& op : ops) {
+            SCOPED_TRACE(std::string(refusal.why) + ": " + op.name);
+            restore(before);
+            refusal.arrange();
+
+            EXPECT_FALSE(op.run());
+
+            state.readOnly = false;
+            clock.date = today;
+            EXPECT_EQ(test::snapshotOf(folder.path()), before);
+            const auto shown = dialogs.shownTexts();
+            ASSERT_FALSE(shown.empty());
+            EXPECT_NE(shown.back().find(refusal.told), std::string::npos) << shown.back();
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "core/reports/RtfReader.h"
+#include "core/reports/RtfWriter.h"
 
 #include "core/reports/DocumentText.h"
 
@@ -113,6 +114,18 @@ TEST(RtfReader, TakesFontsAndSizesFromTheTablesAndTheDefault)
         {"Times New Roman", 24},
     };
     EXPECT_EQ(fonts, expected);
+}
+
+TEST(RtfReader, FontNamesHoldNoTabsOrLineBreaks)
+{
+    // Tabs and line separators in a font table are no part of the name, so the name the
+    // writer puts back reads the same.
+    const RtfReadResult read = parseRtf("{\\rtf1{\\fonttbl{\\f0 Ari\tal\\u8232?;}}\\f0 x\\par}");
+
+    ASSERT_EQ(read.document.paragraphs.size(), 1u);
+    ASSERT_EQ(read.document.paragraphs[0].runs.size(), 1u);
+    EXPECT_EQ(read.document.paragraphs[0].runs[0].format.font, "Arial");
+    EXPECT_EQ(parseRtf(writeRtf(read.document)).document, read.document);
 }
 
 TEST(RtfReader, BrokenInputGivesWhatItHeldAndNeverFails)

@@ -167,6 +167,40 @@ TEST_F(OptionsTest, StoredTextsConvertOrKeepTheDefault)
     }
 }
 
+// What the start tells the operator about Config.ini: a missing file, a value it cannot read,
+// and a missing value that decides what is charged; other absent keys are its usual state.
+TEST_F(OptionsTest, ConfigProblemsAreNamedWithTheValueUsed)
+{
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> written; // none: no file at all
+        std::set<std::string> warnings;
+    };
+    const std::vector<Case> cases = {
+        {{},
+         {"O arquivo Config.ini não foi encontrado na pasta de dados; todas as suas opções usam "
+          "o valor padrão (atraso sem cobrança, prazo geral)."}},
+        {{{"TipoPrazo", "1"}, {"TipoCobraAtraso", "2"}}, {}},
+        {{{"TipoPrazo", "1"}, {"TipoCobraAtraso", "9"}, {"CabAuto", "talvez"}},
+         {"TipoCobraAtraso: \"9\" inválido; usado 0.",
+          "CabAuto: \"talvez\" inválido; usado False."}},
+        {{{"CabAuto", "True"}},
+         {"TipoPrazo: ausente; usado 0.", "TipoCobraAtraso: ausente; usado 0."}},
+    };
+    for (const auto& c : cases) {
+        test::TempDataFolder own;
+        ConfigFile file(own.path());
+        for (const auto& [key, value] : c.written) {
+            ASSERT_TRUE(file.writeConfig(key, value));
+        }
+        std::vector<std::string> problems;
+
+        loadOptions(settings, file, &problems);
+
+        EXPECT_EQ(std::set<std::string>(problems.begin(), problems.end()), c.warnings);
+        EXPECT_EQ(problems.size(), c.warnings.size());
+    }
+}
+
 TEST_F(OptionsTest, HistoryCheckIsSavedOffWithoutHistory)
 {
     Options o;

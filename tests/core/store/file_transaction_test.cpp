@@ -1,12 +1,14 @@
 #include "core/store/FileTransaction.h"
 
 #include "core/store/BinaryFile.h"
+#include "core/store/Crc32.h"
 #include "core/store/FolderLock.h"
 #include "support/CrashRunner.h"
 #include "support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -171,12 +173,28 @@ TEST_F(FileTransactionTest, ATornOrDamagedJournalIsDiscardedAndAWholeOneFinished
     };
     Bytes flipped = whole;
     flipped[flipped.size() / 2] ^= 0x40;
+    // The same journal sealed again with its first file named otherwise: a name that is no
+    // plain file of the folder refuses the journal whole.
+    const auto renamed = [&](std::string_view name) {
+        Bytes journal = whole;
+        const std::string_view old = "A.tvl";
+        std::copy(name.begin(), name.end(),
+                  std::search(journal.begin(), journal.end(), old.begin(), old.end()));
+        const std::uint32_t crc = crc32(std::span(journal).first(journal.size() - 8));
+        for (std::size_t i = 0; i < 4; ++i) {
+            journal[journal.size() - 8 + i] = static_cast<std::uint8_t>(crc >> (8 * i));
+        }
+        return journal;
+    };
     const std::vector<Case> cases = {
         {"whole", whole, JournalRecovery::Completed},
         {"torn", Bytes(whole.begin(), whole.begin() + static_cast<long>(whole.size() - 5)),
          JournalRecovery::Discarded},
         {"a byte changed", flipped, JournalRecovery::Discarded},
         {"empty", {}, JournalRecovery::Discarded},
+        {"a name with a NUL", renamed(std::string_view("A\0tvl", 5)), JournalRecovery::Discarded},
+        {"a name with a line feed", renamed("A\ntvl"), JournalRecovery::Discarded},
+        {"a name out of the folder", renamed("../AB"), JournalRecovery::Discarded},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -193,6 +193,25 @@ TEST_F(MemoStoreTest, DamagedEntriesReadEmptyAndAreNeverWrittenThrough)
     }
 }
 
+TEST_F(MemoStoreTest, AnEntryPastTheHeapNeverReadsTextAppendedLater)
+{
+    // Memo 1 claims bytes 6-9 of a 5-byte heap (a directory from another copy).
+    putFile("Memos.tvl", "12345");
+    putEntry(1, {6, 4});
+    putEntry(2, {1, 5});
+
+    const std::int32_t fresh = write(0, "abcdef");
+
+    EXPECT_EQ(fresh, 3);
+    EXPECT_EQ(store.readMemo(1), "");
+    EXPECT_EQ(entry(1), (Entry{0, 0}));
+    EXPECT_EQ(store.readMemo(2), "12345");
+    // Written again, memo 1 goes to the end instead of over memo 3.
+    EXPECT_EQ(write(1, "zz"), 1);
+    EXPECT_EQ(store.readMemo(3), "abcdef");
+    EXPECT_EQ(heapBytes(), "12345abcdefzz");
+}
+
 TEST_F(MemoStoreTest, OutOfRangeNumbersTouchNothing)
 {
     write(0, "um");
@@ -214,19 +233,26 @@ TEST_F(MemoStoreTest, OutOfRangeNumbersTouchNothing)
 
 TEST_F(MemoStoreTest, DanglingNumberGetsAFreshOneAndTornEntryIsOverwritten)
 {
-    write(0, "um");
-    write(0, "dois");
-    std::filesystem::resize_file(directory(), 12); // entry 2 torn in half
-    std::int32_t dangling = 9;
-    std::string text = "tres";
+    // Entry 2 torn before its length, and torn with the length's first byte (4) still there:
+    // either way it lies past the whole entries and reads as nothing.
+    for (const std::uintmax_t cut : {12u, 13u}) {
+        SCOPED_TRACE(cut);
+        std::filesystem::remove(directory());
+        std::filesystem::remove(heap());
+        write(0, "um");
+        write(0, "dois");
+        std::filesystem::resize_file(directory(), cut);
+        std::int32_t dangling = 9;
+        std::string text = "tres";
 
-    const std::string torn = store.readMemo(2);
-    store.writeMemo(dangling, text);
+        const std::string torn = store.readMemo(2);
+        store.writeMemo(dangling, text);
 
-    EXPECT_EQ(torn, "");
-    EXPECT_EQ(dangling, 2);
-    EXPECT_EQ(binaryfile::size(directory()), 16u);
-    EXPECT_EQ(store.readMemo(2), "tres");
+        EXPECT_EQ(torn, "");
+        EXPECT_EQ(dangling, 2);
+        EXPECT_EQ(binaryfile::size(directory()), 16u);
+        EXPECT_EQ(store.readMemo(2), "tres");
+    }
 }
 
 TEST_F(MemoStoreTest, CompactionPacksLiveTextsInDirectoryOrder)
@@ -252,6 +278,41 @@ TEST_F(MemoStoreTest, CompactionPacksLiveTextsInDirectoryOrder)
     EXPECT_EQ(desperdicio, 0);
     EXPECT_EQ(livres, 1);
     EXPECT_FALSE(std::filesystem::exists(folder.file("Memos.tmp")));
+}
+
+// A directory that lost track of most texts is no guide to what to keep: the heap stays whole.
+// A compaction that goes ahead keeps the files' permissions.
+TEST_F(MemoStoreTest, CompactionKeepsTheHeapOverADamagedDirectoryAndTheFilesModes)
+{
+    struct Case {
+        int damaged; // entries pointing past the heap, beside two good ones
+        bool compacts;
+    };
+    const Case cases[] = {{0, true}, {2, true}, {3, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damaged);
+        std::filesystem::remove(directory());
+        std::filesystem::remove(heap());
+        write(0, "um");
+        write(0, "dois");
+        write(1, "um, mais longo");
+        for (int k = 0; k < c.damaged; ++k) {
+            putEntry(3 + k, {900 + k, 4});
+        }
+        std::filesystem::permissions(heap(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_write |
+                                                 std::filesystem::perms::group_read);
+        const std::string before = heapBytes();
+
+        EXPECT_EQ(store.directoryDamaged(), !c.compacts);
+        EXPECT_EQ(store.compactMemos(), c.compacts);
+
+        EXPECT_EQ(heapBytes(), c.compacts ? "um, mais longodois" : before);
+        EXPECT_EQ(store.readMemo(1), "um, mais longo");
+        EXPECT_EQ(std::filesystem::status(heap()).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read);
+    }
 }
 
 TEST_F(MemoStoreTest, LeftoversOfAnUnfinishedCompaction)

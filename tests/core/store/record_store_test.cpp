@@ -204,6 +204,38 @@ TEST_F(RecordStoreTest, UndeletionGivesBackANameThatFilledItsField)
     EXPECT_EQ(store.restoreRecord(FileKind::Tapes, 1), std::nullopt);
 }
 
+TEST_F(RecordStoreTest, UndeletionKeepsSpacesBeforeTheLastByteAndForgetsOldTails)
+{
+    struct Case {
+        const char* what;
+        std::string name;
+    };
+    const std::vector<Case> cases = {
+        {"one space before the last byte", "O Senhor dos Anéis Part 2"},
+        {"three spaces before it", "Um Titulo de Vinte e   Cx"},
+        {"a short name", "Curto"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        addTape(c.name);
+        const int n = store.recordCount(FileKind::Tapes);
+        deleteTape(n);
+
+        EXPECT_EQ(store.restoreRecord(FileKind::Tapes, n), c.name);
+        EXPECT_EQ(storedTapeName(n), c.name);
+    }
+
+    // A full name deleted, its number reused for a short one without undeleting it: the old
+    // tail must not come back with the new name.
+    addTape("Um Titulo de Vinte e Cinc");
+    const int reused = store.recordCount(FileKind::Tapes);
+    deleteTape(reused);
+    addTape("Novo");
+    ASSERT_EQ(store.recordCount(FileKind::Tapes), reused);
+    deleteTape(reused);
+    EXPECT_EQ(store.restoreRecord(FileKind::Tapes, reused), "Novo");
+}
+
 TEST_F(RecordStoreTest, DamagedFilesNeverReadOrWriteOutside)
 {
     // A truncated tape file: one whole record and half of another.

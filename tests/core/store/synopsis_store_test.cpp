@@ -161,6 +161,33 @@ TEST_F(SynopsisStoreTest, DamagedBlockIsNotOverwrittenInPlace)
     EXPECT_EQ(tape.tamSinopse, 2);
 }
 
+TEST_F(SynopsisStoreTest, ATapePastTheFileNeverReadsTextAppendedLater)
+{
+    // Tape 1 claims bytes 6-9 of a 5-byte file (a tape file from another copy).
+    binaryfile::writeAt(heap(), 0, std::vector<std::uint8_t>{'1', '2', '3', '4', '5'});
+    auto tapes = tapeRecord(0xA1, {6, 4});
+    const auto second = tapeRecord(0xA2, {1, 5});
+    tapes.insert(tapes.end(), second.begin(), second.end());
+    binaryfile::writeAt(folder.file("DadosFit.tvl"), 0, tapes);
+    Block third;
+
+    store.writeSynopsis(third.sinopse, third.tamSinopse, "abcdef");
+
+    const auto after = binaryfile::readAll(folder.file("DadosFit.tvl"));
+    EXPECT_EQ(read(blockOf(after, 0)), "");
+    EXPECT_EQ(blockOf(after, 0).sinopse, 0);
+    EXPECT_EQ(blockOf(after, 0).tamSinopse, 0);
+    EXPECT_EQ(read(blockOf(after, 1)), "12345");
+    EXPECT_EQ(read(third), "abcdef");
+    EXPECT_EQ(heapBytes(), "12345abcdef");
+    // Nothing but the claim changed in the tape file.
+    for (std::size_t i = 0; i < tapes.size(); ++i) {
+        if (i < 102 || i >= 108) {
+            ASSERT_EQ(after[i], tapes[i]) << "byte " << i;
+        }
+    }
+}
+
 TEST_F(SynopsisStoreTest, CompactionKeepsEachTapesTextAndPacksTheFile)
 {
     Block one;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include <string>
 #include <vector>
@@ -45,6 +46,8 @@ TEST(TextHelpers, DateLongsToCalendarDates)
 
     EXPECT_EQ(fromYmd(*toYmd(5032001)), 5032001);
     EXPECT_FALSE(toYmd(32132001) || toYmd(-5032001));
+    // Days past 255 would wrap inside chrono's one-byte day: 257 and 543 are no 1 and 31.
+    EXPECT_FALSE(toYmd(257012026) || toYmd(543122026));
 }
 
 TEST(TextHelpers, TimesAndPostalCodes)
@@ -113,8 +116,35 @@ TEST(Money, SinglesConvertToExactThousandthsAndSumsDoNotDrift)
 
     EXPECT_EQ(total, Money::fromCents(100));
     EXPECT_EQ(Money::fromSingle(Money::fromCents(1999).toSingle()), Money::fromCents(1999));
-    EXPECT_EQ(Money::fromReais(1e30).thousandths(), 1000000000000000000LL);
+    EXPECT_EQ(Money::fromReais(1e30).thousandths(), Money::Limit);
     EXPECT_TRUE(Money::fromReais(std::nan("")).isZero());
+}
+
+// A damaged Single reads as the largest amount; a sales line of it times its quantity, or a
+// sum of a few of them, once overflowed.
+TEST(Money, DamagedAmountsStopAtTheLimitInsteadOfOverflowing)
+{
+    const Money top = Money::fromSingle(3e38f);
+    const Money bottom = Money::fromSingle(-3e38f);
+    const Money limit = Money::fromThousandths(Money::Limit);
+
+    EXPECT_EQ(top, limit);
+    EXPECT_EQ(bottom, -limit);
+    EXPECT_EQ(Money::fromSingle(bottom.toSingle()), bottom); // stored and read back alike
+    EXPECT_EQ(top * 32767, limit);
+    EXPECT_EQ(top * -27922, -limit);
+    EXPECT_EQ(bottom * -2, limit);
+    EXPECT_EQ(Money::fromCents(1) * std::numeric_limits<std::int64_t>::min(), -limit);
+    EXPECT_EQ(top + top, limit);
+    EXPECT_EQ(bottom - top, -limit);
+    Money sum;
+    for (int i = 0; i < 20; ++i) {
+        sum += top;
+    }
+    EXPECT_EQ(sum, limit);
+    EXPECT_EQ(sum - top, Money());
+    EXPECT_EQ(Money::fromCents(-250) * 3, Money::fromCents(-750));
+    EXPECT_EQ(formatMoney(-limit), "-562.949.953.421.312,00");
 }
 
 TEST(TextHelpers, WordsAndNames)
