@@ -73,7 +73,7 @@ for exe in tavolim_core_tests tavolim_cli_tests; do
     (cd "$out/core/tests" && "$wine_cmd" "./$exe.exe" --gtest_brief=1 > "$log" 2>&1)
     rc=$?
     set -e
-    grep -E '^\[  (FAILED|SKIPPED) \]|^\[==========\]|Skipped$' -A1 "$log" | grep -v '^--$' | tail -n 30
+    grep -E '^\[  (FAILED  |SKIPPED )\]|^\[==========\]|Skipped$' -A1 "$log" | grep -v '^--$' | tail -n 40
     ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' "$log" | tail -n1)
     p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n1)
     s=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) test.*/\1/p' "$log" | tail -n1)
