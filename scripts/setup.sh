@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+# With --windows, also the MinGW-w64 cross compiler and Wine for scripts/windows-test.sh (large,
+# so only when asked).
 set -euo pipefail
 
 packages=(
@@ -11,7 +13,11 @@ packages=(
     poppler-utils
     libarchive-dev
     clang libfuzzer-14-dev
+    dpkg-dev desktop-file-utils librsvg2-bin
 )
+if [ "${1:-}" = "--windows" ]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "cli/BookCommands.h"
 
+#include "cli/LocalTime.h"
 #include "core/books/DailyTotalsFile.h"
 #include "core/reports/DailySummary.h"
 #include "core/reports/PersonHistoryView.h"
@@ -41,16 +42,6 @@ int warned(const std::vector<std::string>& warnings, std::ostream& err)
         err << w << "\n";
     }
     return warnings.empty() ? 0 : 1;
-}
-
-std::chrono::year_month_day localToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::chrono::year{local.tm_year + 1900} /
-           std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
-           std::chrono::day{static_cast<unsigned>(local.tm_mday)};
 }
 
 } // namespace

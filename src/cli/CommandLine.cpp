@@ -3,6 +3,7 @@
 #include "cli/BookDump.h"
 #include "cli/Dump.h"
 #include "cli/ReportCommands.h"
+#include "cli/Utf8Path.h"
 #include "core/reports/RecordLists.h"
 #include "core/store/RecordStore.h"
 #include "core/store/TextHelpers.h"
@@ -173,7 +174,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             if (i + 1 >= args.size()) {
                 return fail(line, "falta o valor de --para.");
             }
-            line.destination = args[++i];
+            line.destination = utf8Path(args[++i]);
             if (line.destination.empty()) {
                 return fail(line, "--para pede uma pasta.");
             }
@@ -249,7 +250,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args)
             }
             const std::string& value = args[++i];
             if (arg == "--dados") {
-                folder = value;
+                folder = utf8Path(value);
                 continue;
             }
             const auto n = parseNumber(value);

@@ -1,5 +1,7 @@
 #include "cli/DataCommands.h"
 
+#include "cli/LocalTime.h"
+#include "cli/Utf8Path.h"
 #include "core/ports/Dialogs.h"
 #include "core/shell/NewInstallation.h"
 #include "core/state/AppState.h"
@@ -28,9 +30,7 @@ using namespace core;
 // The store's calendar and clock are the local ones.
 BackupMoment localNow()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localTime();
     return {std::chrono::year{local.tm_year + 1900} /
                 std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
                 std::chrono::day{static_cast<unsigned>(local.tm_mday)},
@@ -127,7 +127,7 @@ int backupCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
         err << outcome.message << "\n";
         return 1;
     }
-    out << outcome.archive.string() << "\n";
+    out << utf8Text(outcome.archive) << "\n";
     for (const std::string& warning : outcome.warnings) {
         err << warning << "\n";
     }
@@ -136,9 +136,9 @@ int backupCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
 
 int restoreCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const std::filesystem::path archive = line.what;
+    const std::filesystem::path archive = utf8Path(line.what);
     if (!binaryfile::exists(archive)) {
-        err << "O arquivo " << archive.string() << " não existe.\n";
+        err << "O arquivo " << utf8Text(archive) << " não existe.\n";
         return 1;
     }
     std::error_code ec;
@@ -166,9 +166,9 @@ int restoreCommand(const CommandLine& line, std::ostream& out, std::ostream& err
         err << outcome.message << "\n";
         return 1;
     }
-    out << "Back-up recuperado em " << line.folder.string() << ".\n";
+    out << "Back-up recuperado em " << utf8Text(line.folder) << ".\n";
     if (!outcome.safetyCopy.empty()) {
-        out << "Os dados anteriores estão em " << outcome.safetyCopy.string() << ".\n";
+        out << "Os dados anteriores estão em " << utf8Text(outcome.safetyCopy) << ".\n";
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/FindCommand.h"
 
+#include "cli/LocalTime.h"
 #include "core/reports/ListExport.h"
 #include "core/shell/NewInstallation.h"
 #include "core/state/AppState.h"
@@ -9,20 +10,6 @@
 #include <ctime>
 
 namespace tavolim::cli {
-namespace {
-
-std::chrono::year_month_day localToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::chrono::year{local.tm_year + 1900} /
-           std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
-           std::chrono::day{static_cast<unsigned>(local.tm_mday)};
-}
-
-} // namespace
-
 int findCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
 {
     if (core::needsNewInstallation(line.folder)) {

@@ -1,5 +1,6 @@
 #include "cli/ReportCommands.h"
 
+#include "cli/LocalTime.h"
 #include "core/reports/ListExport.h"
 #include "core/reports/RecordListings.h"
 #include "core/reports/RecordSheets.h"
@@ -30,16 +31,6 @@ constexpr std::array<SheetKind, 4> kSheetKinds = {{
     {"produto", ReportKind::Product, "O produto"},
     {"distribuidora", ReportKind::Distributor, "A distribuidora"},
 }};
-
-std::chrono::year_month_day localToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::chrono::year{local.tm_year + 1900} /
-           std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
-           std::chrono::day{static_cast<unsigned>(local.tm_mday)};
-}
 
 bool hasStore(const CommandLine& line, std::ostream& err)
 {

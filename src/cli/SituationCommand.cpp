@@ -1,5 +1,6 @@
 #include "cli/SituationCommand.h"
 
+#include "cli/LocalTime.h"
 #include "core/counter/Situation.h"
 #include "core/rules/StoreCalendar.h"
 #include "core/shell/NewInstallation.h"
@@ -13,14 +14,6 @@ namespace {
 
 using namespace core;
 
-std::tm localNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 } // namespace
 
 int printSituation(const CommandLine& line, std::ostream& out, std::ostream& err)
@@ -29,7 +22,7 @@ int printSituation(const CommandLine& line, std::ostream& out, std::ostream& err
         err << "A pasta " << line.folder.string() << " não tem uma instalação do Tavolim.\n";
         return 1;
     }
-    const std::tm local = localNow();
+    const std::tm local = localTime();
     const auto today =
         line.today.value_or(std::chrono::year{local.tm_year + 1900} /
                             std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /

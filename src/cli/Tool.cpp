@@ -6,6 +6,7 @@
 #include "cli/DataCommands.h"
 #include "cli/Dump.h"
 #include "cli/FindCommand.h"
+#include "cli/LocalTime.h"
 #include "cli/ReportCommands.h"
 #include "cli/SituationCommand.h"
 #include "cli/Usage.h"
@@ -25,17 +26,6 @@ namespace tavolim::cli {
 namespace {
 
 using core::FileKind;
-
-// The store's calendar is the local one.
-std::chrono::year_month_day localToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::chrono::year{local.tm_year + 1900} /
-           std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
-           std::chrono::day{static_cast<unsigned>(local.tm_mday)};
-}
 
 int init(const std::filesystem::path& folder, std::ostream& out, std::ostream& err)
 {

@@ -1,4 +1,5 @@
 #include "ToolRun.h"
+#include "cli/Utf8Path.h"
 #include "core/store/Cp1252.h"
 #include "core/store/FolderLock.h"
 #include "core/store/RecordStore.h"
@@ -38,8 +39,8 @@ TEST_F(DataCommandsTest, BackupPrintsTheArchiveAndRestaurarPutsItBack)
     const auto before = snapshotOf(dir);
     const std::string archive = backUp();
     EXPECT_EQ(snapshotOf(dir), before);
-    EXPECT_EQ(std::filesystem::path(archive).parent_path(), std::filesystem::path(pen));
-    EXPECT_TRUE(std::filesystem::exists(archive));
+    EXPECT_EQ(utf8Path(archive).parent_path(), utf8Path(pen));
+    EXPECT_TRUE(std::filesystem::exists(utf8Path(archive)));
     std::filesystem::remove(temp.file("DadosCli.tvl"));
 
     const Result restored = tool({"restaurar", archive});
@@ -48,8 +49,8 @@ TEST_F(DataCommandsTest, BackupPrintsTheArchiveAndRestaurarPutsItBack)
     EXPECT_EQ(snapshotOf(dir), before);
     const auto safety = std::filesystem::directory_iterator(temp.path() / "Backups")->path();
     EXPECT_EQ(restored.out, "Back-up recuperado em " + dir + ".\nOs dados anteriores estão em " +
-                                safety.string() + ".\n");
-    EXPECT_TRUE(safety.filename().string().ends_with(" - antes de recuperar.zip"));
+                                utf8Text(safety) + ".\n");
+    EXPECT_TRUE(utf8Text(safety.filename()).ends_with(" - antes de recuperar.zip"));
 }
 
 TEST_F(DataCommandsTest, WhileTheProgramHoldsTheFolderOnlyTheBackupGoesOn)

@@ -1,6 +1,7 @@
 #include "app/shell/QtPrinter.h"
 
 #include "app/shell/QtConversions.h"
+#include "core/printing/ReceiptPrinter.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -132,7 +133,12 @@ bool QtPrinter::writeRaw(const std::string& port, std::span<const std::uint8_t> 
 {
     m_lastError.clear();
     const QString path = toQString(port);
+#ifdef _WIN32
+    // As given, "LPT1:" would be taken for a file in the current folder.
+    QFile file(toQString(core::windowsDevicePath(port)));
+#else
     QFile file(path);
+#endif
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         m_lastError = portError(path, errno);

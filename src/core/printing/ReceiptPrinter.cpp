@@ -8,6 +8,8 @@
 #include "core/store/Cp1252.h"
 #include "core/store/TextHelpers.h"
 
+#include <cctype>
+
 namespace tavolim::core {
 
 std::vector<std::uint8_t> directPrintBytes(std::string_view text, const Options& options)
@@ -30,6 +32,25 @@ std::string printerPort(const Options& options)
 #else
     return "/dev/usb/lp0";
 #endif
+}
+
+std::string windowsDevicePath(std::string_view port)
+{
+    std::string name = trim(std::string(port));
+    if (name.ends_with(':')) {
+        name.pop_back();
+    }
+    for (char& c : name) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    const auto numbered = [&](std::string_view prefix) {
+        return name.size() == prefix.size() + 1 && name.starts_with(prefix) && name.back() >= '1' &&
+               name.back() <= '9';
+    };
+    if (numbered("LPT") || numbered("COM") || name == "PRN" || name == "AUX") {
+        return "\\\\.\\" + name;
+    }
+    return std::string(port);
 }
 
 ReceiptPrinter::ReceiptPrinter(AppState& state) : m_state(state) {}

@@ -50,5 +50,9 @@ private:
 std::vector<std::uint8_t> directPrintBytes(std::string_view text, const Options& options);
 // The port direct printing uses: "PortaImp", or the platform's usual one when empty.
 std::string printerPort(const Options& options);
+// The name Windows opens a port by: a device ("LPT1:", "com2", "PRN") becomes "\\.\LPT1",
+// which no path handling takes for a file in the current folder; a file or a shared printer
+// ("C:\recibo.txt", "\\servidor\impressora") stays as it is.
+std::string windowsDevicePath(std::string_view port);
 
 } // namespace tavolim::core

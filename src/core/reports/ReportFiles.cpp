@@ -41,7 +41,16 @@ std::string causeOf(int error)
 std::string writeTextFile(const std::filesystem::path& path, std::string_view bytes)
 {
     errno = 0;
+#ifdef _WIN32
+    // Windows refuses a folder as "access denied"; the operator is told it is a folder.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return causeOf(EISDIR);
+    }
+    std::FILE* file = _wfopen(path.c_str(), L"wb");
+#else
     std::FILE* file = std::fopen(path.string().c_str(), "wb");
+#endif
     if (!file) {
         return causeOf(errno);
     }

@@ -33,7 +33,11 @@ bool writable(const std::filesystem::path& path)
     if (ec || (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
         return false;
     }
+#ifdef _WIN32
+    std::FILE* f = _wfopen(path.c_str(), L"r+b"); // the wide name: any letter in the folder
+#else
     std::FILE* f = std::fopen(path.string().c_str(), "r+b");
+#endif
     if (!f) {
         return false;
     }

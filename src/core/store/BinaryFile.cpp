@@ -8,6 +8,7 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #else
 #include <fcntl.h>
@@ -24,7 +25,13 @@ thread_local detail::Pending* t_pending = nullptr;
 
 std::FILE* open(const std::filesystem::path& path, const char* mode)
 {
+#ifdef _WIN32
+    // The wide name: a data folder under a name with accents opens whatever the code page.
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wideMode.c_str());
+#else
     return std::fopen(path.string().c_str(), mode);
+#endif
 }
 
 bool seek(std::FILE* f, std::uint64_t offset)
@@ -255,7 +262,7 @@ bool physicalSync(const std::filesystem::path& path)
         return false;
     }
 #ifdef _WIN32
-    const int fd = _open(path.string().c_str(), _O_RDWR | _O_BINARY);
+    const int fd = _wopen(path.c_str(), _O_RDWR | _O_BINARY);
     if (fd < 0) {
         return fail(path, errnoOr(EIO));
     }

@@ -97,7 +97,9 @@ std::filesystem::path freeArchivePath(const std::filesystem::path& folder,
                                       bool safetyCopy)
 {
     for (int copy = 1;; ++copy) {
-        auto path = folder / backupArchiveName(storeName, moment, copy, safetyCopy);
+        // The name is UTF-8; Windows would read a plain string in its code page.
+        const std::string name = backupArchiveName(storeName, moment, copy, safetyCopy);
+        auto path = folder / std::filesystem::path(std::u8string(name.begin(), name.end()));
         std::error_code ec;
         if (!std::filesystem::exists(path, ec) && !ec) {
             return path;
@@ -113,7 +115,8 @@ std::vector<std::filesystem::path> rotatedArchives(const std::filesystem::path& 
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
          it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        const std::u8string wide = it->path().filename().u8string();
+        const std::string name(wide.begin(), wide.end());
         if (name.compare(0, prefix.size(), prefix) != 0) {
             continue;
         }

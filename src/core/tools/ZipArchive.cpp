@@ -1,5 +1,8 @@
 #include "core/tools/ZipArchive.h"
 
+// Without libarchive, ZipArchiveStored.cpp stands in.
+#ifndef TAVOLIM_STORED_ZIP
+
 #include "core/store/BinaryFile.h"
 
 #include <archive.h>
@@ -128,7 +131,11 @@ std::string ZipWriter::error() const
 ZipReader::ZipReader(const std::filesystem::path& file) : m_archive(archive_read_new())
 {
     if (!m_archive || archive_read_support_format_zip(m_archive) != ARCHIVE_OK ||
+#ifdef _WIN32
+        archive_read_open_filename_w(m_archive, file.c_str(), kBlockLength) != ARCHIVE_OK) {
+#else
         archive_read_open_filename(m_archive, file.string().c_str(), kBlockLength) != ARCHIVE_OK) {
+#endif
         m_failed = true;
         const char* text = m_archive ? archive_error_string(m_archive) : nullptr;
         m_error = text ? text : "não foi possível abrir o arquivo";
@@ -198,3 +205,5 @@ bool ZipReader::read(const std::function<bool(std::span<const std::uint8_t>)>& b
 }
 
 } // namespace tavolim::core
+
+#endif

@@ -26,7 +26,8 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder)
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        names.push_back(entry.path().filename().string());
+        const auto name = entry.path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -141,7 +142,9 @@ TEST_F(BackupTest, ArchivesAreListedNewestFirstWithTheirStoreDateAndSize)
         EXPECT_EQ(listed[i].size, binaryfile::size(listed[i].file));
         EXPECT_EQ(listed[i].header.version, programVersion());
     }
-    EXPECT_EQ(listed[0].file.filename().string(), "Tavolim - " + store + " - 2026-12-05 08h05.zip");
+    const auto name = listed[0].file.filename().u8string();
+    EXPECT_EQ(std::string(name.begin(), name.end()),
+              "Tavolim - " + store + " - 2026-12-05 08h05.zip");
     EXPECT_EQ(sizeText(1536), "2 KB");
     EXPECT_EQ(sizeText(3 * 1024 * 1024 + 300 * 1024), "3,3 MB");
 }
@@ -325,7 +328,7 @@ TEST_F(BackupTest, TheNewestNOfTheStoreAreKeptAndNothingElseIsTouched)
     };
     std::filesystem::create_directories(backups());
     for (const auto& name : strangers) {
-        put(backups() / name, "?");
+        put(backups() / std::filesystem::path(std::u8string(name.begin(), name.end())), "?");
     }
     const std::pair<int, int> moments[] = {{1, 600}, {2, 600}, {2, 600}, {3, 480}, {3, 481}};
     for (const auto& [day, minute] : moments) {
