@@ -185,10 +185,22 @@ std::optional<std::vector<JournalFile>> decodeJournal(std::span<const std::uint8
     return files;
 }
 
+// Journal names are UTF-8 whatever the system's own encoding of file names.
+std::filesystem::path fromUtf8(const std::string& name)
+{
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+std::string utf8Name(const std::filesystem::path& path)
+{
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
 bool redo(const std::filesystem::path& folder, const JournalFile& f)
 {
     namespace d = binaryfile::detail;
-    const auto path = folder / f.name;
+    const auto path = folder / fromUtf8(f.name);
     if (f.replaced && !d::physicalTruncate(path, 0)) {
         return false;
     }
@@ -200,7 +212,7 @@ std::vector<std::filesystem::path> pathsOf(const std::filesystem::path& folder,
 {
     std::vector<std::filesystem::path> paths;
     for (const auto& f : files) {
-        paths.push_back(folder / f.name);
+        paths.push_back(folder / fromUtf8(f.name));
     }
     return paths;
 }
@@ -209,7 +221,7 @@ std::vector<std::filesystem::path> pathsOf(const std::filesystem::path& folder,
 bool undo(const std::filesystem::path& folder, const JournalFile& f)
 {
     namespace d = binaryfile::detail;
-    const auto path = folder / f.name;
+    const auto path = folder / fromUtf8(f.name);
     if (!f.existed) {
         return d::physicalRemove(path);
     }
@@ -288,7 +300,7 @@ bool FileTransaction::commit()
             continue;
         }
         JournalFile f;
-        f.name = path.filename().string();
+        f.name = utf8Name(path);
         f.existed = pending.existed;
         f.replaced = pending.replaced;
         f.baseSize = pending.baseSize;
