@@ -22,13 +22,13 @@ struct RunResult {
 };
 
 // The writes of a bulk edit and its progress window. Writes are held and committed through
-// the journal every few hundred changed records, each batch all or nothing; so a cancel or a
-// failure keeps the records of the batches already committed, each whole, and leaves every
-// other record as it was. What a failed batch changed in memory (current records, the memo
-// and synopsis counters) is put back.
+// the journal every few thousand changed records (each commit waits for the disk), each batch
+// all or nothing; so a cancel or a failure keeps the records of the batches already committed,
+// each whole, and leaves every other record as it was. What a failed batch changed in memory
+// (current records, the memo and synopsis counters) is put back.
 class BulkRun {
 public:
-    static constexpr std::int32_t BatchSize = 512;
+    static constexpr std::int32_t BatchSize = 4096;
 
     // `steps`: the records of the range, for the progress window. With `savesRules` the
     // general rules record, holding the memo and synopsis counters, is written with each batch.
