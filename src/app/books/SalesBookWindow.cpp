@@ -4,9 +4,11 @@
 #include "app/books/MonthDeletionWindow.h"
 #include "app/books/PeriodControls.h"
 #include "app/counter/CounterControls.h"
+#include "app/reports/ReportDelivery.h"
 #include "app/shell/QtConversions.h"
 
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -49,7 +51,19 @@ SalesBookWindow::SalesBookWindow(core::AppState& state, QWidget* parent)
     for (QPushButton* b : {m_print, remove, close}) {
         b->setAutoDefault(false);
     }
-    connect(m_print, &QPushButton::clicked, this, [this] { m_form.print(); });
+    // The report goes where the operator picks, as the other reports do; the printer the
+    // way receipts go.
+    auto* printMenu = new QMenu(m_print);
+    printMenu->setObjectName(QStringLiteral("mnuSaida"));
+    addReportChoices(printMenu, [this](ReportChoice choice) {
+        if (choice == ReportChoice::Printer) {
+            m_form.print();
+        } else if (const auto made = m_form.report()) {
+            deliverReport(m_state, made->text(), choice, this,
+                          QStringLiteral("Histórico de Vendas"));
+        }
+    });
+    m_print->setMenu(printMenu);
     connect(remove, &QPushButton::clicked, this, &SalesBookWindow::deleteMonths);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -117,17 +117,23 @@ void TapeBookForm::list(const BookPeriod& period)
     warn(listing.warnings);
 }
 
-bool TapeBookForm::print()
+std::optional<BookReport> TapeBookForm::report()
 {
     if (m_lines.empty() || !period()) {
-        return false;
+        return std::nullopt;
     }
     const bool withClient =
         m_state.ports().dialogs.message(
             "Deseja imprimir, juntamente com cada fita, o(a) cliente que a locou ?",
             msg::Question + msg::YesNo) == msg::Answer::Yes;
-    return printReport(m_state, tapeBookReport(m_lines, m_view, periods().length(), period()->text,
-                                               withClient, reportWidth()));
+    return tapeBookReport(m_lines, m_view, periods().length(), period()->text, withClient,
+                          reportWidth());
+}
+
+bool TapeBookForm::print()
+{
+    const auto made = report();
+    return made && printReport(m_state, *made);
 }
 
 SalesBookForm::SalesBookForm(AppState& state) : BookPeriodForm(state, Book::Sales) {}
@@ -155,13 +161,18 @@ void SalesBookForm::list(const BookPeriod& period)
     warn(listing.warnings);
 }
 
-bool SalesBookForm::print()
+std::optional<BookReport> SalesBookForm::report() const
 {
     if (m_lines.empty() || !period()) {
-        return false;
+        return std::nullopt;
     }
-    return printReport(m_state,
-                       salesBookReport(m_lines, periods().length(), period()->text, reportWidth()));
+    return salesBookReport(m_lines, periods().length(), period()->text, reportWidth());
+}
+
+bool SalesBookForm::print()
+{
+    const auto made = report();
+    return made && printReport(m_state, *made);
 }
 
 } // namespace tavolim::core

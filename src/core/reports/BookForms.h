@@ -2,6 +2,7 @@
 
 #include "core/books/BookFiles.h"
 #include "core/reports/BookPeriods.h"
+#include "core/reports/BookReports.h"
 #include "core/reports/SalesBookListing.h"
 #include "core/reports/TapeBookListing.h"
 
@@ -70,8 +71,11 @@ public:
     const std::vector<TapeBookLine>& lines() const { return m_lines; }
     TapeBookCells cells(int row) const;
 
-    // cmdImprimir: asks whether each tape's client goes along, then prints the period.
-    // False when nothing is listed or nothing was printed.
+    // The period's report for any output: asks whether each tape's client goes along.
+    // nullopt when nothing is listed.
+    std::optional<BookReport> report();
+    // cmdImprimir to the printer, the way receipts go. False when nothing is listed or
+    // nothing was printed.
     bool print();
 
 private:
@@ -95,7 +99,9 @@ public:
     const std::vector<SalesBookLine>& lines() const { return m_lines; }
     SalesBookCells cells(int row) const;
 
-    // cmdImprimir. False when nothing is listed or nothing was printed.
+    // The period's report for any output; nullopt when nothing is listed.
+    std::optional<BookReport> report() const;
+    // cmdImprimir to the printer. False when nothing is listed or nothing was printed.
     bool print();
 
 private:

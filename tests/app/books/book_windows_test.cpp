@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -113,8 +114,14 @@ TEST_F(BookWindowsTest, TapeBookListsTheChosenDayInEachTabAndPrintsIt)
     child<QTabBar>(window, "TabStrip1")->setCurrentIndex(1);
     const auto returnedOnTenth = grid->model()->rowCount();
     days->setCurrentRow(2); // 12/03
-    dialogs.answers = {core::msg::Answer::Yes};
-    click(window, "cmdImprimir");
+    // To the printer the way receipts go (its reminder answered), and to the editor as text.
+    std::vector<std::string> edited;
+    state.showText = [&edited](const std::string& text) { edited.push_back(text); };
+    dialogs.answers = {core::msg::Answer::Yes, core::msg::Answer::Ok, core::msg::Answer::No};
+    const auto outputs = child<QMenu>(window, "mnuSaida")->actions();
+    ASSERT_EQ(outputs.size(), 4);
+    outputs.at(3)->trigger();
+    outputs.at(0)->trigger();
 
     expectOwnAccessKeys(window);
     EXPECT_EQ(days->count(), 3);
@@ -127,6 +134,9 @@ TEST_F(BookWindowsTest, TapeBookListsTheChosenDayInEachTabAndPrintsIt)
     ASSERT_EQ(printer.printed.size(), 1u);
     EXPECT_NE(printer.printed[0].find("Histórico de Devoluções por Dia"), std::string::npos);
     EXPECT_NE(printer.printed[0].find("      Ana Silva"), std::string::npos);
+    ASSERT_EQ(edited.size(), 1u);
+    EXPECT_NE(edited[0].find("Histórico de Devoluções por Dia"), std::string::npos);
+    EXPECT_EQ(edited[0].find("      Ana Silva"), std::string::npos); // the client left out
 }
 
 TEST_F(BookWindowsTest, PeriodOptionsRelabelTheListsAndDeletionTakesTheOldestMonths)
