@@ -2,10 +2,12 @@
 
 #include "app/books/BookGrid.h"
 #include "app/counter/CounterControls.h"
+#include "app/reports/ReportDelivery.h"
 #include "app/shell/QtConversions.h"
 #include "core/reports/HistoryForm.h"
 
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -32,7 +34,17 @@ HistoryWindow::HistoryWindow(core::HistoryForm form, QWidget* parent)
     auto* print = namedButton(this, "cmdImprimir", QStringLiteral("&Imprimir"));
     auto* close = namedButton(this, "cmdFechar", QStringLiteral("&Fechar"));
     close->setDefault(true);
-    connect(print, &QPushButton::clicked, this, [this] { m_form->print(); });
+    auto* printMenu = new QMenu(print);
+    printMenu->setObjectName(QStringLiteral("mnuSaida"));
+    addReportChoices(printMenu, [this](ReportChoice choice) {
+        if (choice == ReportChoice::Printer) {
+            m_form->print();
+        } else {
+            deliverReport(m_form->state(), m_form->report().text(), choice, this,
+                          toQString(m_form->title()));
+        }
+    });
+    print->setMenu(printMenu);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

@@ -61,10 +61,14 @@ std::vector<std::string> HistoryForm::cells(int row) const
                : asVector(purchaseHistoryCells(m_history.purchases.at(i), row + 1));
 }
 
+BookReport HistoryForm::report() const
+{
+    return historyReport(m_history, ReceiptBuilder(*m_state).width());
+}
+
 bool HistoryForm::print() const
 {
-    const int width = ReceiptBuilder(*m_state).width();
-    return printReport(*m_state, historyReport(m_history, width),
+    return printReport(*m_state, report(),
                        m_history.kind == HistoryKind::Rentals ? kRemovePrintout
                                                               : kRemovePurchasesPrintout);
 }

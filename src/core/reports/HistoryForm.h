@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/reports/BookReports.h"
 #include "core/reports/PersonHistoryView.h"
 
 #include <optional>
@@ -25,8 +26,11 @@ public:
     int rowCount() const { return m_history.lineCount(); }
     std::vector<std::string> cells(int row) const;
 
-    // cmdImprimir.
+    // The printout for any output (editor, file, PDF).
+    BookReport report() const;
+    // cmdImprimir to the printer, the way receipts go.
     bool print() const;
+    AppState& state() const { return *m_state; }
 
 private:
     HistoryForm(AppState& state, PersonHistoryView history);

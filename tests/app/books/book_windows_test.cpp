@@ -196,11 +196,14 @@ TEST_F(BookWindowsTest, HistoryWindowAndDailySummaryShowTheirModels)
 {
     fill();
     std::vector<std::string> history;
+    std::vector<std::string> edited;
+    state.showText = [&edited](const std::string& text) { edited.push_back(text); };
     QString title;
     onModal([&](QWidget& hist) {
         title = hist.windowTitle();
         history = row(child<QTableView>(hist, "FlexHist"), 1);
         expectOwnAccessKeys(hist);
+        child<QMenu>(hist, "mnuSaida")->actions().at(0)->trigger(); // to the editor
         click(hist, "cmdFechar");
     });
     SituationWindow situation(state, {1, true}, {});
@@ -217,6 +220,8 @@ TEST_F(BookWindowsTest, HistoryWindowAndDailySummaryShowTheirModels)
     EXPECT_EQ(title, "Histórico de Locações de Cliente");
     EXPECT_EQ(history, (std::vector<std::string>{"2", "10/03/2026", "", "0", "2", "Matrix", "2,50",
                                                  "0", "0,00"}));
+    ASSERT_EQ(edited.size(), 1u);
+    EXPECT_NE(edited[0].find("Matrix"), std::string::npos);
     EXPECT_TRUE(summary.startsWith(QStringLiteral("  N° de Locações : 1\n")));
     EXPECT_EQ(dialogs.shownTexts(),
               std::vector<std::string>{"O histórico de vendas do cliente está vazio."});
