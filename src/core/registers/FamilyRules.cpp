@@ -33,7 +33,7 @@ std::vector<std::string> dependentLines(const RecordStore& records, std::int16_t
     const int count = owner.depCount();
     for (int i = 0; i < count; ++i) {
         const auto d = records.load<DependentRecord>(owner.Dep[static_cast<std::size_t>(i)]);
-        char slot[8];
+        char slot[12];
         std::snprintf(slot, sizeof slot, "%2d", i + 1);
         lines.push_back(std::string(slot) + " " + padRight(d.PrimNome, DependentRecord::NameWidth) +
                         trim(d.GrauParentesco));
