@@ -221,6 +221,11 @@ void ProductWindow::reject()
     }
 }
 
+void ProductWindow::showProduct(std::int32_t code)
+{
+    step([this, code] { m_model.moveToProduct(code); });
+}
+
 void openProductRegister(core::AppState& state, QWidget* parent)
 {
     ProductWindow window(state, parent);

@@ -24,6 +24,8 @@ public:
     explicit ProductWindow(core::AppState& state, QWidget* parent = nullptr);
 
     const core::ProductRegister& model() const { return m_model; }
+    // Goes to the product of this code (a list row's).
+    void showProduct(std::int32_t code);
 
 public slots:
     void reject() override;

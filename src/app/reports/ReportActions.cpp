@@ -3,6 +3,8 @@
 #include "app/registers/ChooserWindow.h"
 #include "app/registers/ClientWindow.h"
 #include "app/registers/DependentWindow.h"
+#include "app/registers/DistributorWindow.h"
+#include "app/registers/ProductWindow.h"
 #include "app/registers/TapeWindow.h"
 #include "app/reports/ListWindow.h"
 #include "app/reports/SheetReportWindow.h"
@@ -53,6 +55,15 @@ RegisterOpeners registerOpeners(core::AppState& state)
     openers.tape = [&state](QWidget* parent, std::int32_t code) {
         TapeWindow window(state, parent);
         window.showTape(code);
+        window.exec();
+    };
+    openers.product = [&state](QWidget* parent, std::int32_t code) {
+        ProductWindow window(state, parent);
+        window.showProduct(code);
+        window.exec();
+    };
+    openers.distributor = [&state](QWidget* parent, std::int32_t code) {
+        DistributorWindow window(state, code, parent);
         window.exec();
     };
     return openers;

@@ -13,8 +13,8 @@ class AppState;
 
 namespace tavolim::app {
 
-// Opens the register of each kind of record on a code, from a list row. A kind whose register
-// is not part of the program yet stays unset and its rows open nothing.
+// Opens the register of each kind of record on a code, from a list row. A kind left unset
+// opens nothing from its rows.
 struct RegisterOpeners {
     std::function<void(QWidget*, std::int32_t)> client;
     std::function<void(QWidget*, std::int32_t)> dependent;

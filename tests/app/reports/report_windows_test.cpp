@@ -129,7 +129,10 @@ TEST_F(ReportWindowsTest, PrintingAndExportTakeTheRowsInTheOrderShown)
               std::vector<std::string>{"Não foi possível gravar o arquivo " +
                                        folder.file("nada/fitas.csv").string() +
                                        ": a pasta não existe."});
-    // Products have no register in the program yet: their rows open nothing.
+    // The program opens every kind's register from its rows; a kind without an opener
+    // opens nothing.
+    const RegisterOpeners real = registerOpeners(state);
+    EXPECT_TRUE(real.client && real.dependent && real.tape && real.product && real.distributor);
     ListWindow products(
         state,
         core::RecordList{
