@@ -78,7 +78,10 @@ private:
             {FileKind::TapeHistory, "o histórico de fitas"},
             {FileKind::ProductHistory, "o histórico de produtos"},
         };
-        for (const auto& [kind, noun] : kinds) {
+        // Plain names: a lambda cannot capture a structured binding under every compiler.
+        for (const auto& entry : kinds) {
+            const FileKind kind = entry.first;
+            const char* noun = entry.second;
             const auto& info = fileKindInfo(kind);
             const std::int32_t count = m_store.recordCount(kind);
             // Who holds each history: 0 none, +c client c, -d dependent d.
