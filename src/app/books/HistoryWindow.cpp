@@ -34,17 +34,10 @@ HistoryWindow::HistoryWindow(core::HistoryForm form, QWidget* parent)
     auto* print = namedButton(this, "cmdImprimir", QStringLiteral("&Imprimir"));
     auto* close = namedButton(this, "cmdFechar", QStringLiteral("&Fechar"));
     close->setDefault(true);
-    auto* printMenu = new QMenu(print);
-    printMenu->setObjectName(QStringLiteral("mnuSaida"));
-    addReportChoices(printMenu, [this](ReportChoice choice) {
-        if (choice == ReportChoice::Printer) {
-            m_form->print();
-        } else {
-            deliverReport(m_form->state(), m_form->report().text(), choice, this,
-                          toQString(m_form->title()));
-        }
-    });
-    print->setMenu(printMenu);
+    addBookOutputs(
+        print, m_form->state(), [this] { m_form->print(); },
+        [this]() -> std::optional<std::string> { return m_form->report().text(); },
+        toQString(m_form->title()));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

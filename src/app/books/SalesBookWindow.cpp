@@ -51,19 +51,13 @@ SalesBookWindow::SalesBookWindow(core::AppState& state, QWidget* parent)
     for (QPushButton* b : {m_print, remove, close}) {
         b->setAutoDefault(false);
     }
-    // The report goes where the operator picks, as the other reports do; the printer the
-    // way receipts go.
-    auto* printMenu = new QMenu(m_print);
-    printMenu->setObjectName(QStringLiteral("mnuSaida"));
-    addReportChoices(printMenu, [this](ReportChoice choice) {
-        if (choice == ReportChoice::Printer) {
-            m_form.print();
-        } else if (const auto made = m_form.report()) {
-            deliverReport(m_state, made->text(), choice, this,
-                          QStringLiteral("Histórico de Vendas"));
-        }
-    });
-    m_print->setMenu(printMenu);
+    addBookOutputs(
+        m_print, m_state, [this] { m_form.print(); },
+        [this]() -> std::optional<std::string> {
+            const auto made = m_form.report();
+            return made ? std::optional(made->text()) : std::nullopt;
+        },
+        QStringLiteral("Histórico de Vendas"));
     connect(remove, &QPushButton::clicked, this, &SalesBookWindow::deleteMonths);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -89,18 +89,14 @@ TapeBookWindow::TapeBookWindow(core::AppState& state, QWidget* parent)
     for (QPushButton* b : {m_print, remove, close}) {
         b->setAutoDefault(false);
     }
-    // The report goes where the operator picks, as the other reports do; the printer the
-    // way receipts go.
-    auto* printMenu = new QMenu(m_print);
-    printMenu->setObjectName(QStringLiteral("mnuSaida"));
-    addReportChoices(printMenu, [this](ReportChoice choice) {
-        if (choice == ReportChoice::Printer) {
-            m_form.print();
-        } else if (const auto made = m_form.report()) {
-            deliverReport(m_state, made->text(), choice, this, QStringLiteral("Livro de Fitas"));
-        }
-    });
-    m_print->setMenu(printMenu);
+    // The report goes where the operator picks, as the other reports do.
+    addBookOutputs(
+        m_print, m_state, [this] { m_form.print(); },
+        [this]() -> std::optional<std::string> {
+            const auto made = m_form.report();
+            return made ? std::optional(made->text()) : std::nullopt;
+        },
+        QStringLiteral("Livro de Fitas"));
     connect(remove, &QPushButton::clicked, this, &TapeBookWindow::deleteMonths);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -13,6 +13,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace tavolim::app {
@@ -72,6 +73,23 @@ void addReportChoices(QMenu* menu, const std::function<void(ReportChoice)>& chos
         QObject::connect(action, &QAction::triggered, menu,
                          [chosen, choice = choice] { chosen(choice); });
     }
+}
+
+void addBookOutputs(QPushButton* button, core::AppState& state, const std::function<void()>& print,
+                    const std::function<std::optional<std::string>()>& text,
+                    const QString& suggestedName)
+{
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("mnuSaida"));
+    QWidget* window = button->window();
+    addReportChoices(menu, [&state, print, text, suggestedName, window](ReportChoice choice) {
+        if (choice == ReportChoice::Printer) {
+            print();
+        } else if (const auto made = text()) {
+            deliverReport(state, *made, choice, window, suggestedName);
+        }
+    });
+    button->setMenu(menu);
 }
 
 } // namespace tavolim::app

@@ -3,9 +3,11 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QMenu;
+class QPushButton;
 class QWidget;
 
 namespace tavolim::core {
@@ -29,5 +31,11 @@ bool writeReportPdf(const QString& path, const std::string& text);
 // Fills a menu with the four ways out, in order, each with its access key; `chosen` runs
 // with the one picked.
 void addReportChoices(QMenu* menu, const std::function<void(ReportChoice)>& chosen);
+
+// Gives a book window's print button (cmdImprimir) the menu of the four ways out (mnuSaida):
+// the printer runs `print`, the way receipts go; the others take `text`, when it gives one.
+void addBookOutputs(QPushButton* button, core::AppState& state, const std::function<void()>& print,
+                    const std::function<std::optional<std::string>()>& text,
+                    const QString& suggestedName);
 
 } // namespace tavolim::app
