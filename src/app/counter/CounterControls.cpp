@@ -166,4 +166,12 @@ QHBoxLayout* paymentFoot(const PaymentBox& payment, QCheckBox* print, QDialogBut
     return foot;
 }
 
+void editCurrentCell(QTableWidget* grid)
+{
+    QTableWidgetItem* item = grid->currentItem();
+    if (item && (item->flags() & Qt::ItemIsEditable)) {
+        grid->editItem(item);
+    }
+}
+
 } // namespace tavolim::app

@@ -57,6 +57,9 @@ struct PaymentBox {
 };
 PaymentBox makePaymentBox(QWidget* parent, bool canPayNothing);
 
+// Opens the editor of the grid's current cell when the cell may be edited.
+void editCurrentCell(QTableWidget* grid);
+
 // chkImprimir, ticked as the options left it.
 QCheckBox* printBox(QWidget* parent, bool checked);
 // The foot of the rental and the return: the payment box, and beside it the print box over

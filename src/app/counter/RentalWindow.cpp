@@ -115,7 +115,7 @@ void RentalWindow::buildLayout()
     m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     m_grid->setMinimumSize(560, 220);
     m_grid->installEventFilter(this);
-    connect(m_grid, &QTableWidget::cellClicked, this, [this] { editCurrentCell(); });
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { editCurrentCell(m_grid); });
     connect(m_grid, &QTableWidget::cellChanged, this, &RentalWindow::cellEdited);
     auto* gridTitle = new QLabel(QStringLiteral("&Fitas:"), this);
     gridTitle->setBuddy(m_grid);
@@ -281,14 +281,6 @@ void RentalWindow::toggleFreebie()
     }
 }
 
-void RentalWindow::editCurrentCell()
-{
-    QTableWidgetItem* item = m_grid->currentItem();
-    if (item && (item->flags() & Qt::ItemIsEditable)) {
-        m_grid->editItem(item);
-    }
-}
-
 void RentalWindow::cellEdited(int row, int column)
 {
     if (m_filling || row < 0) {
@@ -334,7 +326,7 @@ bool RentalWindow::eventFilter(QObject* watched, QEvent* event)
     // that closes txtT comes here too, on its way up.
     if (watched == m_grid && isEnter(event)) {
         if (m_grid->hasFocus()) {
-            editCurrentCell();
+            editCurrentCell(m_grid);
         }
         return true;
     }

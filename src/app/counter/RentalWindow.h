@@ -42,7 +42,6 @@ private:
     void addTape();
     void removeRow();
     void toggleFreebie();
-    void editCurrentCell();
     void cellEdited(int row, int column);
 
     core::RentalModel m_model;

@@ -87,7 +87,7 @@ SalePanel::SalePanel(core::SaleGrid& grid, QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     m_grid->setMinimumSize(560, 200);
     m_grid->installEventFilter(this);
-    connect(m_grid, &QTableWidget::cellClicked, this, [this] { editCurrentCell(); });
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { editCurrentCell(m_grid); });
     connect(m_grid, &QTableWidget::cellChanged, this, &SalePanel::cellEdited);
     auto* gridTitle = new QLabel(QStringLiteral("It&ens:"), this);
     gridTitle->setBuddy(m_grid);
@@ -239,14 +239,6 @@ void SalePanel::toggleFreebie()
     }
 }
 
-void SalePanel::editCurrentCell()
-{
-    QTableWidgetItem* item = m_grid->currentItem();
-    if (item && (item->flags() & Qt::ItemIsEditable)) {
-        m_grid->editItem(item);
-    }
-}
-
 void SalePanel::cellEdited(int row, int column)
 {
     if (m_filling || row < 0) {
@@ -272,7 +264,7 @@ bool SalePanel::eventFilter(QObject* watched, QEvent* event)
     // closes txtT comes here too, on its way up.
     if (watched == m_grid && isEnter(event)) {
         if (m_grid->hasFocus()) {
-            editCurrentCell();
+            editCurrentCell(m_grid);
         }
         return true;
     }

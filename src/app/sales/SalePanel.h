@@ -43,7 +43,6 @@ private:
     void addProduct();
     void removeLine();
     void toggleFreebie();
-    void editCurrentCell();
     void cellEdited(int row, int column);
     void copyIn();
 
